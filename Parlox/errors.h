@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace Parlox {
+
+// Root of every error the component set, the editor and the tools raise. The message is the
+// user-facing text; what() carries the same text in UTF-8 for logs and uncaught reports.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString &message)
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
+    const QString &message() const noexcept { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// A file that cannot be opened, created, locked, read or written.
+class FileError : public Error {
+public:
+    using Error::Error;
+};
+
+// A text that the single-byte code page of translations files cannot hold.
+class EncodingError : public Error {
+public:
+    using Error::Error;
+};
+
+} // namespace Parlox

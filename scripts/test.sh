@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets everything up, then runs the whole test suite twice: a normal build and a build under
+# AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+export QT_QPA_PLATFORM=offscreen
+for preset in release sanitize; do
+    scripts/setup.sh "$preset"
+    echo "== Tests ($preset)"
+    ctest --preset "$preset" -j "$(nproc)"
+done

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+class QIODevice;
+
+// The `parlox-lng` command line: dump, build and check. Kept apart from main() so tests can
+// run every command in-process.
+namespace Parlox::LngTool {
+
+enum ExitCode { Success = 0, BadInput = 1, Usage = 2 };
+
+// args are the arguments after the program name. Normal output goes to out, problems and
+// usage to err, each as UTF-8 lines.
+int run(const QStringList &args, QIODevice &out, QIODevice &err);
+
+} // namespace Parlox::LngTool
