@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "tables.h"
 
+#include <QHash>
 #include <QtEndian>
 #include <cstring>
 
@@ -191,16 +192,31 @@ qint64 Image::sectionLength(qint32 offset) const
 Document readDocument(const Image &image)
 {
     Document doc;
-    Directory dir = image.directory();
     if (image.header() != HeaderState::Valid)
         return doc;
+    Directory dir = image.directory();
     doc.languages = std::move(dir.languages);
     doc.defaultIndex = dir.defaultIndex;
     doc.messages = std::move(dir.messages);
+
+    // Entries of a damaged file may all name one large section; each offset is read once and
+    // the sections together may not hold more bytes than the file, so memory stays bounded by
+    // the file's size whatever the directory says.
+    QHash<qint32, QStringList> sections;
+    qint64 budget = image.bytes().size();
+    const auto section = [&](qint32 offset) -> QStringList {
+        if (offset <= 0)
+            return {};
+        if (const auto found = sections.constFind(offset); found != sections.cend())
+            return *found;
+        const qint64 length = image.sectionLength(offset);
+        const bool fits = length <= budget;
+        budget = fits ? budget - length : 0;
+        return *sections.insert(offset, fits ? image.section(offset) : QStringList());
+    };
     doc.forms.reserve(dir.forms.size());
     for (const FormEntry &entry : std::as_const(dir.forms))
-        doc.forms.append(
-            {entry.name, image.section(entry.formOffset), image.section(entry.userOffset)});
+        doc.forms.append({entry.name, section(entry.formOffset), section(entry.userOffset)});
     return doc;
 }
 
@@ -270,7 +286,8 @@ bool replaceSection(QByteArray &file, const SectionUpdate &update)
     QByteArray directory;
     Writer(directory).writeDirectory(update.languages, activeIndex, update.messages, forms);
 
-    if (old >= HeaderSize) {
+    // An offset inside the header or past the end holds no section that could be cut out.
+    if (old >= HeaderSize && old < file.size()) {
         const qint64 removed = image.sectionLength(old);
         // The tail moves up over the old section; the file keeps its length, so its last
         // `removed` bytes now repeat data nothing refers to.

@@ -259,3 +259,24 @@ TEST(LngFile, ReplacingSurvivesDamagedOffsets)
     EXPECT_EQ(Lng::readDocument(Lng::Image(header)).forms.value(0).formStrings,
               QStringList({"k"}));
 }
+
+TEST(LngFile, EntriesSharingOrOverrunningSectionsCannotBlowUpMemoryOrMoveBytesBackwards)
+{
+    // Thousands of entries naming one section: read once per offset, bounded by the file.
+    QByteArray file = "Parlox 2.0" + le(0) + le(3) + str("a") + str("b") + str("c");
+    const qint32 dirAt = qint32(file.size());
+    file.replace(10, 4, le(dirAt));
+    file += le(0) + le(0) + le(0) + le(5000);
+    for (int i = 0; i < 5000; ++i)
+        file += str("F") + le(14) + le(14);
+    const Lng::Document doc = Lng::readDocument(Lng::Image(file));
+    ASSERT_EQ(doc.forms.size(), 5000);
+    EXPECT_EQ(doc.forms[4999].userStrings, QStringList({"a", "b", "c"}));
+
+    // A listed offset past the end of the file: nothing to cut out, the new section still lands.
+    QByteArray stray = Lng::writeDocument(threeForms());
+    const qsizetype entry = stray.indexOf(QByteArray("X\0", 2), intAt(stray, 10));
+    stray.replace(entry + 2, 4, le(100000));
+    ASSERT_TRUE(Lng::replaceSection(stray, update("X", "X", SectionKind::FormStrings, {"k", "v"})));
+    EXPECT_EQ(Lng::readDocument(Lng::Image(stray)).forms[0].formStrings, QStringList({"k", "v"}));
+}
