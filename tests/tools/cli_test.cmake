@@ -1,0 +1,42 @@
+# Runs the parlox-lng binary on the sample and on a broken file and checks its exit codes.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(sample ${SOURCE_DIR}/examples/sample)
+
+function(expect_exit code)
+  execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL code)
+    message(FATAL_ERROR "parlox-lng ${ARGN}: exit ${rc}, expected ${code}\n${out}${err}")
+  endif()
+  set(last_out "${out}" PARENT_SCOPE)
+  set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+expect_exit(2)
+expect_exit(2 dump)
+expect_exit(2 frobnicate x)
+if(NOT last_err MATCHES "^usage: parlox-lng")
+  message(FATAL_ERROR "no usage line on stderr: ${last_err}")
+endif()
+
+expect_exit(0 check ${sample}.lng)
+expect_exit(0 build ${sample}.json ${WORK_DIR}/sample.lng)
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${sample}.lng ${WORK_DIR}/sample.lng
+  RESULT_VARIABLE same)
+if(NOT same EQUAL 0)
+  message(FATAL_ERROR "building examples/sample.json does not reproduce examples/sample.lng")
+endif()
+
+expect_exit(0 dump ${sample}.lng)
+file(READ ${SOURCE_DIR}/tests/tools/golden/sample.dump.json golden)
+if(NOT last_out STREQUAL golden)
+  message(FATAL_ERROR "dump of the sample differs from tests/tools/golden/sample.dump.json")
+endif()
+
+file(WRITE ${WORK_DIR}/foreign.lng "Parlox 1.0 and then some")
+expect_exit(1 check ${WORK_DIR}/foreign.lng)
+expect_exit(1 dump ${WORK_DIR}/foreign.lng)
+expect_exit(1 dump ${WORK_DIR}/missing.lng)
+if(NOT last_err MATCHES "^parlox-lng: [^\n]*\n$")
+  message(FATAL_ERROR "an unreadable file must give one error line: ${last_err}")
+endif()

@@ -1,0 +1,168 @@
+#include "golden.h"
+
+#include "lngcheck.h"
+#include "lngfile.h"
+
+#include <QtEndian>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Parlox;
+
+namespace {
+
+const QStringList TwoLanguages{QStringLiteral("English"), QStringLiteral("Español")};
+
+Lng::Document base()
+{
+    return {TwoLanguages,
+            0,
+            {QStringLiteral("&OK&"), QStringLiteral("OK"), QStringLiteral("Aceptar")},
+            {{QStringLiteral("Main"),
+              {QStringLiteral("[A.Caption]"), QStringLiteral("a"), QStringLiteral("b")},
+              {QStringLiteral("%X%"), QStringLiteral("x"), QStringLiteral("y")}},
+             {QStringLiteral("About"),
+              {QStringLiteral("[B.Caption]"), QStringLiteral("c"), QStringLiteral("d")},
+              {}}}};
+}
+
+qint32 intAt(const QByteArray &file, qsizetype at)
+{
+    return qFromLittleEndian<qint32>(file.constData() + at);
+}
+
+void putInt(QByteArray &file, qsizetype at, qint32 value)
+{
+    qToLittleEndian(value, file.data() + at);
+}
+
+// Field positions in a file written from base().
+struct Layout {
+    explicit Layout(const QByteArray &file)
+        : directory(intAt(file, 10)), defaultIndex(directory + 4 + 8 + 8),
+          messageCount(defaultIndex + 4),
+          mainOffsets(file.indexOf(QByteArrayView("Main", 5), directory) + 5),
+          aboutOffsets(file.indexOf(QByteArrayView("About", 6), directory) + 6)
+    {
+    }
+    qsizetype directory, defaultIndex, messageCount, mainOffsets, aboutOffsets;
+};
+
+struct BrokenFile {
+    const char *name;
+    std::function<QByteArray()> make;
+};
+
+QByteArray patched(const std::function<void(QByteArray &, const Layout &)> &damage)
+{
+    QByteArray file = Lng::writeDocument(base());
+    damage(file, Layout(file));
+    return file;
+}
+
+const BrokenFile BrokenFiles[] = {
+    {"too short", [] { return QByteArray("Parlox"); }},
+    {"wrong magic", [] { return patched([](QByteArray &f, const Layout &) { f[7] = '3'; }); }},
+    {"no directory", [] { return Lng::emptyFile(); }},
+    {"directory offset cut off", [] { return Lng::emptyFile().left(12); }},
+    {"directory offset outside",
+     [] { return patched([](QByteArray &f, const Layout &) { putInt(f, 10, 5000); }); }},
+    {"truncated in the messages",
+     [] {
+         return patched([](QByteArray &f, const Layout &l) { f.truncate(l.messageCount + 9); });
+     }},
+    {"truncated in a form entry", [] { return Lng::writeDocument(base()).chopped(3); }},
+    {"huge message count",
+     [] {
+         return patched(
+             [](QByteArray &f, const Layout &l) { putInt(f, l.messageCount, 0x7fffffff); });
+     }},
+    {"negative language count",
+     [] { return patched([](QByteArray &f, const Layout &l) { putInt(f, l.directory, -1); }); }},
+    {"bad offsets",
+     [] {
+         return patched([](QByteArray &f, const Layout &l) {
+             putInt(f, l.mainOffsets, 100000);
+             putInt(f, l.mainOffsets + 4, -3);
+             putInt(f, l.aboutOffsets, 5);
+         });
+     }},
+    {"overlapping and shared sections",
+     [] {
+         return patched([](QByteArray &f, const Layout &l) {
+             putInt(f, l.aboutOffsets, 18);
+             putInt(f, l.aboutOffsets + 4, 14);
+         });
+     }},
+    {"empty section",
+     [] {
+         return patched(
+             [](QByteArray &f, const Layout &l) { putInt(f, intAt(f, l.mainOffsets + 4), 0); });
+     }},
+    {"bad default index",
+     [] { return patched([](QByteArray &f, const Layout &l) { putInt(f, l.defaultIndex, 2); }); }},
+    {"broken entries and duplicates",
+     [] {
+         Lng::Document doc = base();
+         doc.messages << QStringLiteral("&ok&") << QStringLiteral("Fine") << QStringLiteral("Bien")
+                      << QStringLiteral("&Cancel&");
+         doc.forms[0].formStrings << QStringLiteral("[a.caption]") << QStringLiteral("A")
+                                  << QStringLiteral("B");
+         doc.forms.append({QStringLiteral("MAIN"),
+                           {},
+                           {QStringLiteral("%Line\nbreak%"), QStringLiteral("x"),
+                            QStringLiteral("y"), QStringLiteral("%line\nBREAK%")}});
+         return Lng::writeDocument(doc);
+     }},
+};
+
+} // namespace
+
+TEST(LngCheck, ReportsEachProblemOfBrokenFilesOnOneLine)
+{
+    QByteArray report;
+    for (const BrokenFile &broken : BrokenFiles) {
+        const QStringList problems = LngCheck::check(broken.make());
+        EXPECT_FALSE(problems.isEmpty()) << broken.name;
+        report += QByteArray("== ") + broken.name + " ==\n";
+        for (const QString &problem : problems) {
+            EXPECT_FALSE(problem.contains(u'\n')) << broken.name;
+            report += problem.toUtf8() + '\n';
+        }
+    }
+    expectGolden(report, QStringLiteral("check_errors.txt"));
+}
+
+TEST(LngCheck, AcceptsWhatTheWritersProduce)
+{
+    const QByteArray sample = readSource(QStringLiteral("examples/sample.lng"));
+    ASSERT_FALSE(sample.isEmpty());
+    EXPECT_EQ(LngCheck::check(sample), QStringList());
+
+    Lng::Document noDefault = base();
+    noDefault.defaultIndex = -1; // the active language was not in the list
+    EXPECT_EQ(LngCheck::check(Lng::writeDocument(noDefault)), QStringList());
+
+    // In-place replacement leaves stale bytes behind the directory and a form without
+    // sections in the list; both are sound.
+    QByteArray file = Lng::writeDocument(base());
+    ASSERT_TRUE(Lng::replaceSection(file, {QStringLiteral("Main"),
+                                           QStringLiteral("Main"),
+                                           Lng::SectionKind::FormStrings,
+                                           {},
+                                           TwoLanguages,
+                                           QStringLiteral("English"),
+                                           base().messages}));
+    EXPECT_GT(file.size(), intAt(file, 10) + 60);
+    EXPECT_EQ(LngCheck::check(file), QStringList());
+
+    QByteArray created = Lng::emptyFile();
+    ASSERT_TRUE(Lng::replaceSection(created, {QString(),
+                                              QStringLiteral("Main"),
+                                              Lng::SectionKind::UserStrings,
+                                              {QStringLiteral("%A%"), QStringLiteral("a")},
+                                              {QStringLiteral("English")},
+                                              QStringLiteral("English"),
+                                              {}}));
+    EXPECT_EQ(LngCheck::check(created), QStringList());
+}

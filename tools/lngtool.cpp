@@ -1,0 +1,88 @@
+#include "lngtool.h"
+
+#include "errors.h"
+#include "lngcheck.h"
+#include "lngfile.h"
+#include "lngjson.h"
+#include "lockedfile.h"
+
+#include <QIODevice>
+
+namespace Parlox::LngTool {
+namespace {
+
+const QByteArray UsageLine = "usage: parlox-lng dump FILE | build IN.json OUT.LNG | check FILE\n";
+
+void printLine(QIODevice &device, const QString &line)
+{
+    device.write((line + u'\n').toUtf8());
+}
+
+QByteArray readFile(const QString &path)
+{
+    return LockedFile(path, LockedFile::Access::SharedRead).readAll();
+}
+
+int dump(const QString &path, QIODevice &out)
+{
+    out.write(LngJson::dump(readFile(path)));
+    return Success;
+}
+
+int build(const QString &in, const QString &outPath)
+{
+    // Everything is encoded in memory first; the output file is touched only by the final,
+    // atomic replacement.
+    const QByteArray bytes = Lng::writeDocument(LngJson::parse(readFile(in)));
+    LockedFile::writeNew(outPath, bytes);
+    return Success;
+}
+
+int check(const QString &path, QIODevice &out)
+{
+    const QStringList problems = LngCheck::check(readFile(path));
+    for (const QString &problem : problems)
+        printLine(out, path + QStringLiteral(": ") + problem);
+    if (problems.isEmpty())
+        printLine(out, path + QStringLiteral(": OK"));
+    return problems.isEmpty() ? Success : BadInput;
+}
+
+// The file an error is about, for the one-line message.
+QString subject(const QStringList &args)
+{
+    return args.size() > 1 ? args[1] : QString();
+}
+
+} // namespace
+
+int run(const QStringList &args, QIODevice &out, QIODevice &err)
+{
+    const QString command = args.value(0);
+    if (args.size() == 1 && (command == u"--help" || command == u"-h")) {
+        out.write(UsageLine);
+        return Success;
+    }
+    const bool known = (command == u"dump" && args.size() == 2) ||
+                       (command == u"check" && args.size() == 2) ||
+                       (command == u"build" && args.size() == 3);
+    if (!known) {
+        err.write(UsageLine);
+        return Usage;
+    }
+    try {
+        if (command == u"dump")
+            return dump(args[1], out);
+        if (command == u"check")
+            return check(args[1], out);
+        return build(args[1], args[2]);
+    } catch (const FileError &e) {
+        // File errors already name their file.
+        printLine(err, QStringLiteral("parlox-lng: ") + e.message());
+    } catch (const Error &e) {
+        printLine(err, QStringLiteral("parlox-lng: %1: %2").arg(subject(args), e.message()));
+    }
+    return BadInput;
+}
+
+} // namespace Parlox::LngTool
