@@ -31,4 +31,11 @@ public:
     using Error::Error;
 };
 
+// A component used where it cannot work (a second translator on a form, a translator outside
+// any form), or stored form data that names something unknown.
+class ComponentError : public Error {
+public:
+    using Error::Error;
+};
+
 } // namespace Parlox

@@ -1,0 +1,148 @@
+#include "flatfile.h"
+
+#include "errors.h"
+#include "lngfile.h"
+#include "lockedfile.h"
+#include "platform/filesystem.h"
+#include "platform/application.h"
+#include "platform/standarddialogs.h"
+#include "select.h"
+
+namespace Parlox::FlatFile {
+namespace {
+
+using Access = LockedFile::Access;
+
+// The file's directory and the bytes it was read from, or nothing when the file is missing or
+// is no translations file.
+struct OpenedFile {
+    QByteArray bytes;
+    Lng::Image image() const { return Lng::Image(bytes); }
+};
+
+std::optional<OpenedFile> readIfPresent(const QString &path)
+{
+    if (!Platform::fileExists(path))
+        return std::nullopt;
+    LockedFile file(path, Access::SharedRead);
+    OpenedFile opened{file.readAll()};
+    const Lng::HeaderState state = opened.image().header();
+    if (state == Lng::HeaderState::TooShort || state == Lng::HeaderState::WrongMagic)
+        return std::nullopt;
+    return opened;
+}
+
+void readSection(const TParloxSelect &selector, const QString &formName, Lng::SectionKind kind,
+                 QStringList &destination)
+{
+    const auto opened = readIfPresent(ResolveTranslationsPath(selector));
+    if (!opened)
+        return;
+    destination.clear();
+    const Lng::Image image = opened->image();
+    const Lng::Directory directory = image.directory(false);
+    const qsizetype entry = directory.findForm(formName);
+    if (entry >= 0)
+        destination.append(image.section(directory.forms[entry].offset(kind)));
+}
+
+// Returns whether the file now holds the table.
+bool writeSection(const TParloxSelect &selector, const QString &oldName, const QString &newName,
+                  const QStringList &table, Lng::SectionKind kind)
+{
+    if (!selector.isDesigning())
+        return false;
+    const QString path = ResolveTranslationsPath(selector);
+    const Lng::SectionUpdate update{oldName,
+                                    newName,
+                                    kind,
+                                    table,
+                                    selector.Languages(),
+                                    selector.ActiveLanguage(),
+                                    selector.MsgsStrings()};
+    if (!Platform::fileExists(path)) {
+        QByteArray bytes = Lng::emptyFile();
+        Lng::replaceSection(bytes, update);
+        LockedFile::writeNew(path, bytes);
+        return true;
+    }
+    LockedFile file(path, Access::ExclusiveReadWrite);
+    QByteArray bytes = file.readAll();
+    if (!Lng::replaceSection(bytes, update))
+        return false;
+    file.replaceContents(bytes);
+    return true;
+}
+
+} // namespace
+
+QString ResolveTranslationsPath(const TParloxSelect &selector)
+{
+    const QString &configured = selector.TranslationsFile();
+    if (selector.isDesigning())
+        return configured;
+    const qsizetype cut = std::max({configured.lastIndexOf(u'\\'), configured.lastIndexOf(u'/'),
+                                    configured.lastIndexOf(u':')});
+    return Platform::executableFolder() + u'/' + configured.mid(cut + 1);
+}
+
+void LoadTranslationsFile(TParloxSelect &selector)
+{
+    const QString path = ResolveTranslationsPath(selector);
+    if (!Platform::fileExists(path)) {
+        Platform::showMessageBox(
+            QMessageBox::NoIcon, Platform::Application::instance().title(),
+            QStringLiteral("The Application Translations File is missing.\rPlease contact the "
+                           "author."),
+            QMessageBox::Ok);
+        return;
+    }
+    const auto opened = readIfPresent(path);
+    if (!opened || opened->image().header() != Lng::HeaderState::Valid)
+        return;
+    Lng::Directory directory = opened->image().directory();
+    const qint32 index = directory.defaultIndex;
+    // A default outside the list (-1 when the writer's active language was not listed, or a
+    // file without languages) keeps the language the application already had.
+    if (index >= 0 && index < directory.languages.size())
+        selector.storeActiveLanguage(directory.languages[index]);
+    selector.setLanguages(directory.languages);
+    selector.setMsgsStrings(directory.messages);
+}
+
+void ReadFormStrings(const TParloxSelect &selector, const QString &formName,
+                     QStringList &destination)
+{
+    readSection(selector, formName, Lng::SectionKind::FormStrings, destination);
+}
+
+void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
+                     QStringList &destination)
+{
+    destination.clear();
+    try {
+        readSection(selector, formName, Lng::SectionKind::UserStrings, destination);
+    } catch (const Error &) {
+        // A user string that cannot be read is shown empty; the caller has nothing to recover.
+    }
+}
+
+void WriteFormStrings(const TParloxSelect &selector, const QString &oldName,
+                      const QString &newName, const QStringList &table)
+{
+    writeSection(selector, oldName, newName, table, Lng::SectionKind::FormStrings);
+}
+
+bool WriteUserStrings(const TParloxSelect &selector, const QString &oldName,
+                      const QString &newName, const QStringList &table)
+{
+    try {
+        return writeSection(selector, oldName, newName, table, Lng::SectionKind::UserStrings);
+    } catch (const Error &) {
+        // Storing user strings is a side effect of switching the storage; a failure there
+        // leaves the old file in place and is not reported.
+        return false;
+    }
+}
+
+} // namespace Parlox::FlatFile

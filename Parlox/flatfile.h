@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Parlox {
+class TParloxSelect;
+}
+
+// The component set's access to the translations file: the path rule, the selector's start-up
+// read, the form readers and the design-time writers. Nothing is kept open or cached between
+// calls: every call opens, works and closes.
+namespace Parlox::FlatFile {
+
+// At design time TranslationsFile as written; at run time its file name in the executable's
+// folder, so a deployed application finds the file beside itself. Either separator, "\" or
+// "/", ends the folder part, so paths written on Windows keep working.
+QString ResolveTranslationsPath(const TParloxSelect &selector);
+
+// Replaces the selector's Languages, active language and MsgsStrings with the file's. A
+// missing file shows a message box and changes nothing; a short or foreign file changes
+// nothing; a file that cannot be opened throws FileError.
+void LoadTranslationsFile(TParloxSelect &selector);
+
+// Replaces destination with the form's form-strings section. A missing, short or foreign file
+// leaves destination unchanged; a file that cannot be opened throws FileError.
+void ReadFormStrings(const TParloxSelect &selector, const QString &formName,
+                     QStringList &destination);
+
+// Replaces destination with the form's user-strings section; every failure leaves it empty and
+// is not reported.
+void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
+                     QStringList &destination);
+
+// Design time only: stores the table as the form's section, renaming the form's entry from
+// oldName, together with the selector's languages, active language and message strings. The
+// new content is prepared in full before it replaces the file, so a failure leaves the file
+// as it was. A file that cannot be opened or created throws FileError.
+void WriteFormStrings(const TParloxSelect &selector, const QString &oldName,
+                      const QString &newName, const QStringList &table);
+
+// The same for the user-strings section. Failures are not reported, but the result tells the
+// caller whether the table reached the file, so it never discards a table that did not.
+bool WriteUserStrings(const TParloxSelect &selector, const QString &oldName,
+                      const QString &newName, const QStringList &table);
+
+} // namespace Parlox::FlatFile

@@ -1,0 +1,319 @@
+#include "form.h"
+
+#include "errors.h"
+#include "flatfile.h"
+#include "formpaths.h"
+#include "formstringindex.h"
+#include "platform/application.h"
+#include "platform/componentkinds.h"
+#include "platform/formcomponents.h"
+#include "platform/publishedproperties.h"
+#include "platform/standarddialogs.h"
+#include "select.h"
+#include "tables.h"
+#include "translationextension.h"
+
+#include <QScopeGuard>
+#include <QWidget>
+
+namespace Parlox {
+namespace {
+
+TParloxForm::DesignHooks &designHooks()
+{
+    static TParloxForm::DesignHooks hooks;
+    return hooks;
+}
+
+// The translators of a form, its sub-forms' excluded, named or not.
+QList<TParloxForm *> translatorsOf(const QWidget *form)
+{
+    QList<TParloxForm *> found = form->findChildren<TParloxForm *>();
+    found.removeIf([form](const TParloxForm *t) { return t->owningForm() != form; });
+    return found;
+}
+
+void showDesignError(const QString &text)
+{
+    Platform::showMessageBox(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+}
+
+enum class LineBreaks { AsStored, Substituted };
+
+// Writes a looked-up text; the empty text leaves the property as it is.
+void writeText(QObject &target, QStringView property, const QString &value,
+               LineBreaks lineBreaks = LineBreaks::AsStored)
+{
+    if (value.isEmpty())
+        return;
+    Platform::setTextProperty(
+        &target, property,
+        lineBreaks == LineBreaks::Substituted ? FormPaths::restoreLineBreaks(value) : value);
+}
+
+// The text property Name.Property. The value is looked up first: most components have no
+// entry for most properties, and asking a component for a property by name costs more.
+void translateText(QObject &component, const QString &name, QStringView property,
+                   const FormStringIndex &index, LineBreaks lineBreaks = LineBreaks::AsStored)
+{
+    writeText(component, property, index.value(name + u'.' + property.toString()), lineBreaks);
+}
+
+// A memo's item is one line of its text: a line break inside a value would add lines.
+QString asOneLine(QString value)
+{
+    for (QChar &c : value) {
+        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u' ';
+    }
+    return value;
+}
+
+// Replaces the existing items of a string list; the list keeps its item count.
+void writeItems(QObject &component, QStringView property, const QString &name,
+                const FormStringIndex &index)
+{
+    const bool lines = Platform::isMemo(&component);
+    const int count = Platform::itemCount(&component, property).value_or(0);
+    const QString prefix = name + u'.';
+    for (int n = 0; n < count; ++n) {
+        const QString value = index.value(prefix + QString::number(n));
+        if (!value.isEmpty())
+            Platform::setItem(&component, property, n, lines ? asOneLine(value) : value);
+    }
+}
+
+} // namespace
+
+void TParloxForm::setDesignHooks(DesignHooks hooks)
+{
+    designHooks() = std::move(hooks);
+}
+
+// Runs before the QObject base joins the owner, so a refused translator never appears among
+// the form's children.
+QObject *TParloxForm::admitted(QObject *owner)
+{
+    const QWidget *form = Platform::owningForm(owner);
+    if (!form)
+        throw ComponentError(QStringLiteral("A TParloxForm must be placed on a form."));
+    if (!translatorsOf(form).isEmpty())
+        throw ComponentError(
+            QStringLiteral("You could not create two TParloxForm components in the same TForm."));
+    return owner;
+}
+
+TParloxForm::TParloxForm(QObject *owner)
+    : QObject(admitted(owner)), m_form(Platform::owningForm(owner))
+{
+    linkSelectorsOf(m_form);
+    setAutoUpdate(true);
+}
+
+TParloxForm::~TParloxForm()
+{
+    if (m_autoUpdate && designHooks().detachAutoUpdate)
+        designHooks().detachAutoUpdate(*this);
+    setPxLanguageSelector(nullptr);
+}
+
+// Every selector of the form is linked in turn; the last one stays.
+void TParloxForm::linkSelectorsOf(const QWidget *form)
+{
+    if (!form)
+        return;
+    for (QObject *component : Platform::componentList(form)) {
+        if (auto *selector = qobject_cast<TParloxSelect *>(component))
+            setPxLanguageSelector(selector);
+    }
+}
+
+void TParloxForm::setPxLanguageSelector(TParloxSelect *selector)
+{
+    if (m_selector) {
+        unwatchRemoval(m_selector);
+        m_selector->RemoveForm(this);
+    }
+    m_selector = selector;
+    if (m_selector) {
+        watchRemoval(m_selector);
+        m_selector->AddForm(this);
+        if (isDesigning())
+            setLanguage(m_selector->ActiveLanguage());
+    }
+}
+
+void TParloxForm::removalNotice(Platform::Component *gone)
+{
+    if (gone == m_selector)
+        m_selector = nullptr;
+}
+
+void TParloxForm::setLanguage(const QString &language)
+{
+    if (!isDesigning()) {
+        if (isLoading())
+            m_language = language;
+        return;
+    }
+    if (isLoading())
+        return;
+    if (!m_selector) {
+        showDesignError(QStringLiteral("You first must link the TParloxSelect component."));
+        return;
+    }
+    if (Tables::indexOfLanguage(m_selector->Languages(), language) < 0) {
+        if (!language.isEmpty())
+            showDesignError(
+                QStringLiteral("You must first create the language ") + language +
+                QStringLiteral(" before use it.\rDo it in the TParloxSelect component."));
+        return;
+    }
+    if (language == m_language)
+        return;
+    collectAtDesignTime();
+    const bool showing = !m_language.isEmpty();
+    m_language = language;
+    if (showing)
+        ApplyLanguage(language);
+}
+
+void TParloxForm::setAutoUpdate(bool on)
+{
+    // Only a form designer can be attached to; a running program never is.
+    if (!isDesigning() || on == m_autoUpdate)
+        return;
+    DesignHooks &hooks = designHooks();
+    if (on) {
+        m_autoUpdate = hooks.attachAutoUpdate && hooks.attachAutoUpdate(*this);
+    } else {
+        if (hooks.detachAutoUpdate)
+            hooks.detachAutoUpdate(*this);
+        m_autoUpdate = false;
+    }
+}
+
+void TParloxForm::collectAtDesignTime()
+{
+    if (isDesigning() && m_autoRead && designHooks().collectFormStrings)
+        designHooks().collectFormStrings(*this);
+}
+
+void TParloxForm::LanguageChanged(const QString &language)
+{
+    if (language == m_language)
+        return;
+    collectAtDesignTime();
+    showLanguage(language);
+}
+
+void TParloxForm::showLanguage(const QString &language)
+{
+    m_language = language;
+    ApplyLanguage(language);
+}
+
+QString TParloxForm::LookupFormString(const QString &path, const QString &language) const
+{
+    if (!m_selector)
+        return {};
+    const qsizetype keyLine = Tables::indexOfKey(m_formStrings, FormPaths::key(path));
+    return FormPaths::valueAfterKey(m_formStrings, keyLine,
+                                    Tables::indexOfLanguage(m_selector->Languages(), language));
+}
+
+void TParloxForm::ApplyLanguage(const QString &language)
+{
+    if (!m_selector || m_selector->Languages().isEmpty() || !m_form)
+        return;
+    const bool flatFile = m_selector->TranslationsAre() == InFlatFile;
+    // In flat-file mode the table lives in the file; it is dropped again however this ends.
+    const auto dropTable = qScopeGuard([this, flatFile] {
+        if (flatFile)
+            m_formStrings.clear();
+    });
+    if (flatFile)
+        FlatFile::ReadFormStrings(*m_selector, m_form->objectName(), m_formStrings);
+
+    const FormStringIndex index(m_formStrings,
+                                Tables::indexOfLanguage(m_selector->Languages(), language));
+    writeText(*m_form, u"Caption", index.value(u"Form.Caption"), LineBreaks::Substituted);
+    writeText(*m_form, u"Hint", index.value(u"Form.Hint"), LineBreaks::Substituted);
+    for (QObject *component : Platform::componentList(m_form))
+        applyToComponent(*component, index, language);
+}
+
+void TParloxForm::applyToComponent(QObject &component, const FormStringIndex &index,
+                                   const QString &language)
+{
+    using namespace Platform;
+    const QString name = component.objectName();
+    // Charts keep their own texts.
+    if (name.isEmpty() || name.toUpper().contains(u"CHART"))
+        return;
+    translateText(component, name, u"Caption", index);
+    translateText(component, name, u"Hint", index, LineBreaks::Substituted);
+    translateText(component, name, u"Title", index);
+    translateText(component, name, u"DisplayLabel", index);
+    for (TranslationExtension *extension : std::as_const(m_selector->extensions()))
+        extension->apply(*this, component, language);
+    // The kind tests are cheap; a missing list property has no items.
+    if (isMemo(&component))
+        writeItems(component, u"Lines", name, index);
+    if (isListBox(&component) || isComboBox(&component) || isRadioGroup(&component))
+        writeItems(component, u"Items", name, index);
+    if (isNotebook(&component))
+        writeItems(component, u"Pages", name, index);
+}
+
+QString TParloxForm::GetUserString(const QString &identifier)
+{
+    if (!m_selector)
+        return {};
+    const bool flatFile = m_selector->TranslationsAre() == InFlatFile;
+    const auto dropTable = qScopeGuard([this, flatFile] {
+        if (flatFile)
+            m_userStrings.clear();
+    });
+    if (flatFile)
+        FlatFile::ReadUserStrings(*m_selector, m_form ? m_form->objectName() : QString(),
+                                  m_userStrings);
+    const qsizetype keyLine = Tables::indexOfKey(m_userStrings, u'%' + identifier + u'%');
+    if (keyLine < 0)
+        return {};
+    // With the active language unlisted this is the key line itself; an entry cut short by
+    // the end of the table has no line to give.
+    const qsizetype line = keyLine + 1 + m_selector->activeIndex();
+    if (line >= m_userStrings.size())
+        return {};
+    return Tables::expandLineBreaks(m_userStrings[line]);
+}
+
+void TParloxForm::convertOldKeys()
+{
+    if (m_selector && m_selector->TranslationsAre() == InExe &&
+        FormPaths::hasOldKeys(m_formStrings))
+        FormPaths::convertOldKeys(m_formStrings, m_selector->Languages().size(),
+                                  m_form ? m_form->objectName() : QString());
+}
+
+void TParloxForm::loaded()
+{
+    Component::loaded();
+    if (m_form)
+        m_storedFormName = m_form->objectName();
+    convertOldKeys();
+    if (!isDesigning() && !m_selector) {
+        const QWidget *mainForm = Platform::Application::instance().mainForm();
+        if (!mainForm)
+            linkSelectorsOf(m_form);
+        else if (Platform::componentList(mainForm).size() > 1)
+            linkSelectorsOf(mainForm);
+    }
+    if (m_selector && !m_selector->ActiveLanguage().isEmpty()) {
+        showLanguage(m_selector->ActiveLanguage());
+        collectAtDesignTime();
+    }
+}
+
+} // namespace Parlox

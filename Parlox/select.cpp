@@ -1,0 +1,211 @@
+#include "select.h"
+
+#include "flatfile.h"
+#include "form.h"
+#include "languagepicker.h"
+#include "msgdialog.h"
+#include "platform/filesystem.h"
+#include "platform/registrykey.h"
+#include "tables.h"
+
+#include <QScopedValueRollback>
+
+namespace Parlox {
+namespace {
+const QString DefLang = QStringLiteral("DefLang");
+}
+
+const QStringList &TParloxSelect::messageKeys()
+{
+    static const QStringList keys{
+        QStringLiteral("&mtWarning&"), QStringLiteral("&mtError&"),
+        QStringLiteral("&mtInformation&"), QStringLiteral("&mtConfirmation&"),
+        QStringLiteral("&Yes&"), QStringLiteral("&No&"), QStringLiteral("&OK&"),
+        QStringLiteral("&Cancel&"), QStringLiteral("&Abort&"), QStringLiteral("&Retry&"),
+        QStringLiteral("&Ignore&"), QStringLiteral("&All&"), QStringLiteral("&NoToAll&"),
+        QStringLiteral("&YesToAll&"), QStringLiteral("&Help&")};
+    return keys;
+}
+
+TParloxSelect::TParloxSelect(QObject *owner) : QObject(owner), m_msgsStrings(messageKeys()) {}
+
+TParloxSelect::~TParloxSelect()
+{
+    // Linked translators and pickers clear their links while this object is still whole.
+    announceRemoval();
+}
+
+void TParloxSelect::setLanguages(const QStringList &languages)
+{
+    m_languages = languages;
+    RefreshPickers();
+}
+
+void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)
+{
+    // Where translations live is a design decision: running programs keep what they were
+    // built with.
+    if (isLoading() || isDesigning())
+        m_translationsAre = position;
+}
+
+qsizetype TParloxSelect::activeIndex() const
+{
+    return Tables::indexOfLanguage(m_languages, m_activeLanguage);
+}
+
+void TParloxSelect::setActiveLanguage(const QString &language)
+{
+    if (language.isEmpty() || Tables::indexOfLanguage(m_languages, language) < 0) {
+        MessageDlg(QStringLiteral("Invalid language"), mtError, mbOK, 0);
+        return;
+    }
+    if (isLoading()) {
+        m_activeLanguage = language;
+        return;
+    }
+    // A change started from inside a change (a picker reacting to its own refresh, a
+    // translator reacting to the switch) is dropped.
+    if (m_changing)
+        return;
+    const QScopedValueRollback guard(m_changing, true);
+    if (!isDesigning())
+        rememberLanguage(language);
+    m_activeLanguage = language;
+    // A translator may unlink itself while it retranslates; walk a copy.
+    const QList<TParloxForm *> forms = m_forms;
+    for (TParloxForm *form : forms)
+        if (m_forms.contains(form) && form->Language() != language)
+            form->LanguageChanged(language);
+    RefreshPickers();
+}
+
+QString TParloxSelect::flagFile(qsizetype position) const
+{
+    return Platform::executableFolder() + QStringLiteral("/Parlox.") + QString::number(position);
+}
+
+void TParloxSelect::rememberLanguage(const QString &language) const
+{
+    switch (m_rememberLanguage) {
+    case rlFlagFile: {
+        const QString oldFlag = flagFile(activeIndex());
+        const QString newFlag = flagFile(Tables::indexOfLanguage(m_languages, language));
+        if (Platform::fileExists(oldFlag))
+            Platform::renameFile(oldFlag, newFlag); // a failed move is not reported
+        else
+            Platform::createEmptyFile(newFlag);
+        break;
+    }
+    case rlRegistryKey: {
+        Platform::RegistryKey key;
+        key.open(m_rememberRegistryKey, true);
+        key.writeString(DefLang, language);
+        break;
+    }
+    case rlNo:
+        break;
+    }
+}
+
+void TParloxSelect::readRememberedLanguage()
+{
+    switch (m_rememberLanguage) {
+    case rlFlagFile:
+        for (qsizetype i = 0; i < m_languages.size(); ++i) {
+            if (Platform::fileExists(flagFile(i))) {
+                m_activeLanguage = m_languages[i];
+                break;
+            }
+        }
+        break;
+    case rlRegistryKey: {
+        Platform::RegistryKey key;
+        QString remembered;
+        if (key.open(m_rememberRegistryKey, false))
+            remembered = key.readString(DefLang);
+        if (!remembered.isEmpty() && Tables::indexOfLanguage(m_languages, remembered) >= 0)
+            m_activeLanguage = remembered;
+        break;
+    }
+    case rlNo:
+        break;
+    }
+}
+
+void TParloxSelect::loaded()
+{
+    Component::loaded();
+    if (m_translationsAre == InFlatFile)
+        FlatFile::LoadTranslationsFile(*this);
+    readRememberedLanguage();
+    // Files written by older versions call the confirmation title "&mtConfirm&".
+    const qsizetype old = Tables::indexOfKey(m_msgsStrings, u"&mtConfirm&");
+    if (old >= 0)
+        m_msgsStrings[old] = QStringLiteral("&mtConfirmation&");
+    if (!m_languages.isEmpty()) {
+        for (const QString &key : messageKeys())
+            EnsureMsgKey(key);
+        RefreshPickers();
+    }
+}
+
+void TParloxSelect::EnsureMsgKey(const QString &key)
+{
+    const qsizetype languageCount = m_languages.size();
+    const qsizetype k = Tables::indexOfKey(m_msgsStrings, key);
+    if (k < 0) {
+        Tables::appendEntry(m_msgsStrings, key, languageCount);
+        return;
+    }
+    qsizetype values = 0;
+    while (k + 1 + values < m_msgsStrings.size() &&
+           !Tables::isMessageKey(m_msgsStrings[k + 1 + values]))
+        ++values;
+    for (; values < languageCount; ++values)
+        m_msgsStrings.insert(k + 1 + values, QString());
+}
+
+void TParloxSelect::AddForm(TParloxForm *form)
+{
+    m_forms.append(form);
+}
+
+void TParloxSelect::RemoveForm(TParloxForm *form)
+{
+    m_forms.removeOne(form);
+}
+
+void TParloxSelect::AddPicker(LanguagePicker *picker)
+{
+    m_pickers.append(picker);
+    picker->RefreshLanguages();
+}
+
+void TParloxSelect::RemovePicker(LanguagePicker *picker)
+{
+    m_pickers.removeOne(picker);
+}
+
+void TParloxSelect::RefreshPickers()
+{
+    // A refresh never unlinks a picker, but walk a copy all the same.
+    const QList<LanguagePicker *> pickers = m_pickers;
+    for (LanguagePicker *picker : pickers)
+        picker->RefreshLanguages();
+}
+
+QString TParloxSelect::GetMsgString(const QString &name) const
+{
+    return Tables::findValue(m_msgsStrings, m_languages, QLatin1Char('&') + name + QLatin1Char('&'),
+                             m_activeLanguage)
+        .value_or(QString());
+}
+
+int TParloxSelect::MessageDlg(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons,
+                              int helpContext) const
+{
+    return showMessageDialog(*this, text, kind, buttons, helpContext);
+}
+
+} // namespace Parlox

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "parloxtypes.h"
+#include "platform/component.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace Parlox {
+
+class LanguagePicker;
+class TParloxForm;
+class TranslationExtension;
+
+// The application's language selector: the language list, the active language and the
+// message strings. Setting ActiveLanguage is the one operation that switches the application's
+// language: it validates, remembers the choice, retranslates every linked form translator and
+// refreshes every linked picker.
+class TParloxSelect : public QObject, public Platform::Component {
+    Q_OBJECT
+    Q_PROPERTY(QStringList Languages READ Languages WRITE setLanguages)
+    Q_PROPERTY(QString ActiveLanguage READ ActiveLanguage WRITE setActiveLanguage)
+    Q_PROPERTY(QStringList MsgsStrings READ MsgsStrings WRITE setMsgsStrings)
+    Q_PROPERTY(Parlox::TPxTranslationsPosition TranslationsAre READ TranslationsAre WRITE
+                   setTranslationsAre)
+    Q_PROPERTY(QString TranslationsFile READ TranslationsFile WRITE setTranslationsFile)
+    Q_PROPERTY(Parlox::TRememberLanguage RememberLanguage READ RememberLanguage WRITE
+                   setRememberLanguage)
+    Q_PROPERTY(QString RememberRegistryKey READ RememberRegistryKey WRITE setRememberRegistryKey)
+
+public:
+    // The 15 message keys, in the order the selector creates and repairs them.
+    static const QStringList &messageKeys();
+
+    explicit TParloxSelect(QObject *owner = nullptr);
+    ~TParloxSelect() override;
+
+    const QStringList &Languages() const { return m_languages; }
+    void setLanguages(const QStringList &languages);
+
+    const QString &ActiveLanguage() const { return m_activeLanguage; }
+    // Throws the registry's or the file system's error when the choice cannot be remembered;
+    // nothing changes then.
+    void setActiveLanguage(const QString &language);
+    // Stores a language read from the translations file or the remembered choice, without the
+    // checks, remembering and retranslation of setActiveLanguage.
+    void storeActiveLanguage(const QString &language) { m_activeLanguage = language; }
+
+    const QStringList &MsgsStrings() const { return m_msgsStrings; }
+    void setMsgsStrings(const QStringList &strings) { m_msgsStrings = strings; }
+
+    TPxTranslationsPosition TranslationsAre() const { return m_translationsAre; }
+    void setTranslationsAre(TPxTranslationsPosition position);
+    const QString &TranslationsFile() const { return m_translationsFile; }
+    void setTranslationsFile(const QString &path) { m_translationsFile = path; }
+    TRememberLanguage RememberLanguage() const { return m_rememberLanguage; }
+    void setRememberLanguage(TRememberLanguage how) { m_rememberLanguage = how; }
+    const QString &RememberRegistryKey() const { return m_rememberRegistryKey; }
+    void setRememberRegistryKey(const QString &key) { m_rememberRegistryKey = key; }
+
+    void AddForm(TParloxForm *form);
+    void RemoveForm(TParloxForm *form);
+    const QList<TParloxForm *> &linkedForms() const { return m_forms; }
+    void AddPicker(LanguagePicker *picker);
+    void RemovePicker(LanguagePicker *picker);
+    void RefreshPickers();
+
+    // Consulted by the form translators for every component they visit.
+    const QList<TranslationExtension *> &extensions() const { return m_extensions; }
+    // Entries are not owned: whoever adds one removes it before destroying it.
+    QList<TranslationExtension *> &extensions() { return m_extensions; }
+
+    // The translated message dialog; returns the modal result of the button pressed.
+    int MessageDlg(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons,
+                   int helpContext = 0) const;
+    // The message value of "&" + name + "&" in the active language; empty when missing.
+    QString GetMsgString(const QString &name) const;
+
+    // Position of the active language in Languages (case ignored), or -1.
+    qsizetype activeIndex() const;
+
+    void loaded() override;
+
+    // Adds a missing message key, or value lines missing from an existing one.
+    void EnsureMsgKey(const QString &key);
+
+private:
+    void rememberLanguage(const QString &language) const;
+    void readRememberedLanguage();
+    QString flagFile(qsizetype position) const;
+
+    QStringList m_languages;
+    QString m_activeLanguage;
+    QStringList m_msgsStrings;
+    TPxTranslationsPosition m_translationsAre = InExe;
+    QString m_translationsFile;
+    TRememberLanguage m_rememberLanguage = rlNo;
+    QString m_rememberRegistryKey;
+
+    QList<TParloxForm *> m_forms;
+    QList<LanguagePicker *> m_pickers;
+    QList<TranslationExtension *> m_extensions;
+    bool m_changing = false;
+};
+
+} // namespace Parlox

@@ -1,0 +1,197 @@
+#include "errors.h"
+#include "flatfile.h"
+#include "lngfile.h"
+#include "lockedfile.h"
+#include "selector_fixture.h"
+
+using namespace Parlox;
+using Access = LockedFile::Access;
+
+namespace {
+
+Lng::Document sampleDocument()
+{
+    return {{"English", "Español"},
+            1,
+            {"&OK&", "OK", "Aceptar"},
+            {{"MainForm", {"[Add1.Caption]", "&Add", "&Agregar"}, {"%HI%", "Hi", "Hola"}},
+             {"Other", {"[X.Caption]", "x", "equis"}, {}}}};
+}
+
+} // namespace
+
+class FlatFileTest : public SelectorTest {
+protected:
+    QString writeSample(const QString &name = QStringLiteral("app.lng"))
+    {
+        return write(name, Lng::writeDocument(sampleDocument()));
+    }
+
+    // A selector running in an application whose translations file is app.lng, stored with a
+    // Windows folder that the run-time path rule must ignore.
+    void runAt(TParloxSelect &selector)
+    {
+        selector.setTranslationsFile(QStringLiteral("C:\\Projects\\Demo\\app.lng"));
+    }
+
+    QStringList readForm(const TParloxSelect &selector, const QString &form, QStringList start)
+    {
+        FlatFile::ReadFormStrings(selector, form, start);
+        return start;
+    }
+    QStringList readUser(const TParloxSelect &selector, const QString &form, QStringList start)
+    {
+        FlatFile::ReadUserStrings(selector, form, start);
+        return start;
+    }
+};
+
+TEST_F(FlatFileTest, RunTimeLooksBesideTheExecutableDesignTimeWhereTold)
+{
+    TParloxSelect selector;
+    runAt(selector);
+    EXPECT_EQ(FlatFile::ResolveTranslationsPath(selector), path("app.lng"));
+    selector.setTranslationsFile("/elsewhere/sub/x.lng");
+    EXPECT_EQ(FlatFile::ResolveTranslationsPath(selector), path("x.lng"));
+    selector.setDesigning(true);
+    EXPECT_EQ(FlatFile::ResolveTranslationsPath(selector), "/elsewhere/sub/x.lng");
+}
+
+TEST_F(FlatFileTest, StartUpReadReplacesLanguagesDefaultAndMessages)
+{
+    writeSample();
+    TParloxSelect selector;
+    runAt(selector);
+    FlatFile::LoadTranslationsFile(selector);
+    EXPECT_EQ(selector.Languages(), QStringList({"English", "Español"}));
+    EXPECT_EQ(selector.ActiveLanguage(), "Español");
+    EXPECT_EQ(selector.MsgsStrings(), QStringList({"&OK&", "OK", "Aceptar"}));
+    EXPECT_TRUE(m_shown.isEmpty());
+}
+
+TEST_F(FlatFileTest, MissingFileShowsTheMessageOnceAndKeepsTheStoredValues)
+{
+    TParloxSelect selector;
+    load(selector, [&] {
+        selector.setLanguages({"Stored"});
+        selector.setActiveLanguage("Stored");
+        selector.setTranslationsAre(InFlatFile);
+        selector.setTranslationsFile(""); // resolves to the folder itself, which is no file
+    });
+    EXPECT_EQ(m_shown,
+              QStringList({"The Application Translations File is missing.\rPlease contact the "
+                           "author."}));
+    EXPECT_EQ(selector.Languages(), QStringList({"Stored"}));
+    EXPECT_EQ(selector.ActiveLanguage(), "Stored");
+    EXPECT_EQ(selector.MsgsStrings().first(), "&mtWarning&");
+}
+
+TEST_F(FlatFileTest, StartUpReadSurvivesForeignFilesAndDefaultsOutsideTheList)
+{
+    TParloxSelect selector;
+    runAt(selector);
+    selector.setLanguages({"Stored"});
+    selector.storeActiveLanguage("Stored");
+    for (const QByteArray &bytes : {QByteArray("Parlox"), QByteArray("PARLOX 2.0\x0e\0\0\0", 14),
+                                    QByteArray("Parlox 2.0\0\0\0\0", 14)}) {
+        write("app.lng", bytes);
+        FlatFile::LoadTranslationsFile(selector);
+        EXPECT_EQ(selector.Languages(), QStringList({"Stored"}));
+    }
+    Lng::Document doc = sampleDocument();
+    doc.defaultIndex = -1;
+    write("app.lng", Lng::writeDocument(doc));
+    FlatFile::LoadTranslationsFile(selector);
+    EXPECT_EQ(selector.ActiveLanguage(), "Stored");
+    EXPECT_EQ(selector.Languages(), doc.languages);
+    EXPECT_EQ(selector.MsgsStrings(), doc.messages);
+    EXPECT_TRUE(m_shown.isEmpty());
+}
+
+TEST_F(FlatFileTest, FormReadersFollowTheFailureRules)
+{
+    TParloxSelect selector;
+    runAt(selector);
+    const QStringList kept{"kept"};
+
+    // No file: form strings keep what the form data held, user strings are emptied.
+    EXPECT_EQ(readForm(selector, "MainForm", kept), kept);
+    EXPECT_TRUE(readUser(selector, "MainForm", kept).isEmpty());
+
+    writeSample();
+    EXPECT_EQ(readForm(selector, "mainform", kept),
+              QStringList({"[Add1.Caption]", "&Add", "&Agregar"}));
+    EXPECT_EQ(readUser(selector, "MAINFORM", kept), QStringList({"%HI%", "Hi", "Hola"}));
+    EXPECT_TRUE(readUser(selector, "Other", kept).isEmpty()); // listed with offset 0
+    EXPECT_TRUE(readForm(selector, "Unknown", kept).isEmpty());
+
+    write("app.lng", "Parlox 2.");
+    EXPECT_EQ(readForm(selector, "MainForm", kept), kept);
+    write("app.lng", "Parlox 2.0");
+    EXPECT_TRUE(readForm(selector, "MainForm", kept).isEmpty());
+    write("app.lng", QByteArray("Parlox 2.0\0\0\0\0", 14));
+    EXPECT_TRUE(readForm(selector, "MainForm", kept).isEmpty());
+}
+
+TEST_F(FlatFileTest, AFileHeldExclusivelyFailsLoudlyOrQuietlyAsEachOperationSays)
+{
+    const QString file = writeSample();
+    TParloxSelect selector;
+    runAt(selector);
+    LockedFile editor(file, Access::ExclusiveReadWrite);
+
+    EXPECT_THROW(FlatFile::LoadTranslationsFile(selector), FileError);
+    QStringList table{"kept"};
+    EXPECT_THROW(FlatFile::ReadFormStrings(selector, "MainForm", table), FileError);
+    EXPECT_TRUE(readUser(selector, "MainForm", table).isEmpty());
+
+    selector.setDesigning(true);
+    selector.setTranslationsFile(file);
+    EXPECT_THROW(FlatFile::WriteFormStrings(selector, "MainForm", "MainForm", {"[a]", "", ""}),
+                 FileError);
+    EXPECT_FALSE(FlatFile::WriteUserStrings(selector, "MainForm", "MainForm", {"%a%", "", ""}));
+    EXPECT_EQ(editor.readAll(), Lng::writeDocument(sampleDocument()));
+}
+
+TEST_F(FlatFileTest, WritersRunOnlyAtDesignTimeAndCreateOrReplaceInPlace)
+{
+    TParloxSelect selector;
+    selector.setTranslationsFile(path("new.lng"));
+    selector.setLanguages({"English"});
+    selector.storeActiveLanguage("English");
+    selector.setMsgsStrings({"&OK&", "OK"});
+
+    FlatFile::WriteFormStrings(selector, "Main", "Main", {"[A.Caption]", "a"});
+    EXPECT_FALSE(QFile::exists(path("new.lng")));
+
+    selector.setDesigning(true);
+    FlatFile::WriteFormStrings(selector, "Main", "Main", {});
+    Lng::Document doc = Lng::readDocument(Lng::Image(read(path("new.lng"))));
+    EXPECT_EQ(doc, (Lng::Document{{"English"}, 0, {"&OK&", "OK"}, {{"Main", {}, {}}}}));
+
+    ASSERT_TRUE(FlatFile::WriteUserStrings(selector, "Main", "Main", {"%HI%", "Hi"}));
+    FlatFile::WriteFormStrings(selector, "Main", "Renamed", {"[A.Caption]", "a"});
+    doc = Lng::readDocument(Lng::Image(read(path("new.lng"))));
+    ASSERT_EQ(doc.forms.size(), 1);
+    EXPECT_EQ(doc.forms[0], (Lng::Form{"Renamed", {"[A.Caption]", "a"}, {"%HI%", "Hi"}}));
+
+    // A foreign file is left exactly as it was.
+    write("new.lng", "not a translations file");
+    FlatFile::WriteFormStrings(selector, "Main", "Main", {"[A.Caption]", "a"});
+    EXPECT_EQ(read(path("new.lng")), "not a translations file");
+}
+
+TEST_F(FlatFileTest, AnUnencodableTextLeavesTheFileAsItWas)
+{
+    const QString file = writeSample();
+    TParloxSelect selector;
+    selector.setDesigning(true);
+    selector.setTranslationsFile(file);
+    selector.setLanguages({"English", "Español"});
+    EXPECT_THROW(FlatFile::WriteFormStrings(selector, "MainForm", "MainForm",
+                                            {"[A.Caption]", QStringLiteral("日本"), ""}),
+                 EncodingError);
+    EXPECT_FALSE(FlatFile::WriteUserStrings(selector, "MainForm", "MainForm",
+                                            {"%A%", QStringLiteral("日本"), ""}));
+    EXPECT_EQ(read(file), Lng::writeDocument(sampleDocument()));
+}

@@ -1,0 +1,376 @@
+#include "errors.h"
+#include "form.h"
+#include "lngfile.h"
+#include "lockedfile.h"
+#include "platform/application.h"
+#include "platform/componentregistry.h"
+#include "platform/filesystem.h"
+#include "platform/formdata.h"
+#include "platform/modalseam.h"
+#include "select.h"
+#include "tempdir.h"
+#include "translationextension.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Parlox;
+
+namespace {
+
+const QString English = QStringLiteral("English");
+const QString Spanish = QStringLiteral("Español");
+
+template <class W> W *add(QWidget *parent, const QString &name, const QString &text = {})
+{
+    auto *widget = new W(parent);
+    widget->setObjectName(name);
+    if constexpr (requires { widget->setText(text); })
+        widget->setText(text);
+    return widget;
+}
+
+QPlainTextEdit *memo(QWidget *parent, const QString &name, int lines)
+{
+    QStringList text;
+    for (int i = 0; i < lines; ++i)
+        text << QStringLiteral("line %1").arg(i);
+    auto *edit = add<QPlainTextEdit>(parent, name);
+    edit->setPlainText(text.join(u'\n'));
+    return edit;
+}
+
+// A parentless form holding a selector and a translator, in the order an application's form
+// data creates them.
+class FormTest : public TempDirTest {
+protected:
+    void SetUp() override
+    {
+        Platform::Application::instance().forgetMainForm();
+        form->setObjectName(QStringLiteral("Form1"));
+        select = new TParloxSelect(form.get());
+        select->setObjectName(QStringLiteral("Select"));
+        select->setLanguages({English, Spanish});
+        select->storeActiveLanguage(English);
+    }
+    void TearDown() override { Platform::Application::instance().forgetMainForm(); }
+
+    TParloxForm *translate(const QStringList &formStrings)
+    {
+        if (!translator) {
+            translator = new TParloxForm(form.get());
+            translator->setObjectName(QStringLiteral("Translator"));
+        }
+        translator->setFormStrings(formStrings);
+        return translator;
+    }
+
+    std::unique_ptr<QWidget> form = std::make_unique<QWidget>();
+    TParloxSelect *select = nullptr;
+    TParloxForm *translator = nullptr;
+};
+
+TEST_F(FormTest, ApplyLanguageWritesTextsOfNamedComponentsButNotCharts)
+{
+    auto *open = add<QPushButton>(form.get(), QStringLiteral("OpenFile"), QStringLiteral("Open"));
+    auto *chart = add<QLabel>(form.get(), QStringLiteral("SalesChart"), QStringLiteral("Sales"));
+    auto *chart1 = add<QLabel>(form.get(), QStringLiteral("CHART1"), QStringLiteral("C"));
+    auto *unnamed = add<QLabel>(form.get(), QString(), QStringLiteral("same"));
+    auto *menu = add<QMenu>(form.get(), QStringLiteral("FileMenu"));
+    auto *action = new QAction(QStringLiteral("Exit"), menu);
+    action->setObjectName(QStringLiteral("Exit1"));
+    menu->addAction(action);
+    translate({"[OpenFile.Caption]",   "&Open", "&Abrir",   "[OpenFile.Hint]",  "Open",  "Abre",
+               "[SalesChart.Caption]", "Sales", "Ventas",   "[Chart1.Caption]", "C",     "G",
+               "[FileMenu.Caption]",   "&File", "&Archivo", "[Exit1.Caption]",  "E&xit", "&Salir",
+               "[.Caption]",           "same",  "igual"});
+
+    translator->ApplyLanguage(QStringLiteral("ESPAÑOL"));
+
+    EXPECT_EQ(open->text(), "&Abrir");
+    EXPECT_EQ(open->toolTip(), "Abre");
+    EXPECT_EQ(menu->title(), "&Archivo");
+    EXPECT_EQ(action->text(), "&Salir");
+    EXPECT_EQ(chart->text(), "Sales");
+    EXPECT_EQ(chart1->text(), "C");
+    EXPECT_EQ(unnamed->text(), "same");
+}
+
+TEST_F(FormTest, StringListsKeepTheirItemCounts)
+{
+    auto *short3 = memo(form.get(), QStringLiteral("Memo1"), 3);
+    auto *long5 = memo(form.get(), QStringLiteral("Memo2"), 5);
+    auto *list = add<QListWidget>(form.get(), QStringLiteral("List1"));
+    list->addItems({"a", "b"});
+    auto *combo = add<QComboBox>(form.get(), QStringLiteral("Combo1"));
+    combo->addItems({"a", "b"});
+    auto *tabs = add<QTabWidget>(form.get(), QStringLiteral("Tabs"));
+    tabs->addTab(new QWidget, QStringLiteral("One"));
+    tabs->addTab(new QWidget, QStringLiteral("Two"));
+    auto *group = new QButtonGroup(form.get());
+    group->setObjectName(QStringLiteral("Radio"));
+    group->addButton(add<QRadioButton>(form.get(), QString(), QStringLiteral("r0")), 0);
+    QStringList table;
+    for (int n = 0; n <= 5; ++n)
+        table << QStringLiteral("[Memo1.%1]").arg(n) << "x" << QStringLiteral("uno %1").arg(n);
+    table += QStringList{"[Memo2.0]", "x", "M0", "[Memo2.1]",  "x", "M\n1", "[List1.1]", "x", "be",
+                         "[List1.2]", "x", "ce", "[Combo1.0]", "x", "A",    "[Tabs.1]",  "x", "Dos",
+                         "[Radio.0]", "x", "R0"};
+    translate(table)->ApplyLanguage(Spanish);
+
+    EXPECT_EQ(short3->toPlainText(), "uno 0\nuno 1\nuno 2");
+    EXPECT_EQ(long5->toPlainText(), "M0\nM 1\nline 2\nline 3\nline 4");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "a");
+    EXPECT_EQ(list->item(1)->text(), "be");
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->itemText(0), "A");
+    EXPECT_EQ(tabs->tabText(0), "One");
+    EXPECT_EQ(tabs->tabText(1), "Dos");
+    EXPECT_EQ(group->button(0)->text(), "R0");
+}
+
+TEST_F(FormTest, ValueWalkFallsBackToTheFirstLanguage)
+{
+    select->setLanguages({"English", "Middle", "Spanish"});
+    auto *name = add<QLabel>(form.get(), QStringLiteral("Name"), QStringLiteral("old"));
+    auto *shortEntry = add<QLabel>(form.get(), QStringLiteral("Short"), QStringLiteral("old"));
+    auto *tail = add<QLabel>(form.get(), QStringLiteral("Tail"), QStringLiteral("old"));
+    translate({"[Name.Caption]", "Name", "", "Nombre", "[Short.Caption]", "Only", "[Other.Caption]",
+               "o1", "o2", "o3", "[Tail.Caption]"});
+
+    translator->ApplyLanguage(QStringLiteral("Middle"));
+    EXPECT_EQ(name->text(), "old") << "an empty value leaves the text alone";
+    translator->ApplyLanguage(QStringLiteral("Spanish"));
+    EXPECT_EQ(name->text(), "Nombre");
+    EXPECT_EQ(shortEntry->text(), "Only") << "entry ends before the language";
+    EXPECT_EQ(tail->text(), "old") << "key on the last line";
+
+    translate({"[Name.Caption]", "Name", "Nom", "Nombre", "[Short.Caption]", "A", "B"});
+    translator->ApplyLanguage(QStringLiteral("Klingon"));
+    EXPECT_EQ(name->text(), "Name") << "unlisted language";
+    translator->ApplyLanguage(QStringLiteral("Spanish"));
+    EXPECT_EQ(shortEntry->text(), "A") << "table ends before the language";
+    EXPECT_EQ(translator->LookupFormString(QStringLiteral("name.caption"), "SPANISH"), "Nombre");
+}
+
+TEST_F(FormTest, LineBreakSubstitutesOnlyInFormTextsAndHints)
+{
+    auto *button = add<QPushButton>(form.get(), QStringLiteral("Button1"));
+    auto *namedForm = add<QLabel>(form.get(), QStringLiteral("Form"));
+    const QString stored = QStringLiteral("a\x15"
+                                          "b\x16");
+    translate({"[Form.Hint]", "", stored, "[Form.Caption]", "", stored, "[Button1.Caption]", "",
+               stored, "[Button1.Hint]", "", stored});
+    translator->ApplyLanguage(Spanish);
+
+    EXPECT_EQ(form->toolTip(), "a\nb\r");
+    EXPECT_EQ(form->windowTitle(), "a\nb\r");
+    EXPECT_EQ(button->text(), stored);
+    EXPECT_EQ(button->toolTip(), "a\nb\r");
+    EXPECT_EQ(namedForm->text(), stored) << "a component named Form shares [Form.Caption]";
+}
+
+TEST_F(FormTest, ExtensionsRunAfterTextsAndBeforeStringLists)
+{
+    struct Recorder : TranslationExtension {
+        QStringList seen;
+        void apply(TParloxForm &, QObject &component, const QString &language) override
+        {
+            if (auto *edit = qobject_cast<QPlainTextEdit *>(&component))
+                seen << edit->toolTip() + u'|' + edit->toPlainText() + u'|' + language;
+        }
+    } recorder;
+    auto *edit = memo(form.get(), QStringLiteral("Memo1"), 1);
+    select->extensions().append(&recorder);
+    translate({"[Memo1.Hint]", "", "Pista", "[Memo1.0]", "", "Uno"})->ApplyLanguage(Spanish);
+    select->extensions().removeAll(&recorder);
+
+    EXPECT_EQ(recorder.seen, QStringList{"Pista|line 0|" + Spanish});
+    EXPECT_EQ(edit->toPlainText(), "Uno");
+}
+
+TEST_F(FormTest, GetUserStringUsesTheSelectorsActiveLanguage)
+{
+    translate({})->setUserStrings(
+        {"%FILE_CLOSED%", "Closed", "Cerrado", "%BREAKS%", "a%%b", "%%%", "%SHORT%", "only"});
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("file_closed")), "Closed");
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("BREAKS")), "a\n\rb");
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("MISSING")), "");
+
+    select->storeActiveLanguage(QStringLiteral("ESPAÑOL"));
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("FILE_CLOSED")), "Cerrado");
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("BREAKS")), "\n\r%");
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("SHORT")), "") << "never past the table";
+
+    select->storeActiveLanguage(QStringLiteral("Klingon"));
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("file_closed")), "%FILE_CLOSED%");
+
+    translator->setPxLanguageSelector(nullptr);
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("FILE_CLOSED")), "");
+}
+
+TEST_F(FormTest, EndOfLoadingConvertsKeysThatCarryTheFormName)
+{
+    select->setLanguages({English});
+    auto *button = add<QPushButton>(form.get(), QStringLiteral("Button1"));
+    const auto load = [&](const QStringList &table) {
+        translate({});
+        translator->beginLoading();
+        translator->setFormStrings(table);
+        translator->loaded();
+        return translator->FormStrings();
+    };
+
+    EXPECT_EQ(load({"[Form1.Button1.Caption]", "OK", "[Form1.Form1.Caption]", "Main"}),
+              QStringList({"[Button1.Caption]", "OK", "[Form.Caption]", "Main"}));
+    EXPECT_EQ(button->text(), "OK");
+    EXPECT_EQ(form->windowTitle(), "Main");
+    EXPECT_EQ(translator->Language(), English);
+    EXPECT_EQ(translator->storedFormName(), "Form1");
+
+    const QStringList oneDot{"[Form1.Caption]", "Title", "[Form1.Button1.Caption]", "Go"};
+    EXPECT_EQ(load(oneDot), oneDot);
+    EXPECT_EQ(form->windowTitle(), "Main") << "[Form1.Caption] names no text";
+}
+
+TEST_F(FormTest, OneTranslatorPerForm)
+{
+    const QString message =
+        QStringLiteral("You could not create two TParloxForm components in the same TForm.");
+    auto *first = new TParloxForm(form.get()); // unnamed: still counts
+    try {
+        new TParloxForm(add<QWidget>(form.get(), QStringLiteral("Panel")));
+        FAIL() << "second translator accepted";
+    } catch (const ComponentError &error) {
+        EXPECT_EQ(error.message(), message);
+    }
+    EXPECT_EQ(form->findChildren<TParloxForm *>(), QList<TParloxForm *>{first});
+    EXPECT_EQ(select->linkedForms(), QList<TParloxForm *>{first});
+
+    Platform::ComponentRegistry::instance().add<TParloxForm>();
+    const QByteArray data = R"({"class": "QWidget", "components": [
+        {"class": "Parlox::TParloxForm", "name": "Second"}]})";
+    try {
+        Platform::readFormData(form.get(), data);
+        FAIL() << "second translator read";
+    } catch (const Error &error) {
+        EXPECT_EQ(error.message(), message);
+    }
+    EXPECT_EQ(form->findChildren<TParloxForm *>(), QList<TParloxForm *>{first});
+
+    QObject loose;
+    EXPECT_THROW(TParloxForm{&loose}, ComponentError);
+}
+
+TEST_F(FormTest, SecondaryFormComesUpInTheCurrentLanguage)
+{
+    Platform::Application::instance().registerForm(form.get());
+    auto *title = add<QLabel>(form.get(), QStringLiteral("Title"), QStringLiteral("Hello"));
+    translate({"[Title.Caption]", "Hello", "Hola"});
+    select->setActiveLanguage(Spanish);
+    EXPECT_EQ(title->text(), "Hola");
+    EXPECT_EQ(translator->Language(), Spanish);
+
+    // Setting Language by hand after loading changes nothing at run time.
+    translator->setLanguage(English);
+    EXPECT_EQ(translator->Language(), Spanish);
+
+    Platform::ComponentRegistry::instance().add<TParloxForm>();
+    auto dialog = std::make_unique<QDialog>();
+    Platform::readFormData(dialog.get(), QByteArray(R"({"class": "QDialog", "name": "AboutBox",
+        "components": [
+          {"class": "QPushButton", "name": "BtnOK", "properties": {"text": "OK"}},
+          {"class": "Parlox::TParloxForm", "name": "Translator", "properties": {
+             "FormStrings": ["[Form.Caption]", "About", "Acerca de",
+                             "[BtnOK.Caption]", "OK", "Aceptar"]}}]})"));
+    auto *dialogTranslator = dialog->findChild<TParloxForm *>();
+    EXPECT_EQ(dialogTranslator->PxLanguageSelector(), select);
+    EXPECT_EQ(dialog->windowTitle(), "Acerca de");
+    EXPECT_EQ(dialog->findChild<QPushButton *>()->text(), "Aceptar");
+
+    select->setActiveLanguage(English);
+    EXPECT_EQ(dialog->windowTitle(), "About");
+    dialog.reset();
+    EXPECT_EQ(select->linkedForms(), QList<TParloxForm *>{translator});
+}
+
+TEST_F(FormTest, DesignTimeLanguageErrorsUseTheMessageBox)
+{
+    QStringList shown;
+    const Platform::ModalHandlerGuard answer([&](QDialog &dialog) {
+        auto &box = dynamic_cast<QMessageBox &>(dialog);
+        shown << box.text();
+        box.done(QMessageBox::Ok);
+    });
+    translate({});
+    translator->setDesigning(true);
+    translator->setLanguage(QStringLiteral("Klingon"));
+    translator->setLanguage(QString());
+    translator->setPxLanguageSelector(nullptr);
+    translator->setLanguage(English);
+
+    EXPECT_EQ(shown, QStringList({"You must first create the language Klingon before use "
+                                  "it.\rDo it in the TParloxSelect component.",
+                                  "You first must link the TParloxSelect component."}));
+    EXPECT_EQ(translator->Language(), "");
+}
+
+// The translations file beside the executable: a temporary folder stands in for it.
+class FlatFileFormTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        select->beginLoading();
+        select->setTranslationsAre(InFlatFile);
+        select->abandonLoading();
+        select->setTranslationsFile(QStringLiteral("C:\\Program Files\\App\\app.lng"));
+        Lng::Document document{{English, Spanish}, 0, {}, {}};
+        document.forms.append({QStringLiteral("FORM1"),
+                               {"[Label1.Caption]", "Hello", "Hola"},
+                               {"%BYE%", "Bye", "Adiós"}});
+        file = write(QStringLiteral("app.lng"), Lng::writeDocument(document));
+    }
+
+    Platform::ExecutableFolderGuard folder{m_dir.path()};
+    QString file;
+};
+
+TEST_F(FlatFileFormTest, TablesAreReadFromTheFileAndDroppedAfterUse)
+{
+    auto *label = add<QLabel>(form.get(), QStringLiteral("Label1"), QStringLiteral("x"));
+    translate({"[Label1.Caption]", "stored", "guardado"})->ApplyLanguage(Spanish);
+    EXPECT_EQ(label->text(), "Hola");
+    EXPECT_TRUE(translator->FormStrings().isEmpty());
+
+    select->storeActiveLanguage(Spanish);
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("bye")), "Adiós");
+    EXPECT_TRUE(translator->UserStrings().isEmpty());
+}
+
+TEST_F(FlatFileFormTest, AFileThatCannotBeOpenedReachesTheCaller)
+{
+    auto *label = add<QLabel>(form.get(), QStringLiteral("Label1"), QStringLiteral("x"));
+    translate({"[Label1.Caption]", "stored", "guardado"});
+    const LockedFile held(file, LockedFile::Access::ExclusiveReadWrite);
+
+    EXPECT_THROW(select->setActiveLanguage(Spanish), FileError);
+    EXPECT_EQ(label->text(), "x");
+    EXPECT_TRUE(translator->FormStrings().isEmpty());
+    EXPECT_EQ(translator->GetUserString(QStringLiteral("BYE")), "") << "swallowed";
+}
+
+} // namespace

@@ -1,0 +1,295 @@
+#include "errors.h"
+#include "form.h"
+#include "platform/registrykey.h"
+#include "selector_fixture.h"
+
+#include <QDir>
+#include <QWidget>
+
+using namespace Parlox;
+
+namespace {
+const QStringList EnglishSpanish{QStringLiteral("English"), QStringLiteral("Español")};
+const QString Key = QStringLiteral("\\Software\\Velmont\\ParloxTest");
+
+QStringList flagFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("Parlox.*")}, QDir::Files, QDir::Name);
+}
+} // namespace
+
+TEST_F(SelectorTest, StartsWithTheMessageKeysAndNothingElse)
+{
+    TParloxSelect selector;
+    EXPECT_EQ(selector.MsgsStrings(), TParloxSelect::messageKeys());
+    EXPECT_EQ(selector.MsgsStrings().size(), 15);
+    EXPECT_TRUE(selector.Languages().isEmpty());
+    EXPECT_EQ(selector.TranslationsAre(), InExe);
+    EXPECT_EQ(selector.RememberLanguage(), rlNo);
+}
+
+TEST_F(SelectorTest, AcceptsANameDifferingInCaseAndStoresItAsWritten)
+{
+    QWidget form;
+    TParloxSelect selector(&form);
+    load(selector, [&] {
+        selector.setLanguages(EnglishSpanish);
+        selector.setActiveLanguage("English");
+    });
+    TParloxForm translator(&form);
+    translator.setPxLanguageSelector(&selector);
+    translator.LanguageChanged("English");
+    ASSERT_EQ(translator.Language(), "English");
+
+    selector.setActiveLanguage("english");
+    EXPECT_EQ(selector.ActiveLanguage(), "english");
+    EXPECT_EQ(translator.Language(), "english"); // exact comparison: asked to switch
+    EXPECT_TRUE(m_shown.isEmpty());
+}
+
+TEST_F(SelectorTest, RefusesUnknownAndEmptyNamesWithAMessageAndChangesNothing)
+{
+    TParloxSelect selector;
+    RecordingPicker picker;
+    selector.setRememberLanguage(rlFlagFile);
+    load(selector, [&] {
+        selector.setLanguages(EnglishSpanish);
+        selector.setActiveLanguage("English");
+    });
+    picker.setPxLanguageSelector(&selector);
+    const int refreshes = picker.refreshes;
+
+    selector.setActiveLanguage("Deutsch");
+    selector.setActiveLanguage("");
+    EXPECT_EQ(m_shown, QStringList({"Invalid language", "Invalid language"}));
+    EXPECT_EQ(selector.ActiveLanguage(), "English");
+    EXPECT_EQ(picker.refreshes, refreshes);
+    EXPECT_TRUE(flagFiles(m_dir.path()).isEmpty());
+
+    // The check runs while loading too, and with no languages every name is unknown.
+    TParloxSelect empty;
+    load(empty, [&] { empty.setActiveLanguage("English"); });
+    EXPECT_EQ(m_shown.size(), 3);
+    EXPECT_TRUE(empty.ActiveLanguage().isEmpty());
+}
+
+TEST_F(SelectorTest, FlagFilesFollowTheActiveLanguage)
+{
+    write("Parlox.1", "");
+    write("Parlox.2", "");
+    TParloxSelect selector;
+    load(selector, [&] {
+        selector.setLanguages({"English", "Español", "Deutsch"});
+        selector.setActiveLanguage("English");
+        selector.setRememberLanguage(rlFlagFile);
+    });
+    EXPECT_EQ(selector.ActiveLanguage(), "Español"); // the lowest number present wins
+
+    // The move to Parlox.2 fails because it exists: both files stay.
+    selector.setActiveLanguage("Deutsch");
+    EXPECT_EQ(selector.ActiveLanguage(), "Deutsch");
+    EXPECT_EQ(flagFiles(m_dir.path()), QStringList({"Parlox.1", "Parlox.2"}));
+
+    QFile::remove(path("Parlox.1"));
+    selector.setActiveLanguage("English");
+    EXPECT_EQ(flagFiles(m_dir.path()), QStringList({"Parlox.0"}));
+}
+
+TEST_F(SelectorTest, FirstChangeCreatesAFlagFileAndAFailedCreationChangesNothing)
+{
+    TParloxSelect selector;
+    load(selector, [&] {
+        selector.setLanguages(EnglishSpanish);
+        selector.setRememberLanguage(rlFlagFile);
+    });
+    selector.setActiveLanguage("Español");
+    EXPECT_EQ(flagFiles(m_dir.path()), QStringList({"Parlox.1"}));
+
+    // A folder in the way of the flag file makes its creation fail.
+    QFile::remove(path("Parlox.1"));
+    QDir(m_dir.path()).mkdir("Parlox.0");
+    try {
+        selector.setActiveLanguage("English");
+        ADD_FAILURE() << "no error";
+    } catch (const FileError &e) {
+        EXPECT_EQ(e.message(), "Cannot create file " + path("Parlox.0"));
+    }
+    EXPECT_EQ(selector.ActiveLanguage(), "Español");
+    QDir(m_dir.path()).rmdir("Parlox.0");
+    selector.setActiveLanguage("English"); // the guard was cleared
+    EXPECT_EQ(selector.ActiveLanguage(), "English");
+}
+
+TEST_F(SelectorTest, RegistryRemembersTheChoiceAndIgnoresNamesNoLongerListed)
+{
+    {
+        TParloxSelect selector;
+        load(selector, [&] {
+            selector.setLanguages(EnglishSpanish);
+            selector.setActiveLanguage("English");
+            selector.setRememberLanguage(rlRegistryKey);
+            selector.setRememberRegistryKey(Key);
+        });
+        selector.setActiveLanguage("ESPAÑOL");
+    }
+    Platform::RegistryKey key;
+    ASSERT_TRUE(key.open(Key, false));
+    EXPECT_EQ(key.readString("DefLang"), "ESPAÑOL");
+
+    const auto startWith = [&](const QStringList &languages) {
+        auto selector = std::make_unique<TParloxSelect>();
+        load(*selector, [&] {
+            selector->setLanguages(languages);
+            selector->setActiveLanguage("English");
+            selector->setRememberLanguage(rlRegistryKey);
+            selector->setRememberRegistryKey(Key);
+        });
+        return selector;
+    };
+    EXPECT_EQ(startWith(EnglishSpanish)->ActiveLanguage(), "ESPAÑOL");
+    EXPECT_EQ(startWith({"English", "Deutsch"})->ActiveLanguage(), "English");
+}
+
+TEST_F(SelectorTest, ARegistryWriteFailureLeavesEverythingUnchanged)
+{
+    // A key of its own: the registry outlives each test within the program.
+    const QString Key = QStringLiteral("\\Software\\Velmont\\ParloxWriteFailure");
+    QWidget form;
+    TParloxSelect selector(&form);
+    load(selector, [&] {
+        selector.setLanguages(EnglishSpanish);
+        selector.setActiveLanguage("English");
+        selector.setRememberLanguage(rlRegistryKey);
+        selector.setRememberRegistryKey(Key);
+    });
+    TParloxForm translator(&form);
+    translator.setPxLanguageSelector(&selector);
+    RecordingPicker picker;
+    picker.setPxLanguageSelector(&selector);
+    const int refreshes = picker.refreshes;
+
+    // A folder where the key's file should be makes every write fail.
+    const QString file = Platform::RegistryKey::fileFor(Key);
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file));
+    EXPECT_THROW(selector.setActiveLanguage("Español"), Platform::RegistryError);
+    EXPECT_EQ(selector.ActiveLanguage(), "English");
+    EXPECT_TRUE(translator.Language().isEmpty());
+    EXPECT_EQ(picker.refreshes, refreshes);
+
+    QDir(file).removeRecursively();
+    selector.setActiveLanguage("Español"); // the re-entry guard was cleared
+    EXPECT_EQ(selector.ActiveLanguage(), "Español");
+    EXPECT_EQ(translator.Language(), "Español");
+}
+
+TEST_F(SelectorTest, ARememberedValueOfAnotherTypeIsAnError)
+{
+    // A value of another type ends the start-up step with the registry's error.
+    const QString Key = QStringLiteral("\\Software\\Velmont\\ParloxWrongType");
+    Platform::RegistryKey key;
+    ASSERT_TRUE(key.open(Key, true));
+    key.close();
+    QFile ini(Platform::RegistryKey::fileFor(Key));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[General]\nDefLang=English, Español\n");
+    ini.close();
+    TParloxSelect selector;
+    selector.beginLoading();
+    selector.setLanguages(EnglishSpanish);
+    selector.setRememberLanguage(rlRegistryKey);
+    selector.setRememberRegistryKey(Key);
+    try {
+        selector.loaded();
+        ADD_FAILURE() << "no error";
+    } catch (const Platform::RegistryError &e) {
+        EXPECT_EQ(e.message(), "Invalid data type for 'DefLang'");
+    }
+}
+
+TEST_F(SelectorTest, ANestedChangeIsDropped)
+{
+    TParloxSelect selector;
+    load(selector, [&] {
+        selector.setLanguages({"English", "Español", "Deutsch"});
+        selector.setActiveLanguage("English");
+    });
+    RecordingPicker picker;
+    picker.setPxLanguageSelector(&selector);
+    bool nested = false;
+    picker.onRefresh = [&] {
+        if (!std::exchange(nested, true))
+            picker.chooseLanguage("Deutsch");
+    };
+    picker.chooseLanguage("Español");
+    EXPECT_EQ(selector.ActiveLanguage(), "Español");
+    picker.onRefresh = nullptr;
+
+    // A change to the language already active still goes through and refreshes.
+    const int refreshes = picker.refreshes;
+    selector.setActiveLanguage("Español");
+    EXPECT_EQ(picker.refreshes, refreshes + 1);
+}
+
+TEST_F(SelectorTest, StartUpRepairsTheMessageTable)
+{
+    TParloxSelect selector;
+    RecordingPicker picker;
+    load(selector, [&] {
+        selector.setLanguages(EnglishSpanish);
+        selector.setMsgsStrings({"&Help&", "Help", "&Abort&", "Abortar", "Abort", "Extra",
+                                 "&MTCONFIRM&", "Confirm", "Confirmar"});
+        picker.setPxLanguageSelector(&selector);
+    });
+    const QStringList &table = selector.MsgsStrings();
+    EXPECT_EQ(table.mid(0, 3), QStringList({"&Help&", "Help", ""}));
+    EXPECT_EQ(table.mid(3, 4), QStringList({"&Abort&", "Abortar", "Abort", "Extra"}));
+    EXPECT_EQ(table.mid(7, 3), QStringList({"&mtConfirmation&", "Confirm", "Confirmar"}));
+    // Missing keys are appended in the fixed order, one empty line per language.
+    EXPECT_EQ(table.mid(10, 3), QStringList({"&mtWarning&", "", ""}));
+    EXPECT_EQ(table.size(), 10 + 12 * 3);
+    EXPECT_EQ(picker.refreshes, 2); // when linked, and at the end of loading
+
+    TParloxSelect noLanguages;
+    RecordingPicker idle;
+    load(noLanguages, [&] {
+        noLanguages.setMsgsStrings({"&mtConfirm&"});
+        idle.setPxLanguageSelector(&noLanguages);
+    });
+    EXPECT_EQ(noLanguages.MsgsStrings(), QStringList({"&mtConfirmation&"}));
+    EXPECT_EQ(idle.refreshes, 1);
+}
+
+TEST_F(SelectorTest, MessageStringsNeverReadOutsideTheTable)
+{
+    TParloxSelect selector;
+    load(selector, [&] {
+        selector.setLanguages(EnglishSpanish);
+        selector.setActiveLanguage("Español");
+        selector.setMsgsStrings({"&OK&", "OK", "Aceptar", "&Help&"});
+    });
+    EXPECT_EQ(selector.GetMsgString("ok"), "Aceptar");
+    selector.setMsgsStrings({"&Help&", "Help"});
+    EXPECT_EQ(selector.GetMsgString("Help"), "");
+    EXPECT_EQ(selector.GetMsgString("Missing"), "");
+}
+
+TEST_F(SelectorTest, DestroyingTheSelectorClearsEveryLink)
+{
+    QWidget form;
+    RecordingPicker picker;
+    auto *translator = new TParloxForm(&form);
+    {
+        TParloxSelect selector;
+        picker.setPxLanguageSelector(&selector);
+        translator->setPxLanguageSelector(&selector);
+        ASSERT_EQ(selector.linkedForms().size(), 1);
+    }
+    EXPECT_EQ(picker.PxLanguageSelector(), nullptr);
+    EXPECT_EQ(translator->PxLanguageSelector(), nullptr);
+
+    TParloxSelect other;
+    translator->setPxLanguageSelector(&other);
+    delete translator;
+    EXPECT_TRUE(other.linkedForms().isEmpty());
+}
