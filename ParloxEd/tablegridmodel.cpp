@@ -1,0 +1,154 @@
+#include "tablegridmodel.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace ParloxEd {
+namespace {
+
+constexpr int KeyColumn = int(TableGridModel::Column::Key);
+
+// A key is shown without its delimiters (first and last character); a line too short to
+// hold both shows as nothing.
+QString shownKey(const QString &line)
+{
+    return line.size() < 3 ? QString() : line.sliced(1, line.size() - 2);
+}
+
+} // namespace
+
+TableGridModel::TableGridModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+int TableGridModel::gridRowsFor(qsizetype lineCount, qsizetype languageCount)
+{
+    const qsizetype entries = lineCount / (std::max<qsizetype>(languageCount, 0) + 1);
+    return entries > 1 ? int(std::min<qsizetype>(entries, INT_MAX - 1)) + 1 : 2;
+}
+
+int TableGridModel::gridColumnsFor(qsizetype languageCount)
+{
+    return int(std::clamp<qsizetype>(languageCount + 1, 2, INT_MAX));
+}
+
+void TableGridModel::setTable(QStringList lines, qsizetype languageCount)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    m_languages = std::max<qsizetype>(languageCount, 0);
+    m_rows = gridRowsFor(m_lines.size(), m_languages) - 1;
+    m_headers.resize(gridColumnsFor(m_languages));
+    m_hasTable = true;
+    endResetModel();
+}
+
+void TableGridModel::clearTable()
+{
+    beginResetModel();
+    m_lines.clear();
+    m_rows = 1;
+    m_hasTable = false;
+    endResetModel();
+}
+
+qsizetype TableGridModel::lineIndex(int col, int modelRow) const
+{
+    if (!m_hasTable || col < 0 || col > m_languages || modelRow < 0 || modelRow >= m_rows)
+        return -1;
+    const qsizetype line = qsizetype(modelRow) * (m_languages + 1) + col;
+    return line < m_lines.size() ? line : -1;
+}
+
+QString TableGridModel::dataCell(int col, int modelRow) const
+{
+    const qsizetype line = lineIndex(col, modelRow);
+    if (line < 0)
+        return {};
+    return col == KeyColumn ? shownKey(m_lines.at(line)) : m_lines.at(line);
+}
+
+QString TableGridModel::cell(int col, int row) const
+{
+    if (row == 0)
+        return col >= 0 && col < m_headers.size() ? m_headers.at(col) : QString();
+    return dataCell(col, row - 1);
+}
+
+bool TableGridModel::isCellEditable(int col, int row) const
+{
+    return col != KeyColumn && row > 0 && lineIndex(col, row - 1) >= 0;
+}
+
+bool TableGridModel::setCell(int col, int row, const QString &text)
+{
+    if (row == 0)
+        return setHeaderData(col, Qt::Horizontal, text);
+    return setData(index(row - 1, col), text);
+}
+
+int TableGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int TableGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_headers.size());
+}
+
+QVariant TableGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return dataCell(index.column(), index.row());
+}
+
+bool TableGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid) || index.column() == KeyColumn)
+        return false;
+    const qsizetype line = lineIndex(index.column(), index.row());
+    if (line < 0)
+        return false;
+    const QString text = value.toString();
+    if (m_lines.at(line) != text) {
+        m_lines[line] = text;
+        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    }
+    return true;
+}
+
+Qt::ItemFlags TableGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    if (index.column() == KeyColumn)
+        return Qt::ItemIsEnabled;
+    const Qt::ItemFlags base = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return lineIndex(index.column(), index.row()) >= 0 ? base | Qt::ItemIsEditable : base;
+}
+
+QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::EditRole) ||
+        section < 0 || section >= m_headers.size())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return m_headers.at(section);
+}
+
+bool TableGridModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                                   int role)
+{
+    if (orientation != Qt::Horizontal || role != Qt::EditRole || section < 0 ||
+        section >= m_headers.size())
+        return false;
+    const QString text = value.toString();
+    if (m_headers.at(section) != text) {
+        m_headers[section] = text;
+        emit headerDataChanged(Qt::Horizontal, section, section);
+    }
+    return true;
+}
+
+} // namespace ParloxEd

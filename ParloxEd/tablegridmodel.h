@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace ParloxEd {
+
+// The editor's grid: a virtual view over the working copy of one translation table, laid out
+// one entry per row and one language per column after the key column. Nothing is stored per
+// cell; every cell is computed from the table's lines.
+//
+// Two coordinate systems meet here. The grid's own cell(col, row) counts the fixed header row
+// as row 0 and the key column as column 0. The Qt model has the data rows only (model row r is
+// grid row r + 1) and offers the header row as horizontal header data, so a view keeps it in
+// place while scrolling; column 0 is the key column in both.
+//
+// The working copy is the table itself (an implicitly shared copy): edits change the value
+// lines in place, keys are never edited, and lines that do not make up a whole row are kept
+// though not shown. Handing the copy back therefore never loses or reshapes a line.
+class TableGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum class Column { Key = 0, FirstLanguage = 1 };
+
+    explicit TableGridModel(QObject *parent = nullptr);
+
+    // Shows a table with languageCount languages; keeps the header texts of the columns that
+    // remain. Resets the model.
+    void setTable(QStringList lines, qsizetype languageCount);
+    // Forgets the table: one blank row that cannot be edited.
+    void clearTable();
+
+    // The working copy, with the edits made so far.
+    const QStringList &lines() const { return m_lines; }
+    qsizetype languageCount() const { return m_languages; }
+    // True while the grid shows a table (not just the blank row of clearTable).
+    bool hasTable() const { return m_hasTable; }
+
+    // Grid coordinates: row 0 is the header row.
+    int gridRowCount() const { return rowCount() + 1; }
+    int gridColumnCount() const { return columnCount(); }
+    QString cell(int col, int row) const;
+    // Sets a header cell (row 0) or an editable data cell; false when the cell is neither.
+    bool setCell(int col, int row, const QString &text);
+    bool isCellEditable(int col, int row) const;
+
+    // Grid rows (header row included) for a table of lineCount lines: one row per whole entry,
+    // never fewer than one data row.
+    static int gridRowsFor(qsizetype lineCount, qsizetype languageCount);
+    // Columns of the grid: the key column and one per language, never fewer than two.
+    static int gridColumnsFor(qsizetype languageCount);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                       int role = Qt::EditRole) override;
+
+private:
+    // Line of the table behind a data cell (model row), or -1 when no line backs it.
+    qsizetype lineIndex(int col, int modelRow) const;
+    QString dataCell(int col, int modelRow) const;
+
+    QStringList m_lines;
+    QStringList m_headers{QString(), QString()};
+    qsizetype m_languages = 0;
+    int m_rows = 1;
+    bool m_hasTable = false;
+};
+
+} // namespace ParloxEd

@@ -1,0 +1,226 @@
+// The editor on a large translations file: 1 M lines (about 30 MB) in 40 forms with three
+// languages. Opening it and showing its largest table in the grid, and switching the table
+// shown, with and without an edit to commit first.
+
+#include "editordocument.h"
+#include "tablegridmodel.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using ParloxEd::EditorDocument;
+using ParloxEd::TableGridModel;
+
+namespace {
+
+constexpr int Languages = 3;
+constexpr int Forms = 40;
+constexpr int LargestEntries = 100'000; // form 0's form strings: 400,000 lines
+constexpr int SecondEntries = 50'000;   // form 0's user strings: 200,000 lines
+constexpr int OtherEntries = 1'315;     // every other table: 5,260 lines
+constexpr int ScreenRows = 40;
+
+void putInt(QByteArray &out, qint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+void putString(QByteArray &out, const QByteArray &text)
+{
+    out.append(text);
+    out.append('\0');
+}
+
+// Entries of about 30 bytes a line, keys and values alike.
+QByteArray section(int form, bool formStrings, int entries)
+{
+    QByteArray out;
+    putInt(out, entries * (Languages + 1));
+    for (int e = 0; e < entries; ++e) {
+        const QByteArray id = QByteArray::number(form) + '_' + QByteArray::number(e);
+        putString(out, formStrings ? "[Component" + id + ".Caption]" : "%USER_STRING_" + id + "%");
+        for (int l = 0; l < Languages; ++l)
+            putString(out, "Translated text " + QByteArray::number(l) + " of " + id);
+    }
+    return out;
+}
+
+// Writes the file one section at a time, so generating it costs little memory and the peak
+// resident size measured afterwards belongs to the editor.
+QString generateFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    QByteArray header("Parlox 2.0");
+    putInt(header, 0);
+    file.write(header);
+    QList<std::pair<qint32, qint32>> offsets;
+    for (int f = 0; f < Forms; ++f) {
+        const auto formAt = qint32(file.pos());
+        file.write(section(f, true, f == 0 ? LargestEntries : OtherEntries));
+        const auto userAt = qint32(file.pos());
+        file.write(section(f, false, f == 0 ? SecondEntries : OtherEntries));
+        offsets.append({formAt, userAt});
+    }
+    const auto directoryAt = qint32(file.pos());
+    QByteArray dir;
+    putInt(dir, Languages);
+    for (int l = 0; l < Languages; ++l)
+        putString(dir, "Language " + QByteArray::number(l));
+    putInt(dir, 0);
+    putInt(dir, 60);
+    for (int m = 0; m < 60; ++m)
+        putString(dir, "&Message" + QByteArray::number(m) + '&');
+    putInt(dir, Forms);
+    for (int f = 0; f < Forms; ++f) {
+        putString(dir, "Form" + QByteArray::number(f));
+        putInt(dir, offsets[f].first);
+        putInt(dir, offsets[f].second);
+    }
+    file.write(dir);
+    QByteArray at;
+    putInt(at, directoryAt);
+    file.seek(10);
+    file.write(at);
+    return path;
+}
+
+struct BigFile {
+    QTemporaryDir dir;
+    QString path = generateFile(dir.filePath(QStringLiteral("big.lng")));
+    qint64 size = QFile(path).size();
+};
+
+const BigFile &bigFile()
+{
+    static const BigFile file;
+    return file;
+}
+
+double residentMB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(::sysconf(_SC_PAGESIZE)) / 1e6 : 0;
+}
+
+double peakResidentMB()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1e3; // kilobytes on Linux
+}
+
+// The Windows item and view holding the most lines.
+std::pair<int, EditorDocument::View> largestTable(const EditorDocument &doc)
+{
+    std::pair<int, EditorDocument::View> best{0, EditorDocument::View::FormStrings};
+    qsizetype most = doc.messageTable().size();
+    for (int item = 1; item < doc.windowsItemCount(); ++item) {
+        for (const auto view :
+             {EditorDocument::View::FormStrings, EditorDocument::View::UserStrings}) {
+            const QStringList &table = view == EditorDocument::View::FormStrings
+                                           ? doc.formTable(item)
+                                           : doc.userTable(item);
+            if (table.size() > most) {
+                most = table.size();
+                best = {item, view};
+            }
+        }
+    }
+    return best;
+}
+
+// What a view asks for when it first paints: the row count and one screenful of cells.
+qsizetype paintFirstScreen(const TableGridModel &grid)
+{
+    qsizetype chars = grid.rowCount();
+    const int rows = std::min(ScreenRows, grid.rowCount());
+    for (int col = 0; col < grid.columnCount(); ++col) {
+        chars += grid.headerData(col, Qt::Horizontal).toString().size();
+        for (int row = 0; row < rows; ++row)
+            chars += grid.data(grid.index(row, col)).toString().size();
+    }
+    return chars;
+}
+
+void BM_OpenAndShowLargestTable(benchmark::State &state)
+{
+    const BigFile &file = bigFile();
+    const double before = residentMB();
+    std::unique_ptr<EditorDocument> doc;
+    double loaded = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.reset();
+        state.ResumeTiming();
+        doc = std::make_unique<EditorDocument>();
+        if (doc->loadFile(file.path) != EditorDocument::LoadResult::Loaded) {
+            state.SkipWithError("load failed");
+            return;
+        }
+        const auto [item, view] = largestTable(*doc);
+        doc->chooseView(view);
+        doc->chooseWindowsItem(item);
+        benchmark::DoNotOptimize(paintFirstScreen(*doc->grid()));
+        state.PauseTiming();
+        loaded = residentMB();
+        state.ResumeTiming();
+    }
+    const double fileMB = double(file.size) / 1e6;
+    state.counters["file_MB"] = fileMB;
+    state.counters["rows"] = doc->grid()->rowCount();
+    state.counters["rss_growth_x_file"] = (loaded - before) / fileMB;
+    state.counters["peak_rss_MB"] = peakResidentMB();
+    state.counters["peak_rss_x_file"] = peakResidentMB() / fileMB;
+    state.SetBytesProcessed(state.iterations() * file.size);
+}
+BENCHMARK(BM_OpenAndShowLargestTable)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Switches between form 0's form strings (400,000 lines) and its user strings (200,000);
+// with edits, one cell is changed before every switch, so every commit copies the table.
+void switchTables(benchmark::State &state, bool edit)
+{
+    EditorDocument doc;
+    if (doc.loadFile(bigFile().path) != EditorDocument::LoadResult::Loaded) {
+        state.SkipWithError("load failed");
+        return;
+    }
+    doc.chooseWindowsItem(1);
+    int n = 0;
+    for (auto _ : state) {
+        if (edit)
+            doc.grid()->setCell(1, 1 + n % 40, QStringLiteral("edit %1").arg(n));
+        doc.chooseView(n % 2 ? EditorDocument::View::FormStrings
+                             : EditorDocument::View::UserStrings);
+        benchmark::DoNotOptimize(paintFirstScreen(*doc.grid()));
+        ++n;
+    }
+    state.counters["modified"] = doc.isModified();
+}
+
+void BM_SwitchTable(benchmark::State &state)
+{
+    switchTables(state, false);
+}
+BENCHMARK(BM_SwitchTable)->Unit(benchmark::kMicrosecond);
+
+void BM_EditThenSwitchTable(benchmark::State &state)
+{
+    switchTables(state, true);
+}
+BENCHMARK(BM_EditThenSwitchTable)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
