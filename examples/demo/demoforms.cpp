@@ -1,0 +1,72 @@
+#include "demoforms.h"
+
+#include "form.h"
+#include "parloxcombobox.h"
+#include "parloxmenu.h"
+#include "platform/componentregistry.h"
+#include "platform/formdata.h"
+#include "select.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+// The resources of a static library are linked in only when something calls their
+// initialiser, from outside any namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(demo);
+}
+
+namespace ParloxDemo {
+namespace {
+
+QJsonObject resourceObject(const QString &resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Parlox::FileError(QStringLiteral("Cannot open %1").arg(resource));
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+// The same form data, with its translations to be read from the translations file.
+QJsonObject forFlatFile(QJsonObject data)
+{
+    QJsonArray components = data.value(QStringLiteral("components")).toArray();
+    for (auto &&entry : components) {
+        QJsonObject component = entry.toObject();
+        QJsonObject properties = component.value(QStringLiteral("properties")).toObject();
+        const QString className = component.value(QStringLiteral("class")).toString();
+        if (className == QLatin1String(Parlox::TParloxSelect::staticMetaObject.className())) {
+            properties.insert(QStringLiteral("TranslationsAre"), QStringLiteral("InFlatFile"));
+        } else if (className == QLatin1String(Parlox::TParloxForm::staticMetaObject.className())) {
+            properties.remove(QStringLiteral("FormStrings"));
+            properties.remove(QStringLiteral("UserStrings"));
+        }
+        component.insert(QStringLiteral("properties"), properties);
+        entry = component;
+    }
+    data.insert(QStringLiteral("components"), components);
+    return data;
+}
+
+} // namespace
+
+void registerComponents()
+{
+    initResources();
+    auto &registry = Parlox::Platform::ComponentRegistry::instance();
+    registry.add<Parlox::TParloxSelect>();
+    registry.add<Parlox::TParloxForm>();
+    registry.add<Parlox::TParloxMenu>();
+    registry.add<Parlox::TParloxComboBox>();
+}
+
+void readForm(QWidget *form, const QString &resource, Storage storage)
+{
+    const QJsonObject data = resourceObject(resource);
+    Parlox::Platform::readFormData(form, storage == Storage::FlatFile ? forFlatFile(data) : data);
+}
+
+} // namespace ParloxDemo
