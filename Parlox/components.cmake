@@ -7,6 +7,7 @@ add_library(parlox STATIC
   parloxcombobox.h parloxcombobox.cpp
   parloxlistbox.h parloxlistbox.cpp
   select.h select.cpp
+  registercomponents.h registercomponents.cpp
   flatfile.h flatfile.cpp
   form.h form.cpp formpaths.h formpaths.cpp formstringindex.h formstringindex.cpp
   msgdialog.h msgdialog.cpp

@@ -1,11 +1,7 @@
 #include "languagepicker.h"
 
 #include "errors.h"
-#include "parloxcombobox.h"
-#include "parloxlistbox.h"
-#include "parloxmenu.h"
 #include "platform/application.h"
-#include "platform/componentregistry.h"
 #include "platform/standarddialogs.h"
 #include "select.h"
 
@@ -66,14 +62,6 @@ bool languageSortsBefore(const QString &a, const QString &b)
         return c;
     }();
     return collator.compare(a, b) < 0;
-}
-
-void registerLanguagePickers()
-{
-    auto &registry = Platform::ComponentRegistry::instance();
-    registry.add<TParloxMenu>();
-    registry.add<TParloxComboBox>();
-    registry.add<TParloxListBox>();
 }
 
 } // namespace Parlox

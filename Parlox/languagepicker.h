@@ -38,8 +38,4 @@ private:
 // The order of a sorted picker's entries: case ignored, by the user's collation.
 bool languageSortsBefore(const QString &a, const QString &b);
 
-// Makes the three picker classes known to the form data reader. Run once at start-up, before
-// a form holding a picker is read.
-void registerLanguagePickers();
-
 } // namespace Parlox

@@ -4,8 +4,10 @@
 #include "form.h"
 #include "languagepicker.h"
 #include "msgdialog.h"
+#include "platform/application.h"
 #include "platform/filesystem.h"
 #include "platform/registrykey.h"
+#include "platform/standarddialogs.h"
 #include "tables.h"
 
 #include <QScopedValueRollback>
@@ -120,10 +122,17 @@ void TParloxSelect::readRememberedLanguage()
         }
         break;
     case rlRegistryKey: {
-        Platform::RegistryKey key;
         QString remembered;
-        if (key.open(m_rememberRegistryKey, false))
-            remembered = key.readString(DefLang);
+        try {
+            Platform::RegistryKey key;
+            if (key.open(m_rememberRegistryKey, false))
+                remembered = key.readString(DefLang);
+        } catch (const Platform::RegistryError &error) {
+            // A damaged setting must not keep the application from starting: say so, keep the
+            // stored language, and let the next change of language write a sound value.
+            Platform::showMessageBox(QMessageBox::Warning, Platform::Application::instance().title(),
+                                     error.message(), QMessageBox::Ok);
+        }
         if (!remembered.isEmpty() && Tables::indexOfLanguage(m_languages, remembered) >= 0)
             m_activeLanguage = remembered;
         break;

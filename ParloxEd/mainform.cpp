@@ -9,7 +9,7 @@
 
 #include "errors.h"
 #include "form.h"
-#include "languagepicker.h"
+#include "registercomponents.h"
 #include "platform/application.h"
 #include "platform/componentregistry.h"
 #include "platform/formcomponents.h"
@@ -79,9 +79,7 @@ void TMainForm::registerComponentClasses()
 {
     static const bool registered = [] {
         auto &registry = Platform::ComponentRegistry::instance();
-        registry.add<TParloxSelect>();
-        registry.add<TParloxForm>();
-        registerLanguagePickers();
+        registerComponents();
         registry.add<QTableView>();
         registry.add<StatusPanelBar>();
         registry.add<OpenDialog>();

@@ -3,7 +3,7 @@
 #include "form.h"
 #include "parloxcombobox.h"
 #include "parloxmenu.h"
-#include "platform/componentregistry.h"
+#include "registercomponents.h"
 #include "platform/formdata.h"
 #include "select.h"
 
@@ -56,11 +56,7 @@ QJsonObject forFlatFile(QJsonObject data)
 void registerComponents()
 {
     initResources();
-    auto &registry = Parlox::Platform::ComponentRegistry::instance();
-    registry.add<Parlox::TParloxSelect>();
-    registry.add<Parlox::TParloxForm>();
-    registry.add<Parlox::TParloxMenu>();
-    registry.add<Parlox::TParloxComboBox>();
+    Parlox::registerComponents();
 }
 
 void readForm(QWidget *form, const QString &resource, Storage storage)

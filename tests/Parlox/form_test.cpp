@@ -3,7 +3,7 @@
 #include "lngfile.h"
 #include "lockedfile.h"
 #include "platform/application.h"
-#include "platform/componentregistry.h"
+#include "registercomponents.h"
 #include "platform/filesystem.h"
 #include "platform/formdata.h"
 #include "platform/modalseam.h"
@@ -260,7 +260,7 @@ TEST_F(FormTest, OneTranslatorPerForm)
     EXPECT_EQ(form->findChildren<TParloxForm *>(), QList<TParloxForm *>{first});
     EXPECT_EQ(select->linkedForms(), QList<TParloxForm *>{first});
 
-    Platform::ComponentRegistry::instance().add<TParloxForm>();
+    registerComponents();
     const QByteArray data = R"({"class": "QWidget", "components": [
         {"class": "Parlox::TParloxForm", "name": "Second"}]})";
     try {
@@ -288,7 +288,7 @@ TEST_F(FormTest, SecondaryFormComesUpInTheCurrentLanguage)
     translator->setLanguage(English);
     EXPECT_EQ(translator->Language(), Spanish);
 
-    Platform::ComponentRegistry::instance().add<TParloxForm>();
+    registerComponents();
     auto dialog = std::make_unique<QDialog>();
     Platform::readFormData(dialog.get(), QByteArray(R"({"class": "QDialog", "name": "AboutBox",
         "components": [

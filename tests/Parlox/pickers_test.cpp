@@ -4,7 +4,7 @@
 #include "parloxcombobox.h"
 #include "parloxlistbox.h"
 #include "parloxmenu.h"
-#include "platform/componentregistry.h"
+#include "registercomponents.h"
 #include "platform/formdata.h"
 #include "platform/modalseam.h"
 #include "platform/registrykey.h"
@@ -425,8 +425,7 @@ TEST_F(PickersTest, MenuDestroyedFirstIsForgotten)
 
 TEST(PickersFormData, StoredFormsCreateAndLinkThePickers)
 {
-    registerLanguagePickers();
-    Platform::ComponentRegistry::instance().add<TParloxSelect>();
+    registerComponents();
     const QByteArray json = R"({
       "class": "QWidget",
       "components": [

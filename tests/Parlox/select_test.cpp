@@ -4,6 +4,7 @@
 #include "selector_fixture.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 using namespace Parlox;
@@ -183,28 +184,31 @@ TEST_F(SelectorTest, ARegistryWriteFailureLeavesEverythingUnchanged)
     EXPECT_EQ(translator.Language(), "Español");
 }
 
-TEST_F(SelectorTest, ARememberedValueOfAnotherTypeIsAnError)
+TEST_F(SelectorTest, ARememberedValueOfAnotherTypeIsReportedAndStartUpGoesOn)
 {
-    // A value of another type ends the start-up step with the registry's error.
     const QString Key = QStringLiteral("\\Software\\Velmont\\ParloxWrongType");
-    Platform::RegistryKey key;
-    ASSERT_TRUE(key.open(Key, true));
-    key.close();
     QFile ini(Platform::RegistryKey::fileFor(Key));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(ini).path()));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[General]\nDefLang=English, Español\n");
     ini.close();
     TParloxSelect selector;
-    selector.beginLoading();
-    selector.setLanguages(EnglishSpanish);
-    selector.setRememberLanguage(rlRegistryKey);
-    selector.setRememberRegistryKey(Key);
-    try {
-        selector.loaded();
-        ADD_FAILURE() << "no error";
-    } catch (const Platform::RegistryError &e) {
-        EXPECT_EQ(e.message(), "Invalid data type for 'DefLang'");
-    }
+    RecordingPicker picker;
+    load(selector, [&] {
+        selector.setLanguages(EnglishSpanish);
+        selector.setActiveLanguage("Español");
+        selector.setRememberLanguage(rlRegistryKey);
+        selector.setRememberRegistryKey(Key);
+        picker.setPxLanguageSelector(&selector);
+    });
+    EXPECT_EQ(m_shown, QStringList({"Invalid data type for 'DefLang'"}));
+    EXPECT_EQ(selector.ActiveLanguage(), "Español");
+    EXPECT_EQ(picker.refreshes, 2); // the rest of the start-up step still ran
+
+    selector.setActiveLanguage("English"); // and the next change repairs the value
+    Platform::RegistryKey key;
+    ASSERT_TRUE(key.open(Key, false));
+    EXPECT_EQ(key.readString("DefLang"), "English");
 }
 
 TEST_F(SelectorTest, ANestedChangeIsDropped)
