@@ -57,15 +57,29 @@ TEST_F(FlatFileTest, RunTimeLooksBesideTheExecutableDesignTimeWhereTold)
     EXPECT_EQ(FlatFile::ResolveTranslationsPath(selector), "/elsewhere/sub/x.lng");
 }
 
-TEST_F(FlatFileTest, StartUpReadReplacesLanguagesDefaultAndMessages)
+TEST_F(FlatFileTest, StartUpReadReplacesLanguagesDefaultAndMessagesOfSoundFilesOnly)
 {
-    writeSample();
     TParloxSelect selector;
     runAt(selector);
+    selector.setLanguages({"Stored"});
+    selector.storeActiveLanguage("Stored");
+    for (const QByteArray &bytes : {QByteArray("Parlox"), QByteArray("PARLOX 2.0\x0e\0\0\0", 14),
+                                    QByteArray("Parlox 2.0\0\0\0\0", 14)}) {
+        write("app.lng", bytes);
+        FlatFile::LoadTranslationsFile(selector);
+        EXPECT_EQ(selector.Languages(), QStringList({"Stored"}));
+    }
+    // A default outside the list keeps the active language.
+    Lng::Document doc = sampleDocument();
+    doc.defaultIndex = -1;
+    write("app.lng", Lng::writeDocument(doc));
     FlatFile::LoadTranslationsFile(selector);
+    EXPECT_EQ(selector.ActiveLanguage(), "Stored");
     EXPECT_EQ(selector.Languages(), QStringList({"English", "Español"}));
-    EXPECT_EQ(selector.ActiveLanguage(), "Español");
     EXPECT_EQ(selector.MsgsStrings(), QStringList({"&OK&", "OK", "Aceptar"}));
+    writeSample();
+    FlatFile::LoadTranslationsFile(selector);
+    EXPECT_EQ(selector.ActiveLanguage(), "Español");
     EXPECT_TRUE(m_shown.isEmpty());
 }
 
@@ -83,29 +97,6 @@ TEST_F(FlatFileTest, MissingFileShowsTheMessageOnceAndKeepsTheStoredValues)
                            "author."}));
     EXPECT_EQ(selector.Languages(), QStringList({"Stored"}));
     EXPECT_EQ(selector.ActiveLanguage(), "Stored");
-    EXPECT_EQ(selector.MsgsStrings().first(), "&mtWarning&");
-}
-
-TEST_F(FlatFileTest, StartUpReadSurvivesForeignFilesAndDefaultsOutsideTheList)
-{
-    TParloxSelect selector;
-    runAt(selector);
-    selector.setLanguages({"Stored"});
-    selector.storeActiveLanguage("Stored");
-    for (const QByteArray &bytes : {QByteArray("Parlox"), QByteArray("PARLOX 2.0\x0e\0\0\0", 14),
-                                    QByteArray("Parlox 2.0\0\0\0\0", 14)}) {
-        write("app.lng", bytes);
-        FlatFile::LoadTranslationsFile(selector);
-        EXPECT_EQ(selector.Languages(), QStringList({"Stored"}));
-    }
-    Lng::Document doc = sampleDocument();
-    doc.defaultIndex = -1;
-    write("app.lng", Lng::writeDocument(doc));
-    FlatFile::LoadTranslationsFile(selector);
-    EXPECT_EQ(selector.ActiveLanguage(), "Stored");
-    EXPECT_EQ(selector.Languages(), doc.languages);
-    EXPECT_EQ(selector.MsgsStrings(), doc.messages);
-    EXPECT_TRUE(m_shown.isEmpty());
 }
 
 TEST_F(FlatFileTest, FormReadersFollowTheFailureRules)

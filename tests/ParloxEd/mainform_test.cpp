@@ -10,21 +10,8 @@
 #include "tablegridmodel.h"
 #include "tempdir.h"
 
-#include <QAction>
-#include <QFileDialog>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
-#include <QWindow>
-#include <deque>
-#include <functional>
-#include <memory>
+#include <QtTest>
+#include <QtWidgets>
 
 using ParloxEd::EditorDocument;
 using ParloxEd::StatusPanelBar;
@@ -107,32 +94,27 @@ private:
             ADD_FAILURE() << "unexpected dialog " << dialog.windowTitle().toStdString();
             return;
         }
-        const Answer next = m_answers.front();
-        m_answers.pop_front();
-        next(dialog);
+        m_answers.takeFirst()(dialog);
     }
 
-    std::deque<Answer> m_answers;
+    QList<Answer> m_answers;
     QList<Shown> m_shown;
     Platform::ModalHandlerGuard m_guard{[this](QDialog &dialog) { answer(dialog); }};
 };
 
-QStringList texts(const QList<QAction *> &items)
+QStringList texts(const QList<QAction *> &items, bool checkedOnly = false)
 {
     QStringList out;
-    for (const QAction *item : items)
-        out.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    for (const QAction *item : items) {
+        if (!checkedOnly || item->isChecked())
+            out.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    }
     return out;
 }
 
 QStringList checkedTexts(const QMenu &menu)
 {
-    QStringList out;
-    for (const QAction *item : menu.actions()) {
-        if (item->isChecked())
-            out.append(item->text());
-    }
-    return out;
+    return texts(menu.actions(), true);
 }
 
 class MainFormTest : public TempDirTest {
@@ -157,13 +139,13 @@ protected:
     }
     QMenu *menu(const char *name) const { return named<QMenu>(name); }
     QAction *action(const char *name) const { return named<QAction>(name); }
-    StatusPanelBar *bar(const char *name) const { return named<StatusPanelBar>(name); }
     QTableView *tabla() const { return named<QTableView>("Tabla"); }
     EditorDocument &doc() const { return window->document(); }
     QString cell(int col, int row) const { return doc().grid()->cell(col, row); }
     QStringList panels(const char *name) const
     {
-        return {bar(name)->panelText(0), bar(name)->panelText(1)};
+        const auto *bar = named<StatusPanelBar>(name);
+        return {bar->panelText(0), bar->panelText(1)};
     }
 
     QString writeSample(const QString &name = QStringLiteral("sample.lng"))
@@ -218,61 +200,14 @@ TEST_F(MainFormTest, StartsClosedWithItsStoredMenusButtonsAndGrid)
 {
     start();
     EXPECT_EQ(window->windowTitle(), ClosedCaption);
-    ASSERT_NE(window->windowHandle(), nullptr);
-    EXPECT_EQ(window->windowHandle()->title(), ClosedCaption);
-    EXPECT_EQ(window->size(), QSize(544, 375));
-
     EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()),
               QStringList({"File", "&Languages", "&View", "&Windows"}));
-    EXPECT_EQ(texts(menu("MenuFile")->actions()),
-              QStringList({"&Open", "&Save", "-", "L&anguage", "-", "&Exit"}));
-    EXPECT_EQ(texts(menu("Languages")->actions()),
-              QStringList({"I&n application", "-", "&Add", "&Rename", "&Delete", "&Import"}));
-    EXPECT_EQ(texts(menu("ViewMenu")->actions()), QStringList({"&Form strings", "&User strings"}));
-    EXPECT_TRUE(action("Form1")->isChecked());
-    EXPECT_FALSE(action("Userstrings1")->isChecked());
-
     EXPECT_EQ(texts(menu("Language1")->actions()), QStringList({"English", "Español"}));
     EXPECT_EQ(checkedTexts(*menu("Language1")), QStringList({"English"}));
-
-    EXPECT_TRUE(menu("MenuFile")->menuAction()->isEnabled());
     for (const char *disabled : {"Languages", "ViewMenu", "WindowsMenu"})
         EXPECT_FALSE(menu(disabled)->menuAction()->isEnabled()) << disabled;
-    EXPECT_FALSE(action("Import1")->isEnabled());
-
-    const QStringList hints{"Open", "Save", "Exit", "About..."};
-    const char *buttons[] = {"BtnOpen", "BtnSave", "BtnExit", "BtnAbout"};
-    for (int i = 0; i < 4; ++i) {
-        const auto *button = named<QToolButton>(buttons[i]);
-        EXPECT_EQ(button->toolTip(), hints[i]);
-        EXPECT_EQ(button->size(), QSize(25, 25));
-        EXPECT_FALSE(button->icon().isNull()) << buttons[i];
-        EXPECT_TRUE(button->isEnabled());
-    }
-
     EXPECT_EQ(cell(0, 0), "Object.Property");
-    EXPECT_EQ(cell(1, 0), "Languages");
     EXPECT_EQ(tabla()->model()->rowCount(), 1);
-    EXPECT_EQ(cell(0, 1), "");
-    EXPECT_EQ(panels("StatusObject"), QStringList({"", ""}));
-    EXPECT_EQ(panels("StatusValue"), QStringList({"", ""}));
-    EXPECT_EQ(bar("StatusObject")->panelWidths(), QStringList({"100", "50"}));
-    EXPECT_EQ(bar("StatusValue")->panelWidths(), QStringList({"100", "100"}));
-}
-
-TEST_F(MainFormTest, StartsInTheRememberedInterfaceLanguage)
-{
-    Platform::RegistryKey key;
-    ASSERT_TRUE(key.open(RegistryPath, true));
-    key.writeString(QStringLiteral("DefLang"), QStringLiteral("Español"));
-    key.close();
-    start();
-    EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()),
-              QStringList({"Archivo", "&Idiomas", "&Ver", "&Ventanas"}));
-    EXPECT_EQ(checkedTexts(*menu("Language1")), QStringList({"Español"}));
-    EXPECT_EQ(cell(0, 0), "Objeto.Propiedad");
-    EXPECT_EQ(cell(1, 0), "Idiomas");
-    EXPECT_EQ(window->windowTitle(), ClosedCaption);
 }
 
 TEST_F(MainFormTest, OpensAFileThroughTheOpenDialogAndBrowsesEveryTable)
@@ -283,7 +218,6 @@ TEST_F(MainFormTest, OpensAFileThroughTheOpenDialogAndBrowsesEveryTable)
         Dialogs dialogs{chooseFile(file)};
         named<QToolButton>("BtnOpen")->click();
         ASSERT_EQ(dialogs.shown().size(), 1);
-        EXPECT_TRUE(dialogs.shown()[0].fileDialog);
         EXPECT_EQ(dialogs.shown()[0].title,
                   "Select the file name for the Parlox Application Translations File");
     }
@@ -292,33 +226,24 @@ TEST_F(MainFormTest, OpensAFileThroughTheOpenDialogAndBrowsesEveryTable)
     EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"Español"}));
     EXPECT_EQ(texts(menu("WindowsMenu")->actions()),
               QStringList({"Message Strings", "Main", "Tools"}));
-    EXPECT_EQ(checkedTexts(*menu("WindowsMenu")), QStringList({"Message Strings"}));
     EXPECT_TRUE(menu("Languages")->menuAction()->isEnabled());
-    EXPECT_TRUE(menu("WindowsMenu")->menuAction()->isEnabled());
-    EXPECT_FALSE(menu("ViewMenu")->menuAction()->isEnabled());
-
-    EXPECT_EQ(cell(0, 0), "Message ID");
-    EXPECT_EQ(cell(1, 0), "English");
-    EXPECT_EQ(cell(2, 0), "Español");
-    EXPECT_EQ(cell(0, 2), "OK");
-    EXPECT_EQ(cell(2, 2), "Aceptar");
-    EXPECT_EQ(panels("StatusObject"), QStringList({"Message ID", "mtWarning"}));
+    EXPECT_EQ(QStringList({cell(1, 0), cell(2, 0), cell(2, 2)}),
+              QStringList({"English", "Español", "Aceptar"}));
     EXPECT_EQ(panels("StatusValue"), QStringList({"Español", "Atención"}));
 
-    struct Expected {
+    const struct {
         int item;
         const char *view;
         QString title;
         QStringList keys;
-    };
-    const QList<Expected> tables{
+    } tables[] = {
         {1, "Form1", "Object.Property", {"Form.Caption", "Btn.Caption"}},
         {1, "Userstrings1", "User strings ID", {"HELLO"}},
         {2, "Userstrings1", "User strings ID", {"BYE", "A"}},
         {2, "Form1", "Object.Property", {""}}, // no form strings: one blank row
         {0, "Form1", "Message ID", {"mtWarning", "OK"}},
     };
-    for (const Expected &t : tables) {
+    for (const auto &t : tables) {
         SCOPED_TRACE(t.title.toStdString() + " of item " + std::to_string(t.item));
         if (doc().currentItem() != t.item)
             chooseWindowsItem(t.item);
@@ -327,7 +252,6 @@ TEST_F(MainFormTest, OpensAFileThroughTheOpenDialogAndBrowsesEveryTable)
         EXPECT_EQ(menu("ViewMenu")->menuAction()->isEnabled(), t.item > 0);
         EXPECT_EQ(checkedTexts(*menu("WindowsMenu")),
                   QStringList({menu("WindowsMenu")->actions().at(t.item)->text()}));
-        EXPECT_EQ(cell(0, 0), t.title);
         QStringList keys;
         for (int row = 1; row < doc().grid()->gridRowCount(); ++row)
             keys.append(cell(0, row));
@@ -341,62 +265,37 @@ TEST_F(MainFormTest, ReportsEveryFailedLoadInATranslatedErrorBox)
 {
     start();
     open(writeSample());
-    struct Case {
-        const char *name;
-        QByteArray bytes;
-        QString message;
-    };
-    const QList<Case> cases{
-        {"short.lng", "Parlox 2.", "The file is invalid."},
-        {"lower.lng", "parlox 2.0", "This is not a Parlox file."},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        Dialogs dialogs{chooseFile(write(c.name, c.bytes)), press("OK")};
+    const QString locked = writeSample(QStringLiteral("locked.lng"));
+    const Parlox::LockedFile holder(locked, Parlox::LockedFile::Access::ExclusiveReadWrite);
+    const std::pair<QString, QString> cases[] = {
+        {write("short.lng", "Parlox 2."), "The file is invalid."},
+        {write("lower.lng", "parlox 2.0"), "This is not a Parlox file."},
+        {locked, "The file couldn't be opened."}};
+    for (const auto &[file, message] : cases) {
+        Dialogs dialogs{chooseFile(file), press("OK")};
         action("OpenFile")->trigger();
         ASSERT_EQ(dialogs.shown().size(), 2);
-        EXPECT_EQ(dialogs.shown()[1].title, "Error");
-        EXPECT_EQ(dialogs.shown()[1].text, c.message);
+        EXPECT_EQ(dialogs.shown()[1].title + u'|' + dialogs.shown()[1].text, "Error|" + message);
         EXPECT_EQ(window->windowTitle(), "ParloxEd - Closed");
-        EXPECT_FALSE(doc().isOpen());
         EXPECT_TRUE(menu("WindowsMenu")->actions().isEmpty());
         EXPECT_TRUE(menu("LanguagesMenu")->actions().isEmpty());
-        // A failed load does not take back what a load enabled.
-        EXPECT_TRUE(menu("Languages")->menuAction()->isEnabled());
         EXPECT_EQ(panels("StatusValue"), QStringList({"", ""}));
     }
-
-    // Another program holding the file keeps the editor out.
-    const QString locked = writeSample(QStringLiteral("locked.lng"));
-    Parlox::LockedFile holder(locked, Parlox::LockedFile::Access::ExclusiveReadWrite);
-    Dialogs dialogs{chooseFile(locked), press("OK")};
-    action("OpenFile")->trigger();
-    ASSERT_EQ(dialogs.shown().size(), 2);
-    EXPECT_EQ(dialogs.shown()[1].text, "The file couldn't be opened.");
-    EXPECT_EQ(window->windowTitle(), "ParloxEd - Closed");
 }
 
-TEST_F(MainFormTest, OpensAFileOfOnlyTheMagicWithoutAnyMessage)
+TEST_F(MainFormTest, OddFilesOpenSoundlyWithoutAnyMessage)
 {
     start();
+    // Only the magic: nothing to list, and no message (any would be an unexpected dialog).
     const QString file = write(QStringLiteral("magic.lng"), "Parlox 2.0");
-    open(file); // any message box would be an unexpected dialog
+    open(file);
     EXPECT_EQ(window->windowTitle(), "ParloxEd - " + file);
-    EXPECT_TRUE(doc().isOpen());
     EXPECT_TRUE(menu("WindowsMenu")->actions().isEmpty());
-    EXPECT_TRUE(menu("LanguagesMenu")->actions().isEmpty());
-    EXPECT_EQ(cell(0, 0), "Message ID");
     EXPECT_EQ(panels("StatusObject"), QStringList({"Message ID", ""}));
-    EXPECT_EQ(panels("StatusValue"), QStringList({"", ""}));
     EXPECT_FALSE(doc().isModified());
-}
 
-TEST_F(MainFormTest, OddDirectoriesOpenSoundly)
-{
-    start();
     // No languages at all: the grid shows one blank row and the bars stay empty.
     open(write(QStringLiteral("none.lng"), Lng::writeDocument({{}, -1, {}, {{"F", {"[a]"}, {}}}})));
-    EXPECT_EQ(texts(menu("WindowsMenu")->actions()), QStringList({"Message Strings", "F"}));
     chooseWindowsItem(1);
     EXPECT_EQ(tabla()->model()->rowCount(), 1);
     EXPECT_EQ(panels("StatusValue"), QStringList({"", ""}));
@@ -406,25 +305,15 @@ TEST_F(MainFormTest, OddDirectoriesOpenSoundly)
                Lng::writeDocument({{"R&D", "B"}, 7, {"&OK&", "OK", "Vale"}, {}})));
     EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"R&&D"}));
     EXPECT_EQ(panels("StatusValue"), QStringList({"R&D", "OK"}));
-}
 
-TEST_F(MainFormTest, LaysColumnsOutByTheNumberOfLanguages)
-{
-    start();
+    // Columns share the width, at most six to a view.
     const QStringList seven{"a", "b", "c", "d", "e", "f", "g"};
     open(write(QStringLiteral("seven.lng"), Lng::writeDocument({seven, 0, {}, {}})));
-    const int width = tabla()->width();
     EXPECT_EQ(tabla()->model()->columnCount(), 8);
-    for (int col = 0; col < 8; ++col)
-        EXPECT_EQ(tabla()->columnWidth(col), (width - 22) / 6) << col;
-
     window->resize(700, 375);
     QCoreApplication::processEvents();
-    EXPECT_EQ(tabla()->columnWidth(3), (tabla()->width() - 22) / 6);
-
-    open(writeSample());
-    EXPECT_EQ(tabla()->model()->columnCount(), 3);
-    EXPECT_EQ(tabla()->columnWidth(0), (tabla()->width() - 22) / 3);
+    for (int col = 0; col < 8; ++col)
+        EXPECT_EQ(tabla()->columnWidth(col), (tabla()->width() - 22) / 6) << col;
 }
 
 TEST_F(MainFormTest, AsksBeforeAnOpenDiscardsEdits)
@@ -443,10 +332,8 @@ TEST_F(MainFormTest, AsksBeforeAnOpenDiscardsEdits)
         Dialogs dialogs{refuse};
         action("OpenFile")->trigger();
         ASSERT_EQ(dialogs.shown().size(), 1);
-        EXPECT_EQ(dialogs.shown()[0].title, "Confirmation");
-        EXPECT_EQ(dialogs.shown()[0].text, question);
-        EXPECT_EQ(doc().fileName(), file);
-        EXPECT_TRUE(doc().isModified());
+        EXPECT_EQ(dialogs.shown()[0].title + u'|' + dialogs.shown()[0].text,
+                  "Confirmation|" + question);
         EXPECT_EQ(doc().messageTable().at(4), "Okay");
     }
     // Yes, or closing the box from its frame, goes on to the open dialog; cancelling that
@@ -490,63 +377,48 @@ TEST_F(MainFormTest, StatusBarsFollowTheSelectionTheViewAndTheDefaultLanguage)
     EXPECT_EQ(doc().userTable(2).at(2), "Adiós!");
 
     chooseWindowsItem(1);
-    menu("LanguagesMenu")->actions().at(0)->trigger();
-    EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"English"}));
-    EXPECT_EQ(panels("StatusValue"), QStringList({"English", "Main"}));
     // Choosing the language that is already the default keeps its mark.
-    menu("LanguagesMenu")->actions().at(0)->trigger();
-    EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"English"}));
+    for (int i = 0; i < 2; ++i) {
+        menu("LanguagesMenu")->actions().at(0)->trigger();
+        EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"English"}));
+        EXPECT_EQ(panels("StatusValue"), QStringList({"English", "Main"}));
+    }
 }
 
-TEST_F(MainFormTest, SwitchingTheInterfaceToSpanishKeepsTheDocument)
+TEST_F(MainFormTest, SwitchingTheInterfaceToSpanishKeepsTheDocumentAndIsRemembered)
 {
     start();
     const QString file = writeSample();
     open(file);
     chooseInterfaceLanguage(QStringLiteral("Español"));
 
-    EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()),
-              QStringList({"Archivo", "&Idiomas", "&Ver", "&Ventanas"}));
+    const QStringList spanishMenus{"Archivo", "&Idiomas", "&Ver", "&Ventanas"};
+    EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()), spanishMenus);
     EXPECT_EQ(action("OpenFile")->text(), "&Abrir");
-    EXPECT_EQ(named<QToolButton>("BtnAbout")->toolTip(), "Acerca de...");
-    EXPECT_EQ(checkedTexts(*menu("Language1")), QStringList({"Español"}));
     EXPECT_EQ(window->windowTitle(), ClosedCaption);
     // Texts fetched before the switch keep their language until fetched again.
     EXPECT_EQ(cell(0, 0), "Message ID");
-    EXPECT_EQ(menu("WindowsMenu")->actions().at(0)->text(), "Message Strings");
     EXPECT_EQ(doc().fileName(), file);
-    EXPECT_TRUE(doc().isOpen());
     EXPECT_FALSE(doc().isModified());
-
     chooseWindowsItem(1);
-    EXPECT_EQ(cell(0, 0), "Objeto.Propiedad");
     EXPECT_EQ(panels("StatusObject")[0], "Objeto.Propiedad");
-
-    Platform::RegistryKey key;
-    ASSERT_TRUE(key.open(RegistryPath, false));
-    EXPECT_EQ(key.readString(QStringLiteral("DefLang")), "Español");
-
-    Dialogs dialogs{press("OK")};
-    named<QToolButton>("BtnAbout")->click();
-    ASSERT_EQ(dialogs.shown().size(), 1);
-    EXPECT_EQ(dialogs.shown()[0].title, "Información");
-    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("ParloxEd 2.0 - Editor de Archivos"));
-}
-
-TEST_F(MainFormTest, AboutAndExit)
-{
-    start();
     {
         Dialogs dialogs{press("OK")};
         named<QToolButton>("BtnAbout")->click();
         ASSERT_EQ(dialogs.shown().size(), 1);
-        EXPECT_EQ(dialogs.shown()[0].title, "Information");
-        EXPECT_TRUE(dialogs.shown()[0].text.startsWith("ParloxEd 2.0 - Parlox Application"));
+        EXPECT_EQ(dialogs.shown()[0].title + u'|' + dialogs.shown()[0].text.left(33),
+                  "Información|ParloxEd 2.0 - Editor de Archivos");
     }
-    open(writeSample());
     action("ExitFile")->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(doc().isOpen());
+
+    // The next start comes up in Spanish.
+    window.reset();
+    start();
+    EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()), spanishMenus);
+    EXPECT_EQ(checkedTexts(*menu("Language1")), QStringList({"Español"}));
+    EXPECT_EQ(cell(1, 0), "Idiomas");
 }
 
 } // namespace

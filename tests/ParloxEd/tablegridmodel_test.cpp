@@ -25,38 +25,24 @@ QStringList entries(int count, int languages)
 
 TEST(TableGridModel, RowCountsCountWholeEntriesWithAtLeastOneDataRow)
 {
-    EXPECT_EQ(TableGridModel::gridRowsFor(0, 2), 2);
-    EXPECT_EQ(TableGridModel::gridRowsFor(3, 2), 2);
-    EXPECT_EQ(TableGridModel::gridRowsFor(6, 2), 3);
-    EXPECT_EQ(TableGridModel::gridRowsFor(9, 2), 4);
-    EXPECT_EQ(TableGridModel::gridRowsFor(10, 2), 4);
-    EXPECT_EQ(TableGridModel::gridRowsFor(4, 0), 5);
+    // {lines, languages, grid rows including the header}
+    const int rows[][3] = {{0, 2, 2}, {3, 2, 2}, {6, 2, 3}, {9, 2, 4}, {10, 2, 4}, {4, 0, 5}};
+    for (const auto &r : rows)
+        EXPECT_EQ(TableGridModel::gridRowsFor(r[0], r[1]), r[2]) << r[0] << " lines";
     EXPECT_EQ(TableGridModel::gridColumnsFor(0), 2);
-    EXPECT_EQ(TableGridModel::gridColumnsFor(1), 2);
     EXPECT_EQ(TableGridModel::gridColumnsFor(7), 8);
 
     TableGridModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     model.setTable(entries(3, 2) << QStringLiteral("%TENTH%"), 2);
-    EXPECT_EQ(model.gridRowCount(), 4);
     EXPECT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.cell(0, 3), "K2");
-    EXPECT_EQ(model.cell(0, 4), QString());
     EXPECT_EQ(model.lines().size(), 10);
-}
-
-TEST(TableGridModel, PassesTheModelTesterThroughResetsAndEdits)
-{
-    TableGridModel model;
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setTable(TwoEntries, 2);
-    model.setHeaderData(1, Qt::Horizontal, QStringLiteral("English"));
-    EXPECT_TRUE(model.setData(model.index(1, 2), QStringLiteral("Non")));
     model.setTable(entries(40, 7), 7);
     model.setTable({}, 1);
     model.clearTable();
     model.setTable(entries(5, 0), 0);
     EXPECT_EQ(model.rowCount(), 5);
-    EXPECT_EQ(model.columnCount(), 2);
 }
 
 TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
@@ -66,11 +52,8 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy headers(&model, &QAbstractItemModel::headerDataChanged);
 
-    EXPECT_FALSE(model.flags(model.index(0, 0)).testFlag(Qt::ItemIsSelectable));
     EXPECT_FALSE(model.flags(model.index(0, 0)).testFlag(Qt::ItemIsEditable));
-    EXPECT_TRUE(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));
     EXPECT_FALSE(model.setData(model.index(0, 0), QStringLiteral("key")));
-
     EXPECT_TRUE(model.setCell(2, 2, QStringLiteral("No")));
     EXPECT_TRUE(changed.isEmpty());
     EXPECT_TRUE(model.setCell(2, 2, QStringLiteral("Non")));
@@ -81,35 +64,19 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
 
     EXPECT_TRUE(model.setCell(1, 0, QStringLiteral("English")));
     EXPECT_TRUE(model.setCell(1, 0, QStringLiteral("English")));
-    ASSERT_EQ(headers.count(), 1);
-    EXPECT_EQ(headers[0][1].toInt(), 1);
+    EXPECT_EQ(headers.count(), 1);
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "English");
-
     // Header texts of the columns that remain survive a new table.
     model.setTable(TwoEntries, 1);
     EXPECT_EQ(model.cell(1, 0), "English");
-    EXPECT_EQ(model.cell(2, 1), QString());
-}
 
-TEST(TableGridModel, CellsWithoutALineAreNotEditable)
-{
-    TableGridModel model;
     // A table shorter than one entry: its lines show in the first row, the rest is padding.
     model.setTable({QStringLiteral("%A%"), QStringLiteral("a")}, 2);
-    EXPECT_EQ(model.cell(0, 1), "A");
     EXPECT_TRUE(model.isCellEditable(1, 1));
-    EXPECT_FALSE(model.isCellEditable(2, 1));
     EXPECT_FALSE(model.setCell(2, 1, QStringLiteral("x")));
-
     model.setTable({}, 2);
-    EXPECT_TRUE(model.hasTable());
-    EXPECT_EQ(model.rowCount(), 1);
     EXPECT_FALSE(model.isCellEditable(1, 1));
-    EXPECT_TRUE(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsSelectable));
-
     model.clearTable();
-    EXPECT_FALSE(model.hasTable());
     EXPECT_FALSE(model.setCell(1, 1, QStringLiteral("x")));
     EXPECT_TRUE(model.lines().isEmpty());
 }

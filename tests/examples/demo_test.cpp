@@ -9,17 +9,8 @@
 #include "platform/publishedproperties.h"
 #include "select.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMap>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
+#include <QtWidgets>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace ParloxDemo;
 
@@ -95,20 +86,15 @@ TEST_F(DemoTest, SwitchingLanguageTranslatesTheWindowsAndIsRemembered)
     EXPECT_EQ(window->findChild<QAction *>("OpenAction")->toolTip(), "Öffnet ein Dokument");
     EXPECT_EQ(window->findChild<QPushButton *>("BtnHello")->text(), "&Hallo sagen");
     EXPECT_EQ(window->findChild<QListWidget *>("FruitList")->item(2)->text(), "Pflaume");
-    EXPECT_EQ(window->findChild<QComboBox *>("SizeCombo")->itemText(2), "Groß");
-    EXPECT_EQ(window->findChild<QTabWidget *>("Tabs")->tabText(1), "Notizen");
-    EXPECT_EQ(window->findChild<QPlainTextEdit *>("Notes")->toPlainText().count(u'\n'), 2);
     EXPECT_EQ(window->findChild<Parlox::TParloxComboBox *>("LanguageCombo")->currentText(),
               "Deutsch");
 
     QString aboutTitle;
-    {
-        const Parlox::Platform::ModalHandlerGuard answer([&](QDialog &dialog) {
-            aboutTitle = dialog.windowTitle();
-            dialog.accept();
-        });
-        window->showAbout();
-    }
+    const Parlox::Platform::ModalHandlerGuard answer([&](QDialog &dialog) {
+        aboutTitle = dialog.windowTitle();
+        dialog.accept();
+    });
+    window->showAbout();
     EXPECT_EQ(aboutTitle, "Über die Parlox-Demo");
 
     window.reset();

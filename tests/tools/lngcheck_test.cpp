@@ -17,13 +17,9 @@ Lng::Document base()
 {
     return {TwoLanguages,
             0,
-            {QStringLiteral("&OK&"), QStringLiteral("OK"), QStringLiteral("Aceptar")},
-            {{QStringLiteral("Main"),
-              {QStringLiteral("[A.Caption]"), QStringLiteral("a"), QStringLiteral("b")},
-              {QStringLiteral("%X%"), QStringLiteral("x"), QStringLiteral("y")}},
-             {QStringLiteral("About"),
-              {QStringLiteral("[B.Caption]"), QStringLiteral("c"), QStringLiteral("d")},
-              {}}}};
+            {"&OK&", "OK", "Aceptar"},
+            {{"Main", {"[A.Caption]", "a", "b"}, {"%X%", "x", "y"}},
+             {"About", {"[B.Caption]", "c", "d"}, {}}}};
 }
 
 qint32 intAt(const QByteArray &file, qsizetype at)
@@ -104,14 +100,9 @@ const BrokenFile BrokenFiles[] = {
     {"broken entries and duplicates",
      [] {
          Lng::Document doc = base();
-         doc.messages << QStringLiteral("&ok&") << QStringLiteral("Fine") << QStringLiteral("Bien")
-                      << QStringLiteral("&Cancel&");
-         doc.forms[0].formStrings << QStringLiteral("[a.caption]") << QStringLiteral("A")
-                                  << QStringLiteral("B");
-         doc.forms.append({QStringLiteral("MAIN"),
-                           {},
-                           {QStringLiteral("%Line\nbreak%"), QStringLiteral("x"),
-                            QStringLiteral("y"), QStringLiteral("%line\nBREAK%")}});
+         doc.messages += {"&ok&", "Fine", "Bien", "&Cancel&"};
+         doc.forms[0].formStrings += {"[a.caption]", "A", "B"};
+         doc.forms.append({"MAIN", {}, {"%Line\nbreak%", "x", "y", "%line\nBREAK%"}});
          return Lng::writeDocument(doc);
      }},
 };
@@ -135,34 +126,30 @@ TEST(LngCheck, ReportsEachProblemOfBrokenFilesOnOneLine)
 
 TEST(LngCheck, AcceptsWhatTheWritersProduce)
 {
-    const QByteArray sample = readSource(QStringLiteral("examples/sample.lng"));
-    ASSERT_FALSE(sample.isEmpty());
-    EXPECT_EQ(LngCheck::check(sample), QStringList());
-
+    EXPECT_EQ(LngCheck::check(readSource(QStringLiteral("examples/sample.lng"))), QStringList());
     Lng::Document noDefault = base();
     noDefault.defaultIndex = -1; // the active language was not in the list
     EXPECT_EQ(LngCheck::check(Lng::writeDocument(noDefault)), QStringList());
 
     // In-place replacement leaves stale bytes behind the directory and a form without
-    // sections in the list; both are sound.
+    // sections in the list; a new file starts from the header alone. All are sound.
     QByteArray file = Lng::writeDocument(base());
-    ASSERT_TRUE(Lng::replaceSection(file, {QStringLiteral("Main"),
-                                           QStringLiteral("Main"),
+    ASSERT_TRUE(Lng::replaceSection(file, {"Main",
+                                           "Main",
                                            Lng::SectionKind::FormStrings,
                                            {},
                                            TwoLanguages,
-                                           QStringLiteral("English"),
+                                           "English",
                                            base().messages}));
     EXPECT_GT(file.size(), intAt(file, 10) + 60);
     EXPECT_EQ(LngCheck::check(file), QStringList());
-
     QByteArray created = Lng::emptyFile();
     ASSERT_TRUE(Lng::replaceSection(created, {QString(),
-                                              QStringLiteral("Main"),
+                                              "Main",
                                               Lng::SectionKind::UserStrings,
-                                              {QStringLiteral("%A%"), QStringLiteral("a")},
-                                              {QStringLiteral("English")},
-                                              QStringLiteral("English"),
+                                              {"%A%", "a"},
+                                              {"English"},
+                                              "English",
                                               {}}));
     EXPECT_EQ(LngCheck::check(created), QStringList());
 }
