@@ -9,7 +9,6 @@
 #include "registercomponents.h"
 #include "select.h"
 #include "tempdir.h"
-#include "translationextension.h"
 
 #include <QtWidgets>
 #include <gtest/gtest.h>
@@ -160,25 +159,6 @@ TEST_F(FormTest, LineBreakSubstitutesOnlyInFormTextsAndHints)
               QStringList(3, QStringLiteral("a\nb\r")));
     EXPECT_EQ(button->text(), stored);
     EXPECT_EQ(namedForm->text(), stored) << "a component named Form shares [Form.Caption]";
-}
-
-TEST_F(FormTest, ExtensionsRunAfterTextsAndBeforeStringLists)
-{
-    struct Recorder : TranslationExtension {
-        QStringList seen;
-        void apply(TParloxForm &, QObject &component, const QString &language) override
-        {
-            if (auto *edit = qobject_cast<QPlainTextEdit *>(&component))
-                seen << edit->toolTip() + u'|' + edit->toPlainText() + u'|' + language;
-        }
-    } recorder;
-    auto *edit = memo(form.get(), QStringLiteral("Memo1"), 1);
-    select->extensions().append(&recorder);
-    translate({"[Memo1.Hint]", "", "Pista", "[Memo1.0]", "", "Uno"})->ApplyLanguage(Spanish);
-    select->extensions().removeAll(&recorder);
-
-    EXPECT_EQ(recorder.seen, QStringList{"Pista|line 0|" + Spanish});
-    EXPECT_EQ(edit->toPlainText(), "Uno");
 }
 
 TEST_F(FormTest, GetUserStringUsesTheSelectorsActiveLanguage)

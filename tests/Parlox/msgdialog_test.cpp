@@ -290,14 +290,6 @@ TEST_F(MessageDialogTest, SizesFollowTheTextAndTheButtonRow)
          [](TMessageForm &form) { EXPECT_EQ(message(form)->text(), "First line\nSecond & last"); });
 }
 
-TEST_F(MessageDialogTest, IsCentredOnThePrimaryScreen)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    show(QStringLiteral("Centred"), mtWarning, mbOK, [&](TMessageForm &form) {
-        EXPECT_EQ(form.pos(), Layout::centredPosition(screen, form.frameGeometry().size()));
-    });
-}
-
 TEST_F(MessageDialogTest, TitleAndCaptionsFollowTheActiveLanguage)
 {
     const auto expect = [this](const QString &title, const QStringList &captionsShown) {
