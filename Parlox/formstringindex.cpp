@@ -11,8 +11,12 @@ size_t qHash(FormStringIndex::Path path, size_t seed) noexcept
 {
     size_t hash = seed ^ size_t(path.text.size());
     for (const QChar c : path.text) {
-        if (!c.isSurrogate())
-            hash = hash * 31 + QChar::toCaseFolded(c.unicode());
+        const char16_t u = c.unicode();
+        // Keys are nearly always ASCII; fold those inline and leave the rest to Qt's tables.
+        if (u < 0x80)
+            hash = hash * 31 + (u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u);
+        else if (!c.isSurrogate())
+            hash = hash * 31 + QChar::toCaseFolded(u);
     }
     return hash;
 }
@@ -22,14 +26,14 @@ FormStringIndex::FormStringIndex(const QStringList &table, qsizetype language)
 {
     // Only a line in brackets can equal a key in brackets, whatever the case; value lines
     // stay out of the hash, and the brackets themselves are not hashed.
+    // Walking from the bottom lets the first of several equal keys overwrite the others, with
+    // one hash per key line.
     m_keyLines.reserve(m_table.size() / 2);
-    for (qsizetype i = 0; i < m_table.size(); ++i) {
+    for (qsizetype i = m_table.size() - 1; i >= 0; --i) {
         const QString &line = m_table[i];
         if (line.size() < 2 || !Tables::isFormKey(line))
             continue;
-        const Path path{QStringView(line).sliced(1, line.size() - 2)};
-        if (!m_keyLines.contains(path))
-            m_keyLines.insert(path, i);
+        m_keyLines.insert(Path{QStringView(line).sliced(1, line.size() - 2)}, i);
     }
 }
 
