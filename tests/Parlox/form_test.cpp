@@ -78,15 +78,20 @@ TEST_F(FormTest, ApplyLanguageWritesTextsOfNamedComponentsButNotCharts)
     auto *menu = add<QMenu>(form.get(), QStringLiteral("FileMenu"));
     auto *action = menu->addAction(QStringLiteral("Exit"));
     action->setObjectName(QStringLiteral("Exit1"));
-    translate({"[OpenFile.Caption]",   "&Open", "&Abrir",   "[OpenFile.Hint]",  "Open",  "Abre",
+    auto *accented = add<QLabel>(form.get(), QStringLiteral("Ñandú"), QStringLiteral("bird"));
+    // Keys match whatever their case, and the first of two equal keys wins.
+    translate({"[ÑANDÚ.caption]",      "Rhea",  "Ñandú",    "[ñandú.Caption]",  "x",     "y",
+               "[openfile.CAPTION]",   "&Open", "&Abrir",   "[OpenFile.Hint]",  "Open",  "Abre",
+               "[OpenFile.Caption]",   "Late",  "Tarde",
                "[SalesChart.Caption]", "Sales", "Ventas",   "[Chart1.Caption]", "C",     "G",
                "[FileMenu.Caption]",   "&File", "&Archivo", "[Exit1.Caption]",  "E&xit", "&Salir",
                "[.Caption]",           "same",  "igual"});
 
     translator->ApplyLanguage(QStringLiteral("ESPAÑOL"));
 
-    EXPECT_EQ(QStringList({open->text(), open->toolTip(), menu->title(), action->text()}),
-              QStringList({"&Abrir", "Abre", "&Archivo", "&Salir"}));
+    EXPECT_EQ(QStringList({open->text(), open->toolTip(), menu->title(), action->text(),
+                           accented->text()}),
+              QStringList({"&Abrir", "Abre", "&Archivo", "&Salir", "Ñandú"}));
     EXPECT_EQ(QStringList({chart->text(), chart1->text(), unnamed->text()}),
               QStringList({"Sales", "C", "same"}));
 }
