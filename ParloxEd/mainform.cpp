@@ -9,12 +9,12 @@
 
 #include "errors.h"
 #include "form.h"
-#include "registercomponents.h"
 #include "platform/application.h"
 #include "platform/componentregistry.h"
 #include "platform/formcomponents.h"
 #include "platform/formdata.h"
 #include "platform/standarddialogs.h"
+#include "registercomponents.h"
 #include "select.h"
 
 #include <QAction>
@@ -416,29 +416,27 @@ void TMainForm::BtnAboutClick()
     messageBox(userString(QStringLiteral("ABOUT")), mtInformation, mbOK);
 }
 
-void TMainForm::rebuildLanguageItems()
+void TMainForm::fillCheckableItems(QMenu *menu, const QStringList &captions,
+                                   void (TMainForm::*click)(int))
 {
-    m_languageItems->clear();
-    const QStringList &languages = m_document->languages();
-    for (int i = 0; i < languages.size(); ++i) {
-        QAction *item = m_languageItems->addAction(menuCaption(languages.at(i)));
+    menu->clear();
+    for (int i = 0; i < captions.size(); ++i) {
+        QAction *item = menu->addAction(menuCaption(captions.at(i)));
         item->setCheckable(true);
         connect(item, &QAction::triggered, this,
-                [this, i] { guarded([=, this] { LanguageItemClick(i); }); });
+                [this, i, click] { guarded([=, this] { (this->*click)(i); }); });
     }
+}
+
+void TMainForm::rebuildLanguageItems()
+{
+    fillCheckableItems(m_languageItems, m_document->languages(), &TMainForm::LanguageItemClick);
     markLanguageItems();
 }
 
 void TMainForm::rebuildWindowsItems()
 {
-    m_windowsMenu->clear();
-    const QStringList items = m_document->windowsItems();
-    for (int k = 0; k < items.size(); ++k) {
-        QAction *item = m_windowsMenu->addAction(menuCaption(items.at(k)));
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this,
-                [this, k] { guarded([=, this] { WindowsItemClick(k); }); });
-    }
+    fillCheckableItems(m_windowsMenu, m_document->windowsItems(), &TMainForm::WindowsItemClick);
     markWindowsItems();
 }
 

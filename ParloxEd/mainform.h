@@ -79,6 +79,10 @@ private:
                    Parlox::TMsgDlgButtons buttons) const;
 
     void applyLoadResult(EditorDocument::LoadResult result);
+    // Replaces the menu's items by one checkable item per caption; a click calls `click` with
+    // the item's position.
+    void fillCheckableItems(QMenu *menu, const QStringList &captions,
+                            void (TMainForm::*click)(int));
     void rebuildLanguageItems();
     void rebuildWindowsItems();
     void markLanguageItems();
