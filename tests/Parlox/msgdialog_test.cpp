@@ -15,42 +15,15 @@ namespace Layout = Parlox::DialogLayout;
 namespace {
 
 // The editor's own message strings in English and Spanish.
-const QStringList EditorMessages{"&mtWarning&",
-                                 "Warning",
-                                 "Atención",
-                                 "&mtError&",
-                                 "Error",
-                                 "Error",
-                                 "&mtInformation&",
-                                 "Information",
-                                 "Información",
-                                 "&mtConfirmation&",
-                                 "Confirmation",
-                                 "Confirmación",
-                                 "&Yes&",
-                                 "Yes",
-                                 "Si",
-                                 "&No&",
-                                 "No",
-                                 "No",
-                                 "&OK&",
-                                 "OK",
-                                 "Aceptar",
-                                 "&Cancel&",
-                                 "Cancel",
-                                 "Cancelar",
-                                 "&Abort&",
-                                 "Abort",
-                                 "Abortar",
-                                 "&Retry&",
-                                 "Retry",
-                                 "Reintentar",
-                                 "&Ignore&",
-                                 "Ignore",
-                                 "Ignorar",
-                                 "&Help&",
-                                 "Help",
-                                 "Ayuda"};
+// clang-format off
+const QStringList EditorMessages{
+    "&mtWarning&",      "Warning",      "Atención",     "&mtError&", "Error",    "Error",
+    "&mtInformation&",  "Information",  "Información",
+    "&mtConfirmation&", "Confirmation", "Confirmación",
+    "&Yes&",    "Yes",    "Si",       "&No&",    "No",    "No",      "&OK&",    "OK",    "Aceptar",
+    "&Cancel&", "Cancel", "Cancelar", "&Abort&", "Abort", "Abortar", "&Help&",  "Help",  "Ayuda",
+    "&Retry&",  "Retry",  "Reintentar", "&Ignore&", "Ignore", "Ignorar"};
+// clang-format on
 
 // Buttons in the order they appear, left to right.
 QList<QPushButton *> buttonsShown(const TMessageForm &form)
