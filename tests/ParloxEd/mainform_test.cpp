@@ -306,14 +306,6 @@ TEST_F(MainFormTest, OddFilesOpenSoundlyWithoutAnyMessage)
     EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"R&&D"}));
     EXPECT_EQ(panels("StatusValue"), QStringList({"R&D", "OK"}));
 
-    // Columns share the width, at most six to a view.
-    const QStringList seven{"a", "b", "c", "d", "e", "f", "g"};
-    open(write(QStringLiteral("seven.lng"), Lng::writeDocument({seven, 0, {}, {}})));
-    EXPECT_EQ(tabla()->model()->columnCount(), 8);
-    window->resize(700, 375);
-    QCoreApplication::processEvents();
-    for (int col = 0; col < 8; ++col)
-        EXPECT_EQ(tabla()->columnWidth(col), (tabla()->width() - 22) / 6) << col;
 }
 
 TEST_F(MainFormTest, AsksBeforeAnOpenDiscardsEdits)
