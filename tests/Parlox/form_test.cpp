@@ -80,12 +80,15 @@ TEST_F(FormTest, ApplyLanguageWritesTextsOfNamedComponentsButNotCharts)
     action->setObjectName(QStringLiteral("Exit1"));
     auto *accented = add<QLabel>(form.get(), QStringLiteral("Ñandú"), QStringLiteral("bird"));
     // Keys match whatever their case, and the first of two equal keys wins.
+    // One entry per row, aligned by column.
+    // clang-format off
     translate({"[ÑANDÚ.caption]",      "Rhea",  "Ñandú",    "[ñandú.Caption]",  "x",     "y",
                "[openfile.CAPTION]",   "&Open", "&Abrir",   "[OpenFile.Hint]",  "Open",  "Abre",
                "[OpenFile.Caption]",   "Late",  "Tarde",
                "[SalesChart.Caption]", "Sales", "Ventas",   "[Chart1.Caption]", "C",     "G",
                "[FileMenu.Caption]",   "&File", "&Archivo", "[Exit1.Caption]",  "E&xit", "&Salir",
                "[.Caption]",           "same",  "igual"});
+    // clang-format on
 
     translator->ApplyLanguage(QStringLiteral("ESPAÑOL"));
 
