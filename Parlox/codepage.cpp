@@ -38,8 +38,8 @@ int byteFor(char16_t c)
 
 [[noreturn]] void refuse(QStringView text, char16_t c)
 {
-    const QString shown = text.size() > 60 ? text.left(57).toString() + QStringLiteral("...")
-                                           : text.toString();
+    const QString shown =
+        text.size() > 60 ? text.left(57).toString() + QStringLiteral("...") : text.toString();
     const QString code = QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
     throw EncodingError(QStringLiteral("The text \"%1\" contains the character U+%2, which a "
                                        "translations file cannot hold.")

@@ -3,8 +3,8 @@
 #include "errors.h"
 #include "lngfile.h"
 #include "lockedfile.h"
-#include "platform/filesystem.h"
 #include "platform/application.h"
+#include "platform/filesystem.h"
 #include "platform/standarddialogs.h"
 #include "select.h"
 
@@ -127,14 +127,14 @@ void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
     }
 }
 
-void WriteFormStrings(const TParloxSelect &selector, const QString &oldName,
-                      const QString &newName, const QStringList &table)
+void WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
+                      const QStringList &table)
 {
     writeSection(selector, oldName, newName, table, Lng::SectionKind::FormStrings);
 }
 
-bool WriteUserStrings(const TParloxSelect &selector, const QString &oldName,
-                      const QString &newName, const QStringList &table)
+bool WriteUserStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
+                      const QStringList &table)
 {
     try {
         return writeSection(selector, oldName, newName, table, Lng::SectionKind::UserStrings);

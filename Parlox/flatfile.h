@@ -36,12 +36,12 @@ void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
 // oldName, together with the selector's languages, active language and message strings. The
 // new content is prepared in full before it replaces the file, so a failure leaves the file
 // as it was. A file that cannot be opened or created throws FileError.
-void WriteFormStrings(const TParloxSelect &selector, const QString &oldName,
-                      const QString &newName, const QStringList &table);
+void WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
+                      const QStringList &table);
 
 // The same for the user-strings section. Failures are not reported, but the result tells the
 // caller whether the table reached the file, so it never discards a table that did not.
-bool WriteUserStrings(const TParloxSelect &selector, const QString &oldName,
-                      const QString &newName, const QStringList &table);
+bool WriteUserStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
+                      const QStringList &table);
 
 } // namespace Parlox::FlatFile

@@ -14,7 +14,13 @@ enum TRememberLanguage { rlNo = 0, rlFlagFile = 1, rlRegistryKey = 2 };
 Q_ENUM_NS(TRememberLanguage)
 
 // Kinds of the translated message dialog.
-enum TMsgDlgType { mtWarning = 0, mtError = 1, mtInformation = 2, mtConfirmation = 3, mtCustom = 4 };
+enum TMsgDlgType {
+    mtWarning = 0,
+    mtError = 1,
+    mtInformation = 2,
+    mtConfirmation = 3,
+    mtCustom = 4
+};
 Q_ENUM_NS(TMsgDlgType)
 
 // Buttons of the message dialog, one bit each; they always appear in bit order.

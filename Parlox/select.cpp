@@ -19,13 +19,21 @@ const QString DefLang = QStringLiteral("DefLang");
 
 const QStringList &TParloxSelect::messageKeys()
 {
-    static const QStringList keys{
-        QStringLiteral("&mtWarning&"), QStringLiteral("&mtError&"),
-        QStringLiteral("&mtInformation&"), QStringLiteral("&mtConfirmation&"),
-        QStringLiteral("&Yes&"), QStringLiteral("&No&"), QStringLiteral("&OK&"),
-        QStringLiteral("&Cancel&"), QStringLiteral("&Abort&"), QStringLiteral("&Retry&"),
-        QStringLiteral("&Ignore&"), QStringLiteral("&All&"), QStringLiteral("&NoToAll&"),
-        QStringLiteral("&YesToAll&"), QStringLiteral("&Help&")};
+    static const QStringList keys{QStringLiteral("&mtWarning&"),
+                                  QStringLiteral("&mtError&"),
+                                  QStringLiteral("&mtInformation&"),
+                                  QStringLiteral("&mtConfirmation&"),
+                                  QStringLiteral("&Yes&"),
+                                  QStringLiteral("&No&"),
+                                  QStringLiteral("&OK&"),
+                                  QStringLiteral("&Cancel&"),
+                                  QStringLiteral("&Abort&"),
+                                  QStringLiteral("&Retry&"),
+                                  QStringLiteral("&Ignore&"),
+                                  QStringLiteral("&All&"),
+                                  QStringLiteral("&NoToAll&"),
+                                  QStringLiteral("&YesToAll&"),
+                                  QStringLiteral("&Help&")};
     return keys;
 }
 
@@ -130,8 +138,9 @@ void TParloxSelect::readRememberedLanguage()
         } catch (const Platform::RegistryError &error) {
             // A damaged setting must not keep the application from starting: say so, keep the
             // stored language, and let the next change of language write a sound value.
-            Platform::showMessageBox(QMessageBox::Warning, Platform::Application::instance().title(),
-                                     error.message(), QMessageBox::Ok);
+            Platform::showMessageBox(QMessageBox::Warning,
+                                     Platform::Application::instance().title(), error.message(),
+                                     QMessageBox::Ok);
         }
         if (!remembered.isEmpty() && Tables::indexOfLanguage(m_languages, remembered) >= 0)
             m_activeLanguage = remembered;

@@ -26,8 +26,8 @@ class TParloxSelect : public QObject, public Platform::Component {
     Q_PROPERTY(Parlox::TPxTranslationsPosition TranslationsAre READ TranslationsAre WRITE
                    setTranslationsAre)
     Q_PROPERTY(QString TranslationsFile READ TranslationsFile WRITE setTranslationsFile)
-    Q_PROPERTY(Parlox::TRememberLanguage RememberLanguage READ RememberLanguage WRITE
-                   setRememberLanguage)
+    Q_PROPERTY(
+        Parlox::TRememberLanguage RememberLanguage READ RememberLanguage WRITE setRememberLanguage)
     Q_PROPERTY(QString RememberRegistryKey READ RememberRegistryKey WRITE setRememberRegistryKey)
 
 public:

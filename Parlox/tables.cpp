@@ -99,8 +99,7 @@ QString componentPrefix(QStringView component)
 }
 } // namespace
 
-void dropComponentEntries(QStringList &formStrings, qsizetype languageCount,
-                          QStringView component)
+void dropComponentEntries(QStringList &formStrings, qsizetype languageCount, QStringView component)
 {
     const QString prefix = componentPrefix(component);
     QStringList out;

@@ -42,8 +42,7 @@ bool isFormKey(QStringView line);
 bool isMessageKey(QStringView line);
 
 // Deletes every entry whose key line begins with "[" + component + "." (exact comparison).
-void dropComponentEntries(QStringList &formStrings, qsizetype languageCount,
-                          QStringView component);
+void dropComponentEntries(QStringList &formStrings, qsizetype languageCount, QStringView component);
 
 // Replaces the prefix "[" + oldName + "." of those keys by "[" + newName + ".".
 void renameComponentKeys(QStringList &formStrings, QStringView oldName, QStringView newName);

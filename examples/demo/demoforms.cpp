@@ -3,8 +3,8 @@
 #include "form.h"
 #include "parloxcombobox.h"
 #include "parloxmenu.h"
-#include "registercomponents.h"
 #include "platform/formdata.h"
+#include "registercomponents.h"
 #include "select.h"
 
 #include <QFile>

@@ -92,8 +92,8 @@ TEST_F(FormTest, ApplyLanguageWritesTextsOfNamedComponentsButNotCharts)
 
     translator->ApplyLanguage(QStringLiteral("ESPAÑOL"));
 
-    EXPECT_EQ(QStringList({open->text(), open->toolTip(), menu->title(), action->text(),
-                           accented->text()}),
+    EXPECT_EQ(QStringList(
+                  {open->text(), open->toolTip(), menu->title(), action->text(), accented->text()}),
               QStringList({"&Abrir", "Abre", "&Archivo", "&Salir", "Ñandú"}));
     EXPECT_EQ(QStringList({chart->text(), chart1->text(), unnamed->text()}),
               QStringList({"Sales", "C", "same"}));

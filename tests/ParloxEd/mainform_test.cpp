@@ -305,7 +305,6 @@ TEST_F(MainFormTest, OddFilesOpenSoundlyWithoutAnyMessage)
                Lng::writeDocument({{"R&D", "B"}, 7, {"&OK&", "OK", "Vale"}, {}})));
     EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"R&&D"}));
     EXPECT_EQ(panels("StatusValue"), QStringList({"R&D", "OK"}));
-
 }
 
 TEST_F(MainFormTest, AsksBeforeAnOpenDiscardsEdits)
