@@ -5,19 +5,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 preset=${1:-release}
 
-packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev
-          googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$here/scripts/packages.sh" build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev \
+    googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
 
 cd "$here"
 cmake --preset "$preset" >/dev/null
