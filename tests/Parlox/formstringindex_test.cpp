@@ -1,0 +1,55 @@
+// The hashed key lookup of ApplyLanguage must find exactly the line a scan from the top finds:
+// case ignored in every script, the first of equal keys, and nothing for near misses.
+#include "formpaths.h"
+#include "formstringindex.h"
+#include "tables.h"
+
+#include <gtest/gtest.h>
+
+using namespace Parlox;
+
+namespace {
+
+QString scan(const QStringList &table, const QString &path, qsizetype language)
+{
+    return FormPaths::valueAfterKey(table, Tables::indexOfKey(table, FormPaths::key(path)),
+                                    language);
+}
+
+} // namespace
+
+TEST(FormStringIndexTest, FindsWhatAScanFromTheTopFinds)
+{
+    // Two languages; a few entries are malformed on purpose. One entry per row:
+    // plain; equal to the first but for case; non-ASCII letters; KELVIN SIGN, which folds to an
+    // ASCII k; a letter outside the BMP; an empty path; an entry cut short by the next key; a
+    // key on the last line.
+    // clang-format off
+    const QStringList table{
+        "[Button1.Caption]", "OK",      "Aceptar",
+        "[BUTTON1.caption]", "second",  "segundo",
+        "[ÑANDÚ.Caption]",   "Rhea",    "Ñandú",
+        "[\u212Aey.Hint]",   "kelvin",  "kelvin es",
+        "[\U00010400.Hint]", "deseret", "deseret es",
+        "[]",                "empty",   "vacío",
+        "[Short.Caption]",   "only",
+        "[Tail.Caption]"};
+    // clang-format on
+    const QStringList probes{
+        "Button1.Caption", "button1.CAPTION", "ñandú.caption",   "ÑANDÚ.CAPTION",
+        "key.hint",        "KEY.HINT",        "\U00010428.hint", "",
+        "Short.Caption",   "Tail.Caption",    "Button1.Captio",  "Button1.Caption ",
+        "Button10.Caption"};
+    for (const qsizetype language : {qsizetype(0), qsizetype(1), qsizetype(-1)}) {
+        const FormStringIndex index(table, language);
+        for (const QString &path : probes) {
+            SCOPED_TRACE(path.toStdString() + " in language " + std::to_string(language));
+            EXPECT_EQ(index.value(path), scan(table, path, language));
+        }
+    }
+    const FormStringIndex spanish(table, 1);
+    EXPECT_EQ(spanish.value(u"BUTTON1.CAPTION"), "Aceptar") << "the first equal key wins";
+    EXPECT_EQ(spanish.value(u"ñandú.caption"), "Ñandú");
+    EXPECT_EQ(spanish.value(u"Short.Caption"), "only") << "falls back to the first language";
+    EXPECT_EQ(spanish.value(u"Button10.Caption"), "");
+}
