@@ -99,7 +99,7 @@ QObject *TParloxForm::admitted(QObject *owner)
         throw ComponentError(QStringLiteral("A TParloxForm must be placed on a form."));
     if (!translatorsOf(form).isEmpty())
         throw ComponentError(
-            QStringLiteral("You could not create two TParloxForm components in the same TForm."));
+            QStringLiteral("You could not create two TParloxForm components in the same form."));
     return owner;
 }
 

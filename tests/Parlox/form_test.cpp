@@ -221,7 +221,7 @@ TEST_F(FormTest, OneTranslatorPerForm)
         FAIL() << "second translator read";
     } catch (const Error &error) {
         EXPECT_EQ(error.message(),
-                  "You could not create two TParloxForm components in the same TForm.");
+                  "You could not create two TParloxForm components in the same form.");
     }
     EXPECT_THROW(new TParloxForm(add<QWidget>(form.get(), QStringLiteral("Panel"))),
                  ComponentError);
