@@ -48,6 +48,8 @@ void LockedFile::replaceContents(const QByteArray &bytes)
 void LockedFile::writeNew(const QString &path, const QByteArray &bytes)
 {
     QSaveFile out(path);
+    // A file that may be written in a folder that may not takes its new content in place.
+    out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly))
         throw FileError(
             QStringLiteral("Cannot create file \"%1\". %2").arg(path, out.errorString()));
