@@ -6,7 +6,8 @@ namespace ParloxEd {
 
 // The grid's in-place editor. Every keystroke goes straight into the model, so the grid holds
 // what the user typed at any moment: a commit of the grid, a status bar reading a cell or a
-// switch of table never misses text that is still in an open editor.
+// switch of table never misses text that is still in an open editor. Esc puts back the text
+// the cell had when its editor opened.
 class CellEditDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -15,6 +16,10 @@ public:
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
 };
 
 } // namespace ParloxEd

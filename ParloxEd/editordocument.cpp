@@ -1,16 +1,14 @@
 #include "editordocument.h"
 
-#include "errors.h"
-#include "lockedfile.h"
 #include "tablegridmodel.h"
+#include "tables.h"
 
 #include <QFileInfo>
-#include <optional>
 
 namespace ParloxEd {
 
-using Parlox::LockedFile;
 namespace Lng = Parlox::Lng;
+namespace Tables = Parlox::Tables;
 
 namespace {
 
@@ -58,20 +56,22 @@ void EditorDocument::setModified(bool modified)
     emit modifiedChanged(m_modified);
 }
 
-EditorDocument::LoadResult EditorDocument::loadFile(const QString &path)
+LoadResult EditorDocument::loadFile(const QString &path)
 {
     // A file that vanished between choosing and loading must not rename the open document:
     // a later save would write it over the wrong file.
     if (!QFileInfo::exists(path))
-        return LoadResult::NoFile;
+        return {LoadStatus::NoFile, {}};
     setFileName(path);
     closeDocument();
-    const LoadResult result = readFile(path);
-    if (result != LoadResult::Loaded)
-        return result;
+    LoadedFile loaded = readDocumentFile(path);
+    if (loaded.result.status != LoadStatus::Loaded)
+        return loaded.result;
 
+    m_content = std::move(loaded.content);
+    if (loaded.hasDirectory)
+        openDirectory();
     m_open = true;
-    m_currentItem = m_hasDirectory ? 0 : -1;
     emit openChanged(true);
     emit languagesChanged();
     emit defaultLanguageChanged(m_content.defaultIndex);
@@ -80,54 +80,28 @@ EditorDocument::LoadResult EditorDocument::loadFile(const QString &path)
     showTable();
     showLanguageHeaders();
     setModified(false);
-    return LoadResult::Loaded;
+    return loaded.result;
 }
 
-EditorDocument::LoadResult EditorDocument::readFile(const QString &path)
+// The message item exists from here on and is the current one.
+void EditorDocument::openDirectory()
 {
-    // The lock is held until the document is read, so no other program opens the file midway.
-    std::optional<LockedFile> file;
-    QByteArray bytes;
-    try {
-        file.emplace(path, LockedFile::Access::ExclusiveReadWrite);
-        bytes = file->readAll();
-    } catch (const Parlox::FileError &) {
-        return LoadResult::OpenError;
-    }
-    const Lng::Image image(bytes);
-    switch (image.header()) {
-    case Lng::HeaderState::TooShort:
-        return LoadResult::Invalid;
-    case Lng::HeaderState::WrongMagic:
-        return LoadResult::NotParlox;
-    case Lng::HeaderState::Valid:
-        readDirectory(image);
-        break;
-    case Lng::HeaderState::NoOffset:
-    case Lng::HeaderState::NoDirectory:
-        break;
-    }
-    return LoadResult::Loaded;
-}
-
-void EditorDocument::readDirectory(const Lng::Image &image)
-{
-    Lng::Directory dir = image.directory();
     m_hasDirectory = true;
     m_messageItemCaption = text(QStringLiteral("STRINGS_MESSAGES"));
-    m_content.languages = std::move(dir.languages);
-    m_content.messages = std::move(dir.messages);
-    // Exactly one language is the default whenever there are languages; an index outside
-    // the list (the component set writes -1 for an unknown language) marks the first.
-    const bool inList = dir.defaultIndex >= 0 && dir.defaultIndex < m_content.languages.size();
-    m_content.defaultIndex = m_content.languages.isEmpty() ? -1 : inList ? dir.defaultIndex : 0;
-    for (const Lng::FormEntry &entry : std::as_const(dir.forms)) {
-        // A form with neither section is not part of the document.
-        if (entry.formOffset <= 0 && entry.userOffset <= 0)
-            continue;
-        m_content.forms.append(
-            {entry.name, image.section(entry.formOffset), image.section(entry.userOffset)});
-    }
+    m_currentItem = 0;
+}
+
+SaveResult EditorDocument::save()
+{
+    if (windowsItemCount() == 0)
+        return {SaveStatus::NothingToSave, {}};
+    commitGrid();
+    if (!m_modified)
+        return {SaveStatus::NothingToSave, {}};
+    const SaveResult result = writeDocumentFile(m_fileName, m_content);
+    if (result.status == SaveStatus::Saved)
+        setModified(false);
+    return result;
 }
 
 void EditorDocument::closeDocument()
@@ -264,11 +238,100 @@ void EditorDocument::chooseDefaultLanguage(int index)
 {
     if (index < 0 || index >= m_content.languages.size())
         return;
-    if (m_content.defaultIndex != index) {
-        m_content.defaultIndex = index;
-        emit defaultLanguageChanged(index);
-    }
+    setDefaultLanguage(index);
     setModified(true);
+}
+
+int EditorDocument::findLanguage(const QString &name) const
+{
+    return int(m_content.languages.indexOf(name));
+}
+
+// Every table once: the message strings, then each form's form strings and user strings.
+void EditorDocument::forEachTable(const std::function<void(QStringList &)> &change)
+{
+    change(m_content.messages);
+    for (Lng::Form &form : m_content.forms) {
+        change(form.formStrings);
+        change(form.userStrings);
+    }
+}
+
+void EditorDocument::setDefaultLanguage(int index)
+{
+    if (m_content.defaultIndex == index)
+        return;
+    m_content.defaultIndex = index;
+    emit defaultLanguageChanged(index);
+}
+
+EditorDocument::LanguageResult EditorDocument::addLanguage(const QString &name)
+{
+    if (!m_open)
+        return LanguageResult::NoDocument;
+    if (name.isEmpty())
+        return LanguageResult::InvalidName;
+    if (findLanguage(name) >= 0)
+        return LanguageResult::NameExists;
+    // Edits still in the grid go into their table first, so they take the new column too.
+    commitGrid();
+    const qsizetype count = m_content.languages.size();
+    forEachTable([count](QStringList &table) { Tables::insertLanguageColumn(table, count); });
+    m_content.languages.append(name);
+    if (m_hasDirectory) {
+        m_grid->insertLanguage(*currentTable(), name);
+    } else {
+        // A file without a directory gets one: what a save writes and a reload shows.
+        openDirectory();
+        emit windowsItemsChanged();
+        emit currentItemChanged(m_currentItem);
+        showTable();
+        showLanguageHeaders();
+    }
+    emit languagesChanged();
+    // The first language becomes the default; a later one leaves the default where it is.
+    if (m_content.defaultIndex < 0)
+        setDefaultLanguage(0);
+    setModified(true);
+    return LanguageResult::Done;
+}
+
+EditorDocument::LanguageResult EditorDocument::renameLanguage(int index, const QString &name)
+{
+    if (index < 0 || index >= m_content.languages.size())
+        return LanguageResult::NoSuchLanguage;
+    if (name.isEmpty())
+        return LanguageResult::InvalidName;
+    if (findLanguage(name) >= 0)
+        return LanguageResult::NameExists;
+    // Values belong to a language by position, so no table changes.
+    m_content.languages[index] = name;
+    m_grid->setCell(index + 1, 0, name);
+    emit languagesChanged();
+    setModified(true);
+    return LanguageResult::Done;
+}
+
+EditorDocument::LanguageResult EditorDocument::deleteLanguage(int index)
+{
+    if (!canDeleteLanguage())
+        return LanguageResult::LastLanguage;
+    if (index < 0 || index >= m_content.languages.size())
+        return LanguageResult::NoSuchLanguage;
+    commitGrid();
+    const qsizetype count = m_content.languages.size();
+    forEachTable(
+        [count, index](QStringList &table) { Tables::removeLanguageColumn(table, count, index); });
+    m_content.languages.removeAt(index);
+    m_grid->removeLanguage(index, *currentTable());
+    // The first remaining language takes over from a deleted default; a later default moves up
+    // with its column.
+    const int oldDefault = m_content.defaultIndex;
+    m_content.defaultIndex = oldDefault == index ? 0 : oldDefault - int(oldDefault > index);
+    emit languagesChanged();
+    emit defaultLanguageChanged(m_content.defaultIndex);
+    setModified(true);
+    return LanguageResult::Done;
 }
 
 ColumnLayout EditorDocument::columnLayout(int gridWidth) const

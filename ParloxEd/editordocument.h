@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documentfile.h"
 #include "lngfile.h"
 
 #include <QObject>
@@ -34,15 +35,16 @@ public:
     enum class View { FormStrings, UserStrings };
     Q_ENUM(View)
 
-    // How a load ended. Every result but Loaded and NoFile leaves no document open.
-    enum class LoadResult {
-        Loaded,
-        NoFile,    // nothing exists at the path: the document and file name stay as they were
-        OpenError, // the file cannot be opened for exclusive reading and writing
-        Invalid,   // fewer than 10 bytes
-        NotParlox, // the first 10 bytes are not the magic
+    // How a language command ended; anything but Done changed nothing.
+    enum class LanguageResult {
+        Done,
+        NoDocument,
+        InvalidName,    // empty
+        NameExists,     // exactly that name (letter case counts), the language itself included
+        NoSuchLanguage, // an index outside the language list
+        LastLanguage,   // deleting would leave no language
     };
-    Q_ENUM(LoadResult)
+    Q_ENUM(LanguageResult)
 
     // Returns the interface text of a user-string identifier such as "MESSAGE_ID".
     using TextLookup = std::function<QString(const QString &identifier)>;
@@ -52,7 +54,12 @@ public:
 
     void setTextLookup(TextLookup lookup) { m_lookup = std::move(lookup); }
 
+    // Every status but Loaded and NoFile leaves no document open; NoFile keeps the document
+    // and its file name as they were.
     LoadResult loadFile(const QString &path);
+    // The Save command: commits the grid, then writes the document to its file when it is
+    // modified. A failed write keeps the document modified.
+    SaveResult save();
     // Discards the languages, forms and tables and blanks the grid; the file name and the
     // modified flag stay.
     void closeDocument();
@@ -67,6 +74,16 @@ public:
     void chooseView(View view);
     // Marks a language as the default; always counts as a modification.
     void chooseDefaultLanguage(int index);
+
+    // The language commands. Each changes every table and the grid together, so edits still
+    // in the grid are kept, and marks the document modified. Names compare exactly.
+    LanguageResult addLanguage(const QString &name);
+    LanguageResult renameLanguage(int index, const QString &name);
+    // The first remaining language becomes the default when the default goes.
+    LanguageResult deleteLanguage(int index);
+    // Position of the language of exactly that name, or -1.
+    int findLanguage(const QString &name) const;
+    bool canDeleteLanguage() const { return m_content.languages.size() >= 2; }
 
     ColumnLayout columnLayout(int gridWidth) const;
 
@@ -112,8 +129,9 @@ signals:
     void tableShown(const QString &title);
 
 private:
-    LoadResult readFile(const QString &path);
-    void readDirectory(const Parlox::Lng::Image &image);
+    void openDirectory();
+    void forEachTable(const std::function<void(QStringList &)> &change);
+    void setDefaultLanguage(int index);
     void setFileName(const QString &path);
     QStringList *currentTable();
     QString text(const QString &identifier) const;

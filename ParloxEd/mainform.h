@@ -1,41 +1,25 @@
 #pragma once
 
 #include "editordocument.h"
+#include "mainformui.h"
 #include "parloxtypes.h"
 
 #include <QMainWindow>
 #include <functional>
 
-class QAction;
-class QMenu;
-class QTableView;
-class QToolButton;
-
-namespace Parlox {
-class TParloxForm;
-class TParloxSelect;
-class TParloxMenu;
-} // namespace Parlox
-
 namespace ParloxEd {
-
-class OpenDialog;
-class StatusPanelBar;
-class TableGridModel;
 
 // The editor's main window: menus, tool buttons, the grid `Tabla` and two status bars that
 // mirror the EditorDocument. Its components and every text it shows come from its stored
 // form data (the resource mainform.json); the window's own translation components turn them
-// into the interface language.
+// into the interface language. The commands live on the document; the window asks the user
+// what they need and turns their results into message boxes.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit TMainForm(QWidget *parent = nullptr);
     ~TMainForm() override;
-
-    // Makes the classes of the stored form data known to its reader. Idempotent.
-    static void registerComponentClasses();
 
     EditorDocument &document() { return *m_document; }
     const EditorDocument &document() const { return *m_document; }
@@ -44,10 +28,14 @@ public:
     // its menu item or tool button does.
     void BtnOpenFileClick();
     void LoadFile(const QString &fileName);
+    void BtnSaveFileClick();
     void WindowsItemClick(int item);
     void ViewClick(EditorDocument::View view);
     void TablaSelectCell(int col, int row);
     void LanguageItemClick(int language);
+    void Add1Click();
+    void Rename1Click();
+    void Delete1Click();
     void BtnExitClick();
     void BtnAboutClick();
 
@@ -57,12 +45,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    template <class T> T *component(const char *name) const;
-    void readStoredForm();
-    void arrangeWidgets();
-    void setUpGrid();
     void connectCommands();
-    void connectEditingCommands();
     void connectDocument();
 
     void FormCreate();
@@ -77,36 +60,21 @@ private:
     QString userString(const QString &identifier) const;
     int messageBox(const QString &text, Parlox::TMsgDlgType kind,
                    Parlox::TMsgDlgButtons buttons) const;
+    // A box with one OK button: the user string, then `suffix` (a name) as it is.
+    void tell(Parlox::TMsgDlgType kind, const char *identifier, const QString &suffix = {});
+    // An error box: the user string, then on a line of its own why, where a reason is known.
+    void reportFailure(const char *identifier, const QString &reason);
+    // The input box; an empty text when cancelled.
+    QString askName(const char *caption, const char *prompt);
 
-    void applyLoadResult(EditorDocument::LoadResult result);
-    // Replaces the menu's items by one checkable item per caption; a click calls `click` with
-    // the item's position.
-    void fillCheckableItems(QMenu *menu, const QStringList &captions,
-                            void (TMainForm::*click)(int));
-    void rebuildLanguageItems();
-    void rebuildWindowsItems();
-    void markLanguageItems();
-    void markWindowsItems();
-    void markViewItems();
+    void applyLoadResult(const LoadResult &result);
     void selectFirstRow();
     int currentGridRow() const;
+    // The key and the default language's value of a grid row, and the default's name.
     void refreshStatusBars(int row);
-    void setMenuEnabled(QMenu *menu, bool enabled);
 
     EditorDocument *m_document = nullptr;
-
-    Parlox::TParloxSelect *m_selector = nullptr;
-    Parlox::TParloxForm *m_translator = nullptr;
-    QMenu *m_languagesMenu = nullptr; // Languages (the top menu)
-    QMenu *m_languageItems = nullptr; // Languages > In application
-    QMenu *m_viewMenu = nullptr;
-    QMenu *m_windowsMenu = nullptr;
-    QAction *m_formView = nullptr;
-    QAction *m_userView = nullptr;
-    QTableView *m_tabla = nullptr;
-    StatusPanelBar *m_statusObject = nullptr;
-    StatusPanelBar *m_statusValue = nullptr;
-    OpenDialog *m_openDialog = nullptr;
+    MainFormUi m_ui;
     int m_selectedColumn = 1;
     bool m_shown = false;
 };

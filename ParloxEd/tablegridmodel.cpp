@@ -50,6 +50,54 @@ void TableGridModel::clearTable()
     endResetModel();
 }
 
+void TableGridModel::insertLanguage(QStringList lines, const QString &name)
+{
+    const int column = int(m_languages) + 1;
+    // The first language takes over the blank column the grid always shows.
+    const bool newColumn = column >= columnCount();
+    if (newColumn)
+        beginInsertColumns({}, column, column);
+    m_lines = std::move(lines);
+    ++m_languages;
+    m_headers.resize(gridColumnsFor(m_languages));
+    m_headers[column] = name;
+    if (newColumn) {
+        endInsertColumns();
+    } else {
+        emit headerDataChanged(Qt::Horizontal, column, column);
+        emit dataChanged(index(0, column), index(m_rows - 1, column));
+    }
+    syncRows();
+}
+
+void TableGridModel::removeLanguage(qsizetype language, QStringList lines)
+{
+    if (language < 0 || language >= m_languages || m_languages < 2)
+        return;
+    const int column = int(language) + 1;
+    beginRemoveColumns({}, column, column);
+    m_lines = std::move(lines);
+    --m_languages;
+    m_headers.removeAt(column);
+    endRemoveColumns();
+    syncRows();
+}
+
+void TableGridModel::syncRows()
+{
+    // Only a trailing entry cut short can become whole (or stop being whole) here.
+    const int rows = gridRowsFor(m_lines.size(), m_languages) - 1;
+    if (rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
+        m_rows = rows;
+        endInsertRows();
+    } else if (rows < m_rows) {
+        beginRemoveRows({}, rows, m_rows - 1);
+        m_rows = rows;
+        endRemoveRows();
+    }
+}
+
 qsizetype TableGridModel::lineIndex(int col, int modelRow) const
 {
     if (!m_hasTable || col < 0 || col > m_languages || modelRow < 0 || modelRow >= m_rows)

@@ -30,6 +30,12 @@ public:
     void setTable(QStringList lines, qsizetype languageCount);
     // Forgets the table: one blank row that cannot be edited.
     void clearTable();
+    // The table shown gained a language after the last one (`lines` carry its value lines):
+    // its column appears at the end, headed by its name; nothing else moves.
+    void insertLanguage(QStringList lines, const QString &name);
+    // The table shown lost a language (`lines` no longer carry it): its column goes and the
+    // later columns move one place to the left, header cells included.
+    void removeLanguage(qsizetype language, QStringList lines);
 
     // The working copy, with the edits made so far.
     const QStringList &lines() const { return m_lines; }
@@ -62,6 +68,8 @@ public:
                        int role = Qt::EditRole) override;
 
 private:
+    // Brings the row count in line with the lines after the columns changed.
+    void syncRows();
     // Line of the table behind a data cell (model row), or -1 when no line backs it.
     qsizetype lineIndex(int col, int modelRow) const;
     QString dataCell(int col, int modelRow) const;

@@ -165,7 +165,7 @@ void BM_OpenAndShowLargestTable(benchmark::State &state)
         doc.reset();
         state.ResumeTiming();
         doc = std::make_unique<EditorDocument>();
-        if (doc->loadFile(file.path) != EditorDocument::LoadResult::Loaded) {
+        if (doc->loadFile(file.path).status != ParloxEd::LoadStatus::Loaded) {
             state.SkipWithError("load failed");
             return;
         }
@@ -192,7 +192,7 @@ BENCHMARK(BM_OpenAndShowLargestTable)->Unit(benchmark::kMillisecond)->Iterations
 void switchTables(benchmark::State &state, bool edit)
 {
     EditorDocument doc;
-    if (doc.loadFile(bigFile().path) != EditorDocument::LoadResult::Loaded) {
+    if (doc.loadFile(bigFile().path).status != ParloxEd::LoadStatus::Loaded) {
         state.SkipWithError("load failed");
         return;
     }

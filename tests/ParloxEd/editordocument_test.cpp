@@ -4,12 +4,16 @@
 #include "tablegridmodel.h"
 #include "tempdir.h"
 
+#include <QDateTime>
 #include <QSignalSpy>
+#include <iostream>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using ParloxEd::EditorDocument;
 using ParloxEd::TableGridModel;
-using Result = EditorDocument::LoadResult;
+using Result = ParloxEd::LoadStatus;
 using View = EditorDocument::View;
 namespace Lng = Parlox::Lng;
 
@@ -36,7 +40,7 @@ protected:
 
     Result load(const Lng::Document &content, const QString &name = QStringLiteral("a.lng"))
     {
-        return doc.loadFile(write(name, Lng::writeDocument(content)));
+        return doc.loadFile(write(name, Lng::writeDocument(content))).status;
     }
 
     const TableGridModel &grid() const { return *doc.grid(); }
@@ -71,7 +75,7 @@ TEST_F(EditorDocumentTest, FailedLoadsNameTheirCause)
         SCOPED_TRACE(c.file.toStdString());
         ASSERT_EQ(load(twoLanguages()), Result::Loaded);
         doc.grid()->setCell(1, 1, QStringLiteral("edited"));
-        EXPECT_EQ(doc.loadFile(c.file), c.result);
+        EXPECT_EQ(doc.loadFile(c.file).status, c.result);
         EXPECT_FALSE(doc.isOpen());
         EXPECT_EQ(doc.windowsItemCount(), 0);
         EXPECT_TRUE(doc.languages().isEmpty());
@@ -85,7 +89,7 @@ TEST_F(EditorDocumentTest, FailedLoadsNameTheirCause)
 
     ASSERT_EQ(load(twoLanguages()), Result::Loaded);
     doc.chooseWindowsItem(1);
-    EXPECT_EQ(doc.loadFile(path("gone.lng")), Result::NoFile);
+    EXPECT_EQ(doc.loadFile(path("gone.lng")).status, Result::NoFile);
     EXPECT_TRUE(doc.isOpen());
     EXPECT_EQ(doc.fileName(), path("a.lng"));
     EXPECT_EQ(grid().cell(1, 1), "Open");
@@ -118,4 +122,174 @@ TEST_F(EditorDocumentTest, BrowsingWithoutEditsLeavesTheDocumentAndItsUnshownLin
     EXPECT_TRUE(doc.messageTable().isEmpty());
     EXPECT_EQ(doc.formTable(1), content.forms[0].formStrings);
     EXPECT_EQ(doc.formTable(2), content.forms[1].formStrings);
+}
+
+namespace {
+
+using ParloxEd::SaveStatus;
+using Command = EditorDocument::LanguageResult;
+
+// Runs `job` in a child process as the user "nobody"; true when it returned true there.
+bool runAsNobody(const std::function<bool()> &job)
+{
+    constexpr uid_t nobody = 65534;
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::setgid(nobody) == 0 && ::setuid(nobody) == 0 && job() ? 0 : 1);
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+TEST_F(EditorDocumentTest, SavesOnlyAModifiedDocumentAndLeavesOutFormsWithoutLines)
+{
+    Lng::Document content = twoLanguages();
+    content.forms.prepend({"Blank", {"[k]", "a", "b"}, {}});
+    QByteArray bytes = Lng::writeDocument(content);
+    bytes.replace(Lng::HeaderSize, 4, QByteArray(4, '\0')); // Blank's section holds no lines
+    const QString file = write("a.lng", bytes);
+    ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
+    EXPECT_EQ(doc.windowsItems(), QStringList({"<STRINGS_MESSAGES>", "Blank", "Main", "Tools"}));
+    const QDateTime lastWeek = QDateTime::currentDateTimeUtc().addDays(-7);
+    QFile touched(file);
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touched.setFileTime(lastWeek, QFileDevice::FileModificationTime));
+    touched.close();
+    for (int item : {1, 2, 3, 0})
+        doc.chooseWindowsItem(item);
+    EXPECT_EQ(doc.save().status, SaveStatus::NothingToSave);
+    EXPECT_EQ(read(file), bytes);
+    EXPECT_EQ(QFileInfo(file).lastModified(), lastWeek);
+
+    // Only the default language changes; the file keeps its permissions.
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(file, permissions));
+    doc.chooseDefaultLanguage(0);
+    EXPECT_EQ(doc.save().status, SaveStatus::Saved);
+    EXPECT_FALSE(doc.isModified());
+    content.defaultIndex = 0;
+    content.forms[0].formStrings.clear();
+    EXPECT_EQ(read(file), Lng::writeDocument(content));
+    const auto forAll = QFileInfo(file).permissions() & ~(QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(forAll, permissions);
+    ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
+    EXPECT_EQ(doc.windowsItems(), QStringList({"<STRINGS_MESSAGES>", "Main", "Tools"}));
+    EXPECT_EQ(doc.defaultLanguageName(), "English");
+}
+
+TEST_F(EditorDocumentTest, FailedSavesKeepTheOldFileAndTheDocumentModified)
+{
+    const bool root = ::geteuid() == 0;
+    using Spoil = std::function<bool(const QString &folder, const QString &file)>;
+    const struct {
+        const char *name;
+        Spoil spoil;
+        SaveStatus status;
+        QString reason;
+        bool onTmpfs = false;
+    } cases[] = {
+        {"read-only file",
+         [](auto &, auto &file) { return QFile::setPermissions(file, QFile::ReadOwner); },
+         SaveStatus::ReadOnly, ""},
+        {"unencodable name",
+         [this](auto &, auto &) { return doc.renameLanguage(0, "Ελληνικά") == Command::Done; },
+         SaveStatus::Failed, "Ελληνικά"},
+        {"folder gone", [](auto &folder, auto &) { return QDir(folder).removeRecursively(); },
+         SaveStatus::Failed, "No such file or directory"},
+        // Root writes through permission bits, not through a read-only file system.
+        {"read-only file system",
+         [](auto &folder, auto &) {
+             return ::mount(nullptr, QFile::encodeName(folder), nullptr, MS_REMOUNT | MS_RDONLY,
+                            nullptr) == 0;
+         },
+         SaveStatus::ReadOnly, "", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = path(QString::fromLatin1(c.name));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        if (c.onTmpfs &&
+            (!root || ::mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=64k") != 0)) {
+            std::cout << "[  SKIPPED ] needs root to mount a file system\n";
+            continue;
+        }
+        const QByteArray old = Lng::writeDocument(twoLanguages());
+        const QString file = write(QString::fromLatin1(c.name) + "/a.lng", old);
+        ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
+        doc.chooseDefaultLanguage(0);
+        ASSERT_TRUE(c.spoil(folder, file));
+        const ParloxEd::SaveResult result = doc.save();
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_TRUE(result.reason.contains(c.reason)) << result.reason.toStdString();
+        EXPECT_TRUE(doc.isModified());
+        EXPECT_EQ(read(file), QFileInfo::exists(folder) ? old : QByteArray());
+        if (c.onTmpfs)
+            ::umount2(QFile::encodeName(folder), MNT_DETACH);
+    }
+}
+
+// Without a folder to put a new file in, the file is written where it stands.
+TEST_F(EditorDocumentTest, AWritableFileInAFolderItCannotWriteToStillSaves)
+{
+    const QString folder = path("fixed");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = write("fixed/a.lng", Lng::writeDocument(twoLanguages()));
+    const auto open = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                      QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), open | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(folder, open));
+    const auto save = [&file] {
+        EditorDocument other;
+        if (other.loadFile(file).status != Result::Loaded)
+            return false;
+        other.chooseDefaultLanguage(0);
+        return other.save().status == SaveStatus::Saved;
+    };
+    // Root writes anywhere, so the save runs as a user who may write the file but not its folder.
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::chown(QFile::encodeName(file), 65534, 65534) == 0);
+    EXPECT_TRUE(root ? runAsNobody(save) : save());
+    Lng::Document expected = twoLanguages();
+    expected.defaultIndex = 0;
+    EXPECT_EQ(read(file), Lng::writeDocument(expected));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"a.lng"}));
+    QFile::setPermissions(folder, open | QFile::WriteOwner);
+}
+
+// A file with no languages, or no directory at all, gets its first language as the default;
+// saving and loading it again gives the same document.
+TEST_F(EditorDocumentTest, TheFirstLanguageAddedBecomesTheDefaultAndIsSavedAsShown)
+{
+    const struct {
+        QByteArray file;
+        Lng::Document added;
+    } cases[] = {
+        {"Parlox 2.0", {{"English"}, 0, {}, {}}},
+        {Lng::writeDocument({{}, -1, {"&OK&"}, {{"F", {"[a]", "[b]"}, {}}}}),
+         {{"English"}, 0, {"&OK&", ""}, {{"F", {"[a]", "", "[b]", ""}, {}}}}},
+    };
+    for (const auto &c : cases) {
+        const QString file = write("none.lng", c.file);
+        ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
+        ASSERT_EQ(doc.addLanguage("English"), Command::Done);
+        EXPECT_EQ(grid().cell(1, 0), "English");
+        EXPECT_TRUE(doc.content() == c.added);
+        const QStringList items = doc.windowsItems();
+        EXPECT_EQ(doc.save().status, SaveStatus::Saved);
+        ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
+        EXPECT_TRUE(doc.content() == c.added);
+        EXPECT_EQ(doc.windowsItems(), items);
+        EXPECT_EQ(doc.currentItem(), 0);
+    }
+
+    // Deleting a language before the default keeps the default.
+    ASSERT_EQ(load(twoLanguages()), Result::Loaded);
+    EXPECT_EQ(doc.deleteLanguage(0), Command::Done);
+    EXPECT_EQ(doc.defaultLanguageName(), "Español");
+    EXPECT_EQ(doc.deleteLanguage(0), Command::LastLanguage);
+    doc.closeDocument();
+    EXPECT_EQ(doc.addLanguage("English"), Command::NoDocument);
+    EXPECT_TRUE(doc.languages().isEmpty());
 }

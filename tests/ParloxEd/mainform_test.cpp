@@ -2,7 +2,7 @@
 // clicked, cells typed into, and every dialog answered through the modal seam.
 #include "editordocument.h"
 #include "lngfile.h"
-#include "lockedfile.h"
+#include "lockholder.h"
 #include "mainform.h"
 #include "platform/modalseam.h"
 #include "platform/registrykey.h"
@@ -76,19 +76,42 @@ Answer cancelDialog()
     return [](QDialog &dialog) { dialog.reject(); };
 }
 
+Answer enter(const QString &text)
+{
+    return [text](QDialog &dialog) {
+        auto *input = qobject_cast<QInputDialog *>(&dialog);
+        ASSERT_NE(input, nullptr) << "not an input box";
+        input->setTextValue(text);
+        input->accept();
+    };
+}
+
 // Answers the dialogs in order and records each one; a dialog nobody expected fails the test.
 class Dialogs {
 public:
     explicit Dialogs(std::initializer_list<Answer> answers) : m_answers(answers) {}
+    explicit Dialogs(QList<Answer> answers) : m_answers(std::move(answers)) {}
     ~Dialogs() { EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " dialogs never came"; }
 
     const QList<Shown> &shown() const { return m_shown; }
+    // "title|text" of each dialog shown, an input box's text being its prompt.
+    QStringList summary() const
+    {
+        QStringList out;
+        for (const Shown &shown : m_shown)
+            out.append(shown.title + u'|' + shown.text);
+        return out;
+    }
 
 private:
     void answer(QDialog &dialog)
     {
         const auto *message = dialog.findChild<QLabel *>(QStringLiteral("Message"));
-        m_shown.append({dialog.windowTitle(), message ? message->text() : QString(),
+        const auto *input = qobject_cast<QInputDialog *>(&dialog);
+        m_shown.append({dialog.windowTitle(),
+                        input     ? input->labelText()
+                        : message ? message->text()
+                                  : QString(),
                         qobject_cast<QFileDialog *>(&dialog) != nullptr});
         if (m_answers.empty()) {
             ADD_FAILURE() << "unexpected dialog " << dialog.windowTitle().toStdString();
@@ -261,26 +284,46 @@ TEST_F(MainFormTest, OpensAFileThroughTheOpenDialogAndBrowsesEveryTable)
     EXPECT_FALSE(doc().isModified());
 }
 
-TEST_F(MainFormTest, ReportsEveryFailedLoadInATranslatedErrorBox)
+// Another process holding the file makes saving and opening fail at once, saying why; a
+// failed load leaves no document, on which the language commands change nothing.
+TEST_F(MainFormTest, ReportsEveryFailedLoadOrSaveInATranslatedErrorBox)
 {
     start();
-    open(writeSample());
-    const QString locked = writeSample(QStringLiteral("locked.lng"));
-    const Parlox::LockedFile holder(locked, Parlox::LockedFile::Access::ExclusiveReadWrite);
+    const QString file = writeSample();
+    open(file);
+    menu("LanguagesMenu")->actions().at(0)->trigger();
+    const LockHolder holder(file);
+    const QString inUse = "The file couldn't be opened.\nCannot open file \"" + file +
+                          "\". The file is in use by another program.";
+    {
+        Dialogs dialogs{press("OK")};
+        action("SaveFile")->trigger();
+        EXPECT_EQ(dialogs.summary(), QStringList({"Error|" + inUse}));
+    }
+    EXPECT_TRUE(doc().isModified());
+    EXPECT_EQ(read(file), Lng::writeDocument(sampleDocument()));
+
     const std::pair<QString, QString> cases[] = {
         {write("short.lng", "Parlox 2."), "The file is invalid."},
         {write("lower.lng", "parlox 2.0"), "This is not a Parlox file."},
-        {locked, "The file couldn't be opened."}};
-    for (const auto &[file, message] : cases) {
-        Dialogs dialogs{chooseFile(file), press("OK")};
+        {file, inUse}};
+    for (const auto &[failing, message] : cases) {
+        QList<Answer> answers{chooseFile(failing), press("OK")};
+        if (doc().isOpen())
+            answers.prepend(press("Yes")); // to discard the change of the default language
+        Dialogs dialogs(answers);
         action("OpenFile")->trigger();
-        ASSERT_EQ(dialogs.shown().size(), 2);
-        EXPECT_EQ(dialogs.shown()[1].title + u'|' + dialogs.shown()[1].text, "Error|" + message);
+        EXPECT_EQ(dialogs.summary().value(answers.size() - 1), "Error|" + message);
         EXPECT_EQ(window->windowTitle(), "ParloxEd - Closed");
         EXPECT_TRUE(menu("WindowsMenu")->actions().isEmpty());
         EXPECT_TRUE(menu("LanguagesMenu")->actions().isEmpty());
         EXPECT_EQ(panels("StatusValue"), QStringList({"", ""}));
     }
+    Dialogs dialogs{press("OK")};
+    for (const char *command : {"Add1", "Rename1", "SaveFile", "Delete1"})
+        action(command)->trigger();
+    EXPECT_EQ(dialogs.summary(), QStringList({"Information|You can't delete any language."}));
+    EXPECT_TRUE(menu("LanguagesMenu")->actions().isEmpty());
 }
 
 TEST_F(MainFormTest, OddFilesOpenSoundlyWithoutAnyMessage)
@@ -410,6 +453,159 @@ TEST_F(MainFormTest, SwitchingTheInterfaceToSpanishKeepsTheDocumentAndIsRemember
     EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()), spanishMenus);
     EXPECT_EQ(checkedTexts(*menu("Language1")), QStringList({"Español"}));
     EXPECT_EQ(cell(1, 0), "Idiomas");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, LanguageCommandsRefuseWhatTheyCannotDoAndChangeNothing)
+{
+    start();
+    open(writeSample());
+    const Lng::Document loaded = doc().content();
+    const QString add = "Adding language|Enter the new language name:";
+    const QString oldName = "Renaming language|Enter the language name you want to change: ";
+    const QString newName = "Renaming language|Enter the new language name: ";
+    const QString remove = "Deleting language|Enter the language name you want to delete: ";
+    const QString confirm = "Confirmation|Are you sure you want to delete the language? - English";
+    const struct {
+        const char *command;
+        QList<Answer> answers;
+        QStringList shown;
+    } cases[] = {
+        {"Add1",
+         {cancelDialog(), press("OK")},
+         {add, "Error|The specified language name is invalid: "}},
+        {"Add1",
+         {enter("English"), press("OK")},
+         {add, "Error|The especified language already exists: English"}},
+        {"Rename1", {cancelDialog()}, {oldName}},
+        {"Rename1",
+         {enter("english"), press("OK")},
+         {oldName, "Error|The specified language name doesn't exists: english"}},
+        {"Rename1",
+         {enter("English"), enter("English"), press("OK")},
+         {oldName, newName, "Error|The new language name is invalid: English"}},
+        {"Rename1", {enter("English"), cancelDialog()}, {oldName, newName}},
+        {"Delete1", {cancelDialog()}, {remove}},
+        {"Delete1",
+         {enter("Deutsch"), press("OK")},
+         {remove, "Error|The specified language name doesn't exists: Deutsch"}},
+        {"Delete1", {enter("English"), press("No")}, {remove, confirm}},
+        {"Delete1", {enter("English"), pressEscape()}, {remove, confirm}},
+    };
+    for (const auto &c : cases) {
+        Dialogs dialogs(c.answers);
+        action(c.command)->trigger();
+        EXPECT_EQ(dialogs.summary(), c.shown) << c.command;
+    }
+    EXPECT_TRUE(doc().content() == loaded);
+    EXPECT_FALSE(doc().isModified());
+    EXPECT_EQ(texts(menu("LanguagesMenu")->actions()), QStringList({"English", "Español"}));
+}
+
+// Every table changes once per command, together with the grid, its headers, the language
+// items and the status bars; an edit still in the grid survives each command.
+TEST_F(MainFormTest, LanguageCommandsKeepEveryTableAndTheGridInStep)
+{
+    start();
+    open(writeSample());
+    selectCell(1, 2);
+    type(QStringLiteral("Okay"));
+    const auto headers = [this] {
+        QStringList out;
+        for (int col = 0; col < doc().grid()->gridColumnCount(); ++col)
+            out.append(cell(col, 0));
+        return out;
+    };
+    {
+        // Names compare exactly: "english" is a new language.
+        Dialogs dialogs{enter("english")};
+        action("Add1")->trigger();
+    }
+    EXPECT_EQ(doc().messageTable(), QStringList({"&mtWarning&", "Warning", "Atención", "", "&OK&",
+                                                 "Okay", "Aceptar", ""}));
+    EXPECT_EQ(doc().userTable(2), QStringList({"%BYE%", "Bye", "Adiós", "", "%A%", "a", "b", ""}));
+    EXPECT_TRUE(doc().formTable(2).isEmpty());
+    EXPECT_EQ(headers(), QStringList({"Message ID", "English", "Español", "english"}));
+    EXPECT_EQ(tabla()->horizontalHeader()->sectionSize(3), (tabla()->width() - 22) / 4);
+    EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"Español"}));
+    {
+        Dialogs dialogs{enter("english"), enter("Deutsch")};
+        action("Rename1")->trigger();
+    }
+    EXPECT_EQ(texts(menu("LanguagesMenu")->actions()),
+              QStringList({"English", "Español", "Deutsch"}));
+    EXPECT_EQ(headers(), QStringList({"Message ID", "English", "Español", "Deutsch"}));
+    EXPECT_EQ(doc().messageTable().size(), 8);
+
+    // The default language in the middle goes: the first language takes over.
+    {
+        Dialogs dialogs{enter("Español"), press("Yes"), press("OK")};
+        action("Delete1")->trigger();
+        EXPECT_EQ(dialogs.summary().value(2), "Information|The new default language is: English");
+    }
+    EXPECT_EQ(doc().messageTable(),
+              QStringList({"&mtWarning&", "Warning", "", "&OK&", "Okay", ""}));
+    EXPECT_EQ(doc().formTable(1),
+              QStringList({"[Form.Caption]", "Main", "", "[Btn.Caption]", "Open", ""}));
+    EXPECT_EQ(headers(), QStringList({"Message ID", "English", "Deutsch"}));
+    EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"English"}));
+    EXPECT_EQ(panels("StatusValue"), QStringList({"English", "Okay"}));
+
+    // The default language, first, goes: the second takes over.
+    {
+        Dialogs dialogs{enter("English"), press("Yes"), press("OK")};
+        action("Delete1")->trigger();
+        EXPECT_EQ(dialogs.summary().value(2), "Information|The new default language is: Deutsch");
+    }
+    EXPECT_EQ(doc().messageTable(), QStringList({"&mtWarning&", "", "&OK&", ""}));
+    EXPECT_EQ(headers(), QStringList({"Message ID", "Deutsch"}));
+    EXPECT_EQ(panels("StatusValue"), QStringList({"Deutsch", ""}));
+    {
+        Dialogs dialogs{press("OK")};
+        action("Delete1")->trigger();
+        EXPECT_EQ(dialogs.summary(), QStringList({"Information|You can't delete any language."}));
+    }
+    EXPECT_TRUE(doc().isModified());
+}
+
+TEST_F(MainFormTest, SavesWhatChangedAndAsksBeforeClosingOverEdits)
+{
+    start();
+    const QString file = writeSample();
+    open(file);
+    QApplication::setActiveWindow(window.get());
+    menu("LanguagesMenu")->actions().at(0)->trigger();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    Lng::Document saved = sampleDocument();
+    saved.defaultIndex = 0;
+    saved.forms.removeAt(1); // "Empty" was never part of the document
+    EXPECT_EQ(read(file), Lng::writeDocument(saved));
+    EXPECT_FALSE(doc().isModified());
+
+    // Esc puts back what the cell held when its editor opened.
+    selectCell(2, 1);
+    type(QStringLiteral("Oops"));
+    QTest::keyClick(tabla()->viewport()->focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(cell(2, 1), "Atención");
+    selectCell(2, 2);
+    type(QStringLiteral("Vale"));
+    const QString question =
+        "Confirmation|Are you sure you want to exit the program without saving the modified "
+        "information?";
+    for (const Answer &stay : {press("No"), pressEscape()}) {
+        Dialogs dialogs{stay};
+        window->close();
+        EXPECT_EQ(dialogs.summary(), QStringList({question}));
+        EXPECT_TRUE(window->isVisible());
+    }
+    EXPECT_EQ(doc().messageTable().at(5), "Vale");
+    Dialogs dialogs{press("Yes")};
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(read(file), Lng::writeDocument(saved));
 }
 
 } // namespace

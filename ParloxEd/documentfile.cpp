@@ -1,0 +1,96 @@
+#include "documentfile.h"
+
+#include "errors.h"
+#include "lockedfile.h"
+
+#include <QFileInfo>
+#include <optional>
+
+namespace ParloxEd {
+
+using Parlox::LockedFile;
+namespace Lng = Parlox::Lng;
+
+namespace {
+
+// A load that read no directory, successful or not.
+LoadedFile withoutDirectory(LoadStatus status, const QString &reason = {})
+{
+    return {{status, reason}, {}, false};
+}
+
+LoadedFile readDirectory(const Lng::Image &image)
+{
+    Lng::Directory dir = image.directory();
+    LoadedFile loaded{{LoadStatus::Loaded, {}}, {}, true};
+    Lng::Document &content = loaded.content;
+    content.languages = std::move(dir.languages);
+    content.messages = std::move(dir.messages);
+    // Exactly one language is the default whenever there are languages; an index outside
+    // the list (the component set writes -1 for an unknown language) marks the first.
+    const bool inList = dir.defaultIndex >= 0 && dir.defaultIndex < content.languages.size();
+    content.defaultIndex = content.languages.isEmpty() ? -1 : inList ? dir.defaultIndex : 0;
+    for (const Lng::FormEntry &entry : std::as_const(dir.forms)) {
+        // A form with neither section is not part of the document.
+        if (entry.formOffset <= 0 && entry.userOffset <= 0)
+            continue;
+        content.forms.append(
+            {entry.name, image.section(entry.formOffset), image.section(entry.userOffset)});
+    }
+    return loaded;
+}
+
+// Root writes through permission bits, so a file nobody may write is refused by its bits too.
+bool isReadOnly(const QFileInfo &file)
+{
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite));
+}
+
+} // namespace
+
+LoadedFile readDocumentFile(const QString &path)
+{
+    // The lock is held until the document is read, so no other program opens the file midway.
+    std::optional<LockedFile> file;
+    QByteArray bytes;
+    try {
+        file.emplace(path, LockedFile::Access::ExclusiveReadWrite);
+        bytes = file->readAll();
+    } catch (const Parlox::FileError &error) {
+        return withoutDirectory(LoadStatus::OpenError, error.message());
+    }
+    const Lng::Image image(bytes);
+    switch (image.header()) {
+    case Lng::HeaderState::TooShort:
+        return withoutDirectory(LoadStatus::Invalid);
+    case Lng::HeaderState::WrongMagic:
+        return withoutDirectory(LoadStatus::NotParlox);
+    case Lng::HeaderState::Valid:
+        return readDirectory(image);
+    case Lng::HeaderState::NoOffset:
+    case Lng::HeaderState::NoDirectory:
+        break;
+    }
+    return withoutDirectory(LoadStatus::Loaded);
+}
+
+SaveResult writeDocumentFile(const QString &path, const Lng::Document &content)
+{
+    const QFileInfo file(path);
+    if (isReadOnly(file))
+        return {SaveStatus::ReadOnly, {}};
+    try {
+        // Encoded before the file is touched: a text the code page cannot hold stops here.
+        const QByteArray bytes = Lng::writeDocument(content);
+        if (file.exists())
+            LockedFile(path, LockedFile::Access::ExclusiveReadWrite).replaceContents(bytes);
+        else
+            LockedFile::writeNew(path, bytes);
+    } catch (const Parlox::Error &error) {
+        return {SaveStatus::Failed, error.message()};
+    }
+    return {SaveStatus::Saved, {}};
+}
+
+} // namespace ParloxEd

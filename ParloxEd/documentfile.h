@@ -1,0 +1,53 @@
+#pragma once
+
+#include "lngfile.h"
+
+#include <QString>
+
+namespace ParloxEd {
+
+// Reading a translations file into the editor's document and writing it back. Both hold the
+// file locked for exactly one operation and report how it ended instead of raising.
+
+enum class LoadStatus {
+    Loaded,
+    NoFile,    // nothing exists at the path
+    OpenError, // the file cannot be opened for exclusive reading and writing
+    Invalid,   // fewer than 10 bytes
+    NotParlox, // the first 10 bytes are not the magic
+};
+
+enum class SaveStatus {
+    Saved,
+    NothingToSave, // no document, or nothing modified: the file is not touched
+    ReadOnly,      // the file is marked read-only: refused before anything is written
+    Failed,        // the file could not be written; the old file is as it was
+};
+
+// How a file operation ended, with what the file layer said went wrong where it said anything
+// (a lock held by another program, a text the code page cannot hold, the system's reason).
+template <class Status> struct FileOutcome {
+    Status status{};
+    QString reason;
+};
+using LoadResult = FileOutcome<LoadStatus>;
+using SaveResult = FileOutcome<SaveStatus>;
+
+struct LoadedFile {
+    LoadResult result;
+    Parlox::Lng::Document content;
+    // False for a file with no directory (exactly the magic, or a directory offset below 1):
+    // it has no message strings either.
+    bool hasDirectory = false;
+};
+
+// Reads the whole file under an exclusive lock. A default language index outside the language
+// list marks the first language; forms with neither section are left out.
+LoadedFile readDocumentFile(const QString &path);
+
+// Replaces the file's content with the document as a whole. The new bytes are encoded first
+// and then take the old file's place atomically, so on any failure the old file stays as it
+// was; a file that is gone is created anew.
+SaveResult writeDocumentFile(const QString &path, const Parlox::Lng::Document &content);
+
+} // namespace ParloxEd
