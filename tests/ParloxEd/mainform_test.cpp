@@ -190,16 +190,26 @@ protected:
         tabla()->setCurrentIndex(tabla()->model()->index(row - 1, col));
     }
 
-    // Types into the in-place editor of the selected cell, replacing its text.
-    void type(const QString &text) const
+    // The in-place editor of the selected cell.
+    QLineEdit *cellEditor() const
     {
         QLineEdit *editor = nullptr;
         for (QLineEdit *candidate : tabla()->viewport()->findChildren<QLineEdit *>()) {
             if (candidate->isVisible())
                 editor = candidate;
         }
-        ASSERT_NE(editor, nullptr) << "no open cell editor";
-        editor->selectAll();
+        EXPECT_NE(editor, nullptr) << "no open cell editor";
+        return editor;
+    }
+
+    // Types into the in-place editor of the selected cell, replacing its text unless told to
+    // type where the cursor is.
+    void type(const QString &text, bool replacing = true) const
+    {
+        QLineEdit *editor = cellEditor();
+        ASSERT_NE(editor, nullptr);
+        if (replacing)
+            editor->selectAll();
         // Key by key, as typed; QTest's key helpers know only ASCII.
         for (const QChar ch : text) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
@@ -585,13 +595,14 @@ TEST_F(MainFormTest, SavesWhatChangedAndAsksBeforeClosingOverEdits)
     EXPECT_EQ(read(file), Lng::writeDocument(saved));
     EXPECT_FALSE(doc().isModified());
 
-    // Esc puts back what the cell held when its editor opened.
+    // Esc puts back what the cell held when its editor opened; typing stays at the cursor.
     selectCell(2, 1);
     type(QStringLiteral("Oops"));
-    QTest::keyClick(tabla()->viewport()->focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(cellEditor(), Qt::Key_Escape);
     EXPECT_EQ(cell(2, 1), "Atención");
     selectCell(2, 2);
-    type(QStringLiteral("Vale"));
+    QTest::keyClick(cellEditor(), Qt::Key_Home);
+    type(QStringLiteral("Vale, "), false);
     const QString question =
         "Confirmation|Are you sure you want to exit the program without saving the modified "
         "information?";
@@ -601,7 +612,7 @@ TEST_F(MainFormTest, SavesWhatChangedAndAsksBeforeClosingOverEdits)
         EXPECT_EQ(dialogs.summary(), QStringList({question}));
         EXPECT_TRUE(window->isVisible());
     }
-    EXPECT_EQ(doc().messageTable().at(5), "Vale");
+    EXPECT_EQ(doc().messageTable().at(5), "Vale, Aceptar");
     Dialogs dialogs{press("Yes")};
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
