@@ -1,6 +1,6 @@
 // The editor on a large translations file: 1 M lines (about 30 MB) in 40 forms with three
-// languages. Opening it and showing its largest table in the grid, and switching the table
-// shown, with and without an edit to commit first.
+// languages. Opening it and showing its largest table in the grid, switching the table shown
+// (with and without an edit to commit first), adding and deleting a language, and saving.
 
 #include "editordocument.h"
 #include "tablegridmodel.h"
@@ -220,6 +220,67 @@ void BM_EditThenSwitchTable(benchmark::State &state)
     switchTables(state, true);
 }
 BENCHMARK(BM_EditThenSwitchTable)->Unit(benchmark::kMillisecond);
+
+// A document of the large file showing its largest table, with one edit in the grid.
+std::unique_ptr<EditorDocument> openLargest(benchmark::State &state)
+{
+    auto doc = std::make_unique<EditorDocument>();
+    if (doc->loadFile(bigFile().path).status != ParloxEd::LoadStatus::Loaded) {
+        state.SkipWithError("load failed");
+        return nullptr;
+    }
+    doc->chooseWindowsItem(1);
+    doc->grid()->setCell(1, 1, QStringLiteral("edited"));
+    return doc;
+}
+
+// Adds a language to every table and the grid; deleting it again is not timed.
+void BM_AddLanguage(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    for (auto _ : state) {
+        if (!doc ||
+            doc->addLanguage(QStringLiteral("Added")) != EditorDocument::LanguageResult::Done)
+            return state.SkipWithError("add failed");
+        state.PauseTiming();
+        doc->deleteLanguage(Languages);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddLanguage)->Unit(benchmark::kMillisecond);
+
+// Deletes the middle language of four from every table and the grid; adding it is not timed.
+void BM_DeleteLanguage(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc->addLanguage(QStringLiteral("Added"));
+        state.ResumeTiming();
+        if (doc->deleteLanguage(1) != EditorDocument::LanguageResult::Done)
+            return state.SkipWithError("delete failed");
+    }
+}
+BENCHMARK(BM_DeleteLanguage)->Unit(benchmark::kMillisecond);
+
+// The Save command on a modified document: encoding the whole file, writing it beside the old
+// one and replacing it.
+void BM_Save(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.lng"));
+    auto doc = std::make_unique<EditorDocument>();
+    if (!QFile::copy(bigFile().path, copy) ||
+        doc->loadFile(copy).status != ParloxEd::LoadStatus::Loaded)
+        return state.SkipWithError("load failed");
+    for (auto _ : state) {
+        doc->chooseDefaultLanguage(1);
+        if (doc->save().status != ParloxEd::SaveStatus::Saved)
+            return state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * bigFile().size);
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
