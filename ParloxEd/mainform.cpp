@@ -220,6 +220,17 @@ QString TMainForm::askName(const char *caption, const char *prompt)
         .value_or(QString());
 }
 
+int TMainForm::askLanguage(const char *caption, const char *prompt, const char *unknown)
+{
+    const QString name = askName(caption, prompt);
+    if (name.isEmpty())
+        return -1;
+    const int language = m_document->findLanguage(name);
+    if (language < 0)
+        tell(mtError, unknown, name);
+    return language;
+}
+
 void TMainForm::BtnOpenFileClick()
 {
     if (m_document->isOpen()) {
@@ -318,12 +329,10 @@ void TMainForm::Rename1Click()
 {
     if (!m_document->isOpen())
         return;
-    const QString oldName = askName("LANGUAGE_RENAME", "LANGUAGE_RENAME_OLD");
-    if (oldName.isEmpty())
-        return;
-    const int language = m_document->findLanguage(oldName);
+    const int language =
+        askLanguage("LANGUAGE_RENAME", "LANGUAGE_RENAME_OLD", "LANGUAGE_RENAME_NOOLD");
     if (language < 0)
-        return tell(mtError, "LANGUAGE_RENAME_NOOLD", oldName);
+        return;
     const QString newName = askName("LANGUAGE_RENAME", "LANGUAGE_RENAME_NEW");
     if (!newName.isEmpty() &&
         m_document->renameLanguage(language, newName) == LanguageResult::NameExists)
@@ -334,13 +343,12 @@ void TMainForm::Delete1Click()
 {
     if (!m_document->canDeleteLanguage())
         return tell(mtInformation, "LANGUAGE_DELETE_CANT");
-    const QString name = askName("LANGUAGE_DELETE", "LANGUAGE_DELETE_NAME");
-    if (name.isEmpty())
-        return;
-    const int language = m_document->findLanguage(name);
+    const int language =
+        askLanguage("LANGUAGE_DELETE", "LANGUAGE_DELETE_NAME", "LANGUAGE_DELETE_NOOLD");
     if (language < 0)
-        return tell(mtError, "LANGUAGE_DELETE_NOOLD", name);
-    const QString question = userString(QStringLiteral("LANGUAGE_DELETE_CONFIRMATION")) + name;
+        return;
+    const QString question = userString(QStringLiteral("LANGUAGE_DELETE_CONFIRMATION")) +
+                             m_document->languages().at(language);
     if (messageBox(question, mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     const bool wasDefault = language == m_document->defaultLanguage();

@@ -66,6 +66,9 @@ private:
     void reportFailure(const char *identifier, const QString &reason);
     // The input box; an empty text when cancelled.
     QString askName(const char *caption, const char *prompt);
+    // Asks for a language by name: its position, or -1 when the box was cancelled or left
+    // empty, or when no language has that name (then said with the user string `unknown`).
+    int askLanguage(const char *caption, const char *prompt, const char *unknown);
 
     void applyLoadResult(const LoadResult &result);
     void selectFirstRow();

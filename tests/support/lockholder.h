@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QString>
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -9,46 +10,34 @@
 #include <unistd.h>
 
 // Another process holding a file's exclusive lock (flock, as every Parlox reader and writer
-// takes it) from construction until the object goes away. Pipes order the two processes, so
-// nothing waits on a clock.
+// takes it) from construction until the object goes away. A pipe says when the lock is taken,
+// so nothing waits on a clock.
 class LockHolder {
 public:
     explicit LockHolder(const QString &path)
     {
         const QByteArray name = QFile::encodeName(path);
-        int ready[2];
-        int release[2];
-        if (::pipe(ready) != 0 || ::pipe(release) != 0) {
-            ADD_FAILURE() << "no pipe";
-            return;
-        }
+        int ready[2] = {-1, -1};
+        EXPECT_EQ(::pipe(ready), 0);
         m_child = ::fork();
         if (m_child == 0) {
-            ::close(release[1]);
             const int fd = ::open(name.constData(), O_RDWR);
-            char state = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'L' : 'F';
-            if (::write(ready[1], &state, 1) == 1)
-                static_cast<void>(::read(release[0], &state, 1)); // returns when released
+            const char locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+            if (::write(ready[1], &locked, 1) == 1)
+                ::pause(); // until killed
             ::_exit(0);
         }
-        ::close(ready[1]);
-        ::close(release[0]);
-        char state = 0;
-        EXPECT_EQ(::read(ready[0], &state, 1), 1);
-        EXPECT_EQ(state, 'L') << "the other process could not lock " << name.constData();
+        char locked = 0;
+        EXPECT_TRUE(::read(ready[0], &locked, 1) == 1 && locked) << "no lock on " << name.data();
         ::close(ready[0]);
-        m_release = release[1];
+        ::close(ready[1]);
     }
     ~LockHolder()
     {
-        ::close(m_release);
-        if (m_child > 0)
+        if (m_child > 0 && ::kill(m_child, SIGKILL) == 0)
             ::waitpid(m_child, nullptr, 0);
     }
-    LockHolder(const LockHolder &) = delete;
-    LockHolder &operator=(const LockHolder &) = delete;
 
 private:
     pid_t m_child = -1;
-    int m_release = -1;
 };

@@ -1,21 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <ostream>
 
-// Failed expectations show Qt texts as text rather than as lists of 2-byte objects.
+// Failed expectations show Qt texts, and lists of them, as text rather than as 2-byte objects.
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList &list, std::ostream *out)
-{
-    *out << '{';
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        *out << (i ? ", " : "");
-        PrintTo(list.at(i), out);
-    }
-    *out << '}';
 }
