@@ -4,6 +4,7 @@
 #include "errors.h"
 #include "inputerror.h"
 #include "lngfile.h"
+#include "lngread.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -171,42 +172,15 @@ private:
     }
 };
 
-// The sections of a sound file never overlap, so together they take no more bytes than the
-// file. A damaged directory can name one large section thousands of times, and printing it
-// each time would turn a file of kilobytes into gigabytes of JSON. The walk stops at the first
-// section past the budget, so it costs at most twice the file's size.
-void requireDisjointSections(const Lng::Image &image, const QList<Lng::FormEntry> &forms)
-{
-    const qint64 size = image.bytes().size();
-    qint64 total = 0;
-    for (const Lng::FormEntry &entry : forms) {
-        for (const qint32 offset : {entry.formOffset, entry.userOffset}) {
-            total += offset > 0 ? image.sectionLength(offset) : 0;
-            if (total > size)
-                throw InputError(QStringLiteral("The form entries name overlapping sections; "
-                                                "\"parlox-lng check\" lists the problems."));
-        }
-    }
-}
-
 } // namespace
 
 QByteArray dump(QByteArrayView file)
 {
     const Lng::Image image(file);
-    switch (image.header()) {
-    case Lng::HeaderState::TooShort:
-        throw InputError(QStringLiteral("The file is shorter than 10 bytes, so it is not a "
-                                        "translations file."));
-    case Lng::HeaderState::WrongMagic:
-        throw InputError(QStringLiteral("The file does not start with \"Parlox 2.0\", so it "
-                                        "is not a translations file."));
-    default:
-        break;
-    }
+    LngRead::requireTranslationsFile(image);
     const bool valid = image.header() == Lng::HeaderState::Valid;
     const Lng::Directory dir = image.directory();
-    requireDisjointSections(image, dir.forms);
+    LngRead::requireDisjointSections(image, dir.forms);
     ObjectText root(0);
     root.add("directoryOffset", scalar(image.directoryOffset()));
     root.add("languages", lines(dir.languages, 1));
