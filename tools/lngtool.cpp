@@ -2,7 +2,9 @@
 
 #include "errors.h"
 #include "lngcheck.h"
+#include "lngexport.h"
 #include "lngfile.h"
+#include "lngimport.h"
 #include "lngjson.h"
 #include "lockedfile.h"
 
@@ -11,12 +13,8 @@
 namespace Parlox::LngTool {
 namespace {
 
-const QByteArray UsageLine = "usage: parlox-lng dump FILE | build IN.json OUT.LNG | check FILE\n";
-
-void printLine(QIODevice &device, const QString &line)
-{
-    device.write((line + u'\n').toUtf8());
-}
+const QByteArray UsageLine = "usage: parlox-lng dump FILE | build IN.json OUT.LNG | check FILE | "
+                             "export FILE ... | import FILE TRANSLATED ...\n";
 
 QByteArray readFile(const QString &path)
 {
@@ -56,6 +54,11 @@ QString subject(const QStringList &args)
 
 } // namespace
 
+void printLine(QIODevice &device, const QString &line)
+{
+    device.write((line + u'\n').toUtf8());
+}
+
 int run(const QStringList &args, QIODevice &out, QIODevice &err)
 {
     const QString command = args.value(0);
@@ -63,14 +66,18 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
         out.write(UsageLine);
         return Success;
     }
-    const bool known = (command == u"dump" && args.size() == 2) ||
-                       (command == u"check" && args.size() == 2) ||
-                       (command == u"build" && args.size() == 3);
+    const bool known =
+        (command == u"dump" && args.size() == 2) || (command == u"check" && args.size() == 2) ||
+        (command == u"build" && args.size() == 3) || command == u"export" || command == u"import";
     if (!known) {
         err.write(UsageLine);
         return Usage;
     }
     try {
+        if (command == u"export")
+            return LngExport::run(args, out, err);
+        if (command == u"import")
+            return LngImport::run(args, out, err);
         if (command == u"dump")
             return dump(args[1], out);
         if (command == u"check")

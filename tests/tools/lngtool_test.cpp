@@ -1,29 +1,12 @@
 #include "golden.h"
 
-#include "lngtool.h"
+#include "runtool.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 using namespace Parlox;
 
 namespace {
-
-struct Result {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result run(const QStringList &args)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int code = LngTool::run(args, out, err);
-    return {code, out.data(), err.data()};
-}
 
 class LngTool : public TempDirTest {};
 
@@ -34,12 +17,12 @@ TEST_F(LngTool, WrongArgumentsPrintUsageAndExit2)
     const QStringList wrong[] = {
         {}, {"dump"}, {"check", "a", "b"}, {"build", "in.json"}, {"convert", "x"}};
     for (const QStringList &args : wrong) {
-        const Result r = run(args);
+        const ToolRun r = runTool(args);
         EXPECT_EQ(r.code, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.startsWith("usage: parlox-lng ")) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
-    EXPECT_EQ(run({"--help"}).code, 0);
+    EXPECT_EQ(runTool({"--help"}).code, 0);
 }
 
 // The error names where in the JSON the text sits, and no half-written output appears.
@@ -48,7 +31,7 @@ TEST_F(LngTool, BuildRefusingUnencodableTextLeavesTheOutputUntouched)
     const QString out = write("out.lng", "previous content");
     const QString in =
         write("in.json", R"({"languages": ["English", "日本語"], "defaultIndex": 0, "forms": []})");
-    Result r = run({"build", in, out});
+    ToolRun r = runTool({"build", in, out});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err.count('\n'), 1);
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("languages[1]: ")))
@@ -57,7 +40,7 @@ TEST_F(LngTool, BuildRefusingUnencodableTextLeavesTheOutputUntouched)
     EXPECT_EQ(read(out), "previous content");
 
     write("in.json", R"({"languages": ["English"], "defaultIndex": 0, "forms": [)");
-    EXPECT_EQ(run({"build", in, out}).code, 1);
+    EXPECT_EQ(runTool({"build", in, out}).code, 1);
     EXPECT_EQ(read(out), "previous content");
     EXPECT_EQ(
         QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2)
@@ -69,13 +52,13 @@ TEST_F(LngTool, BadFilesGiveOneErrorLineAndExit1)
     const QString missing = path("missing.lng");
     const QString foreign = write("foreign.lng", "Foreign file 1.0");
     for (const QString &file : {missing, foreign}) {
-        const Result r = run({"dump", file});
+        const ToolRun r = runTool({"dump", file});
         EXPECT_EQ(r.code, 1);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(file.toUtf8())) << r.err.toStdString();
     }
-    const Result r = run({"check", foreign});
+    const ToolRun r = runTool({"check", foreign});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out,
               foreign.toUtf8() + ": The file does not start with the magic \"Parlox 2.0\".\n");

@@ -1,0 +1,114 @@
+#include "translation.h"
+
+#include "inputerror.h"
+#include "lngimport.h"
+#include "runtool.h"
+
+#include <gtest/gtest.h>
+
+using namespace Parlox;
+using LngExport::Format;
+
+TEST(LngExport, SampleExportsMatchGoldenFiles)
+{
+    const Lng::Document sample = sampleDocument();
+    const LngExport::Result po = exportOf(sample, Format::Po);
+    const LngExport::Result xliff = exportOf(sample, Format::Xliff);
+    EXPECT_TRUE(po.problems.isEmpty());
+    EXPECT_TRUE(xliff.problems.isEmpty());
+    expectGolden(po.bytes, QStringLiteral("sample.es.po"));
+    expectGolden(xliff.bytes, QStringLiteral("sample.es.xlf"));
+}
+
+// Identifiers stay unique for repeated keys; entries without a source text, and a trailing
+// entry cut short, give no unit; a language the file lacks gives empty targets.
+TEST(LngExport, EveryCompleteEntryWithASourceBecomesOneUnit)
+{
+    const Lng::Document doc{{"English", "Español"},
+                            0,
+                            {"&A&", "a", "x", "&A&", "b", "y", "&E&", "", "z", "&T&", "t"},
+                            {{"F", {}, {"%A%", "c\nd", "e"}}}};
+    const QList<TranslationUnit> units = LngImport::readTranslated(exportOf(doc, Format::Po).bytes);
+    ASSERT_EQ(units.size(), 3);
+    const QStringList expected[] = {
+        {"messages/&A&", "a", "x"}, {"messages/&A&#2", "b", "y"}, {"F/user/%A%", "c\nd", "e"}};
+    for (qsizetype i = 0; i < units.size(); ++i)
+        EXPECT_EQ((QStringList{units[i].id, units[i].source, units[i].target}), expected[i]);
+
+    const QList<TranslationUnit> german =
+        LngImport::readTranslated(exportOf(doc, Format::Xliff, QStringLiteral("Deutsch")).bytes);
+    ASSERT_EQ(german.size(), 3);
+    EXPECT_TRUE(std::all_of(german.begin(), german.end(),
+                            [](const TranslationUnit &u) { return u.target.isEmpty(); }));
+}
+
+// PO escapes any control character; XLIFF cannot carry most of them, so such a unit is named
+// and nothing is written unless --partial leaves it out.
+class LngExportCli : public TempDirTest {};
+
+TEST_F(LngExportCli, ControlCharactersAreEscapedInPoAndRefusedInXliff)
+{
+    const Lng::Document doc{{"English", "Español"},
+                            0,
+                            {"&A&",
+                             "a\x01"
+                             "b",
+                             "x", "&B&", "b", "y"},
+                            {}};
+    const QString lng = write(QStringLiteral("c.lng"), Lng::writeDocument(doc));
+    const QString xlf = path(QStringLiteral("c.xlf"));
+
+    const ToolRun po = runTool({"export", lng, "--format", "po", "--language", "Español"});
+    EXPECT_EQ(po.code, 0);
+    EXPECT_TRUE(po.out.contains("msgid \"a\\001b\"\n")) << po.out.toStdString();
+
+    ToolRun r = runTool({"export", lng, "--format", "xliff", "--language", "Español", "-o", xlf});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, lng.toUtf8() + ": unit \"messages/&A&\": it holds a control character, "
+                                    "which XLIFF cannot carry.\nparlox-lng: nothing exported; "
+                                    "--partial exports the other units.\n");
+    EXPECT_FALSE(QFile::exists(xlf));
+
+    r = runTool(
+        {"export", lng, "--format", "xliff", "--language", "Español", "-o", xlf, "--partial"});
+    EXPECT_EQ(r.code, 0);
+    const QList<TranslationUnit> units = LngImport::readTranslated(read(xlf));
+    ASSERT_EQ(units.size(), 1);
+    EXPECT_EQ(units[0].id, "messages/&B&");
+}
+
+TEST_F(LngExportCli, RefusalsLeaveNoOutput)
+{
+    const QString lng = write(QStringLiteral("s.lng"), readSource("examples/sample.lng"));
+    const QString noDefault =
+        write(QStringLiteral("n.lng"),
+              Lng::writeDocument({{"English", "Español"}, -1, {"&A&", "a", "b"}, {}}));
+    const QString out = path(QStringLiteral("out.po"));
+    const struct {
+        QStringList args;
+        int code;
+        QByteArray err;
+    } cases[] = {
+        {{"export", lng, "--format", "po", "--language", "english", "-o", out},
+         1,
+         "\"english\" is the file's default language"},
+        {{"export", noDefault, "--format", "po", "--language", "Español", "-o", out},
+         1,
+         "has no default language"},
+        {{"export", lng, "--format", "po", "--language", "Español", "-o", lng},
+         1,
+         "Cannot write the export over the translations file"},
+        {{"export", lng, "--format", "mo", "--language", "Español"},
+         2,
+         "--format must be po or xliff.\nusage: parlox-lng export "},
+        {{"export", lng, "--format", "po"}, 2, "--language NAME is missing."},
+    };
+    for (const auto &c : cases) {
+        const ToolRun r = runTool(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(read(lng), readSource("examples/sample.lng"));
+}

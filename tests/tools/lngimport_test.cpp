@@ -1,0 +1,178 @@
+#include "translation.h"
+
+#include "catalog.h"
+#include "lngimport.h"
+#include "powriter.h"
+#include "runtool.h"
+#include "tables.h"
+#include "xliffwriter.h"
+
+#include <gtest/gtest.h>
+
+using namespace Parlox;
+using LngExport::Format;
+
+namespace {
+
+class LngImport : public TempDirTest {
+protected:
+    void SetUp() override { m_lng = write(QStringLiteral("sample.lng"), sampleBytes()); }
+
+    static QByteArray sampleBytes() { return readSource(QStringLiteral("examples/sample.lng")); }
+
+    // The sample's export into language with some targets replaced, written as a tool would.
+    QString translated(Format format, const QHash<QString, QString> &targets,
+                       const QString &language = QStringLiteral("Español")) const
+    {
+        Catalog catalog;
+        catalog.units =
+            Parlox::LngImport::readTranslated(exportOf(sampleDocument(), format, language).bytes);
+        for (TranslationUnit &unit : catalog.units)
+            unit.target = targets.value(unit.id, unit.target);
+        return format == Format::Po ? write(QStringLiteral("t.po"), PoWriter::write(catalog))
+                                    : write(QStringLiteral("t.xlf"), XliffWriter::write(catalog));
+    }
+
+    ToolRun import(const QString &file, const QString &language = QStringLiteral("Español"),
+                   const QStringList &more = {}) const
+    {
+        return runTool(QStringList{"import", m_lng, file, "--language", language} + more);
+    }
+
+    QString m_lng;
+};
+
+void setValue(Lng::Document &doc, qsizetype form, bool user, const QString &key,
+              const QString &language, const QString &text)
+{
+    QStringList &table = form < 0 ? doc.messages
+                         : user   ? doc.forms[form].userStrings
+                                  : doc.forms[form].formStrings;
+    ASSERT_TRUE(Tables::setValue(table, doc.languages, key, language, text)) << key.toStdString();
+}
+
+} // namespace
+
+TEST_F(LngImport, AnUnchangedExportComesBackByteIdentical)
+{
+    for (const char *format : {"po", "xliff"}) {
+        const QString out = path(QStringLiteral("out.") + format);
+        ASSERT_EQ(
+            runTool({"export", m_lng, "--format", format, "--language", "Español", "-o", out}).code,
+            0);
+        const ToolRun r = import(out);
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, m_lng.toUtf8() + ": 0 values of Español changed.\n");
+        EXPECT_EQ(read(m_lng), sampleBytes()) << format;
+    }
+}
+
+// Line breaks come back as the substitute of their table; an empty target leaves the value.
+TEST_F(LngImport, ATranslationChangesExactlyItsTargetValues)
+{
+    const QHash<QString, QString> targets{
+        {"MainForm/form/[Open1.Hint]", "Abre\nun documento"},
+        {"AboutBox/form/[Form.Caption]", "Acerca\rde"},
+        {"MainForm/form/[Exit1.Caption]", "Sa&lir\n"},
+        {"MainForm/user/%EXIT_CONFIRMATION%", "¿Salir?\r\nSeguro."},
+        {"messages/&OK&", ""},
+    };
+    Lng::Document expected = sampleDocument();
+    setValue(expected, 0, false, "[Open1.Hint]", "Español", "Abre\x15un documento");
+    setValue(expected, 1, false, "[Form.Caption]", "Español",
+             "Acerca\x16"
+             "de");
+    setValue(expected, 0, false, "[Exit1.Caption]", "Español", "Sa&lir\n");
+    setValue(expected, 0, true, "%EXIT_CONFIRMATION%", "Español", "¿Salir?%%Seguro.");
+    for (const Format format : {Format::Po, Format::Xliff}) {
+        write(QStringLiteral("sample.lng"), sampleBytes());
+        const ToolRun r = import(translated(format, targets));
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, m_lng.toUtf8() + ": 4 values of Español changed.\n");
+        EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
+    }
+}
+
+TEST_F(LngImport, ANewLanguageBecomesTheLastColumnOfEveryTable)
+{
+    const ToolRun r = import(
+        translated(Format::Xliff, {{"AboutBox/form/[BtnOK.Caption]", "OK"}}, "Deutsch"), "Deutsch");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, m_lng.toUtf8() + ": 1 value of Deutsch changed, the language added.\n");
+
+    Lng::Document expected = sampleDocument();
+    Tables::insertLanguageColumn(expected.messages, 2);
+    for (Lng::Form &form : expected.forms) {
+        Tables::insertLanguageColumn(form.formStrings, 2);
+        Tables::insertLanguageColumn(form.userStrings, 2);
+    }
+    expected.languages.append("Deutsch");
+    setValue(expected, 1, false, "[BtnOK.Caption]", "Deutsch", "OK");
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
+}
+
+// Every refusal names the translated file and the line; the translations file stays as it was.
+TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
+{
+    const QByteArray ok = "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgstr \"Vale\"\n";
+    const struct {
+        const char *name;
+        QByteArray content;
+        QByteArray err;
+    } cases[] = {
+        {"open.po", "msgid \"OK\nmsgstr \"\"\n", "open.po:1: The string is not closed.\n"},
+        {"orphan.po", "msgstr \"x\"\n", "orphan.po:1: msgstr without msgid.\n"},
+        {"keyword.po", "msgid \"a\"\nmsgtxt \"b\"\n", "keyword.po:2: Unknown keyword \"msgtxt\"."},
+        {"escape.po", "msgid \"a\\q\"\nmsgstr \"\"\n", "escape.po:1: Unknown escape \"\\q\"."},
+        {"latin.po", "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=KOI8-R\\n\"\n",
+         "latin.po:1: The charset \"KOI8-R\" cannot be read"},
+        {"tags.xlf", "<xliff version=\"1.2\"><file><body></file>",
+         "tags.xlf:1: Opening and ending tag mismatch."},
+        {"html.xlf", "<html/>", "html.xlf:1: The root element is <html>, not <xliff>."},
+        {"two.xlf", "<xliff version=\"2.0\"/>", "two.xlf:1: XLIFF 2.0 cannot be read"},
+        {"unknown.po", "msgctxt \"messages/&Okay&\"\nmsgid \"OK\"\nmsgstr \"Vale\"\n",
+         "unknown.po:1: unit \"messages/&Okay&\": it matches no entry of the translations file."},
+        {"source.po", "msgctxt \"messages/&OK&\"\nmsgid \"Okay\"\nmsgstr \"Vale\"\n",
+         "since the export; it is now \"OK\".\n"},
+        {"twice.po", ok + '\n' + ok,
+         "twice.po:5: unit \"messages/&OK&\": it appears more than once."},
+        {"cjk.po", "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgstr \"了解\"\n",
+         "holds the character \"了\" (U+4E86), which a translations file cannot hold."},
+        {"percent.po",
+         "msgctxt \"MainForm/user/%FILE_OPEN_ERROR%\"\nmsgid \"The file could not be opened.\"\n"
+         "msgstr \"100%\\nfallo\"\n",
+         "a user string cannot hold"},
+        {"plural.po",
+         "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgid_plural \"OKs\"\n"
+         "msgstr[0] \"Vale\"\nmsgstr[1] \"Vales\"\n",
+         "it has plural forms"},
+        {"markup.xlf",
+         "<xliff version=\"1.2\"><file><body><trans-unit id=\"messages/&amp;OK&amp;\">"
+         "<source>OK</source><target><g id=\"1\">Vale</g></target></trans-unit></body></file>"
+         "</xliff>",
+         "its target holds the inline element <g>"},
+    };
+    for (const auto &c : cases) {
+        const ToolRun r = import(write(c.name, c.content));
+        EXPECT_EQ(r.code, 1) << c.name;
+        EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith("parlox-lng: " + path(c.name).toUtf8() + ':') ||
+                    r.err.startsWith(path(c.name).toUtf8() + ':'))
+            << r.err.toStdString();
+        EXPECT_EQ(read(m_lng), sampleBytes()) << c.name;
+    }
+}
+
+TEST_F(LngImport, PartialWritesTheUnitsThatFit)
+{
+    const QString po = write("p.po", "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgstr \"Vale\"\n\n"
+                                     "msgctxt \"messages/&Nope&\"\nmsgid \"x\"\nmsgstr \"y\"\n");
+    EXPECT_EQ(import(po).code, 1);
+    const ToolRun r = import(po, "Español", {"--partial"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, po.toUtf8() + ":5: unit \"messages/&Nope&\": it matches no entry of the "
+                                   "translations file.\n");
+    Lng::Document expected = sampleDocument();
+    setValue(expected, -1, false, "&OK&", "Español", "Vale");
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
+}

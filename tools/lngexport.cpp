@@ -1,0 +1,130 @@
+#include "lngexport.h"
+
+#include "catalog.h"
+#include "documentunits.h"
+#include "errors.h"
+#include "lngfile.h"
+#include "lngread.h"
+#include "lngtool.h"
+#include "lockedfile.h"
+#include "powriter.h"
+#include "translationargs.h"
+#include "xliffwriter.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QLocale>
+
+namespace Parlox::LngExport {
+namespace {
+
+// Whether a locale's own name for its language names language: "Deutsch", or "español" for
+// "español de España".
+bool nativelyNamed(const QLocale &locale, const QString &language)
+{
+    const QString native = locale.nativeLanguageName();
+    return native.compare(language, Qt::CaseInsensitive) == 0 ||
+           native.startsWith(language + u' ', Qt::CaseInsensitive);
+}
+
+// The language tag translators' tools expect, for a language listed by its name in English or
+// in itself ("Spanish", "Español") or by its code; "und" (undetermined) for anything else.
+QString languageCode(const QString &name)
+{
+    if (const QLocale named(name); named.language() != QLocale::C)
+        return named.bcp47Name();
+    for (int code = QLocale::C + 1; code <= QLocale::LastLanguage && !name.isEmpty(); ++code) {
+        const QLocale locale(static_cast<QLocale::Language>(code));
+        if (QLocale::languageToString(locale.language()).compare(name, Qt::CaseInsensitive) == 0 ||
+            nativelyNamed(locale, name))
+            return locale.bcp47Name();
+    }
+    return QStringLiteral("und");
+}
+
+bool xliffCarries(const TranslationUnit &unit)
+{
+    return XliffWriter::canCarry(unit.id) && XliffWriter::canCarry(unit.source) &&
+           XliffWriter::canCarry(unit.target);
+}
+
+// Exports are reproducible when SOURCE_DATE_EPOCH names the time, as in reproducible builds.
+QDateTime revisionTime()
+{
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    return ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC) : QDateTime::currentDateTimeUtc();
+}
+
+// Writing the export over the translations file itself would destroy it.
+void requireOtherFile(const QString &lngPath, const QString &output)
+{
+    const QFileInfo target(output);
+    if (target.exists() && target.canonicalFilePath() == QFileInfo(lngPath).canonicalFilePath())
+        throw FileError(QStringLiteral("Cannot write the export over the translations file \"%1\".")
+                            .arg(lngPath));
+}
+
+} // namespace
+
+Result exportDocument(const Lng::Document &document, const Request &request)
+{
+    const qsizetype source = DocumentUnits::sourceColumn(document);
+    const qsizetype target = DocumentUnits::targetColumn(document, request.language);
+    const QString targetName = target < 0 ? request.language : document.languages[target];
+    Catalog catalog{
+        request.fileName,         targetName,      languageCode(document.languages[source]),
+        languageCode(targetName), request.revised, {}};
+    Result result;
+    for (const DocumentUnits::Entry &entry : DocumentUnits::entries(document)) {
+        const QStringList &table = DocumentUnits::table(document, entry);
+        TranslationUnit unit;
+        unit.id = entry.id;
+        unit.key = entry.key;
+        unit.source = DocumentUnits::visible(entry, table[entry.keyLine + 1 + source]);
+        // An entry without a source text gives a translator nothing to translate.
+        if (unit.source.isEmpty())
+            continue;
+        if (target >= 0)
+            unit.target = DocumentUnits::visible(entry, table[entry.keyLine + 1 + target]);
+        if (request.format == Format::Xliff && !xliffCarries(unit)) {
+            result.problems.append(QStringLiteral("unit \"%1\": it holds a control character, "
+                                                  "which XLIFF cannot carry.")
+                                       .arg(unit.id));
+            continue;
+        }
+        catalog.units.append(std::move(unit));
+    }
+    result.bytes =
+        request.format == Format::Po ? PoWriter::write(catalog) : XliffWriter::write(catalog);
+    return result;
+}
+
+int run(const QStringList &args, QIODevice &out, QIODevice &err)
+{
+    const std::optional<TranslationArgs> parsed = TranslationArgs::parse(args, err);
+    if (!parsed)
+        return LngTool::Usage;
+    const TranslationArgs &a = *parsed;
+    const Lng::Document document =
+        LngRead::document(LockedFile(a.lngPath, LockedFile::Access::SharedRead).readAll());
+    const Result result =
+        exportDocument(document, {a.format == u"po" ? Format::Po : Format::Xliff, a.language,
+                                  QFileInfo(a.lngPath).fileName(), revisionTime()});
+    for (const QString &problem : result.problems)
+        LngTool::printLine(err, a.lngPath + QStringLiteral(": ") + problem);
+    if (!result.problems.isEmpty() && !a.partial) {
+        LngTool::printLine(err, QStringLiteral("parlox-lng: nothing exported; --partial "
+                                               "exports the other units."));
+        return LngTool::BadInput;
+    }
+    if (a.output.isEmpty()) {
+        out.write(result.bytes);
+    } else {
+        requireOtherFile(a.lngPath, a.output);
+        LockedFile::writeNew(a.output, result.bytes);
+    }
+    return LngTool::Success;
+}
+
+} // namespace Parlox::LngExport

@@ -1,0 +1,186 @@
+#include "lngimport.h"
+
+#include "codepage.h"
+#include "documentunits.h"
+#include "inputerror.h"
+#include "lngfile.h"
+#include "lngread.h"
+#include "lngtool.h"
+#include "lockedfile.h"
+#include "poreader.h"
+#include "tables.h"
+#include "translationargs.h"
+#include "xliffreader.h"
+
+#include <QHash>
+#include <QIODevice>
+#include <QSet>
+
+namespace Parlox::LngImport {
+namespace {
+
+using DocumentUnits::Entry;
+
+QString firstUnencodable(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = text.sliced(i, length);
+        if (!CodePage::canEncode(character))
+            return QStringLiteral("\"%1\" (U+%2)")
+                .arg(character.toString(), QString::number(character.toUcs4().value(0), 16)
+                                               .toUpper()
+                                               .rightJustified(4, u'0'));
+    }
+    return {};
+}
+
+qsizetype addLanguage(Lng::Document &document, const QString &language)
+{
+    const qsizetype count = document.languages.size();
+    Tables::insertLanguageColumn(document.messages, count);
+    for (Lng::Form &form : document.forms) {
+        Tables::insertLanguageColumn(form.formStrings, count);
+        Tables::insertLanguageColumn(form.userStrings, count);
+    }
+    document.languages.append(language);
+    return count;
+}
+
+class Importer {
+public:
+    Importer(Lng::Document &document, const QString &language) : m_document(document)
+    {
+        m_source = DocumentUnits::sourceColumn(document);
+        m_target = DocumentUnits::targetColumn(document, language);
+        if (m_target < 0) {
+            m_target = addLanguage(document, language);
+            m_outcome.languageAdded = true;
+        }
+        for (const Entry &entry : DocumentUnits::entries(document))
+            m_entries.insert(entry.id, entry);
+    }
+
+    void take(const TranslationUnit &unit)
+    {
+        if (const QString problem = apply(unit); !problem.isEmpty())
+            m_outcome.problems.append(
+                QStringLiteral("%1: unit \"%2\": %3").arg(unit.line).arg(unit.id, problem));
+    }
+
+    Outcome outcome() const { return m_outcome; }
+
+private:
+    // Why the unit cannot be taken; empty when it was.
+    QString apply(const TranslationUnit &unit)
+    {
+        if (!unit.problem.isEmpty())
+            return unit.problem;
+        const auto found = m_entries.constFind(unit.id);
+        if (found == m_entries.cend())
+            return QStringLiteral("it matches no entry of the translations file.");
+        if (m_seen.contains(unit.id))
+            return QStringLiteral("it appears more than once.");
+        m_seen.insert(unit.id);
+        const Entry &entry = *found;
+        QStringList &table = DocumentUnits::table(m_document, entry);
+        const QString source = DocumentUnits::visible(entry, table[entry.keyLine + 1 + m_source]);
+        if (source != unit.source)
+            return QStringLiteral("its source text has changed since the export; it is now "
+                                  "\"%1\".")
+                .arg(source);
+        return setValue(entry, table[entry.keyLine + 1 + m_target], unit.target);
+    }
+
+    QString setValue(const Entry &entry, QString &value, const QString &translation)
+    {
+        // An empty target is an untranslated unit, not an order to clear the value.
+        if (translation.isEmpty() || DocumentUnits::visible(entry, value) == translation)
+            return {};
+        if (!DocumentUnits::canStore(entry, translation))
+            return entry.kind == DocumentUnits::TableKind::UserStrings
+                       ? QStringLiteral("its translation holds \"%%\" or a \"%\" before a line "
+                                        "break, which a user string cannot hold: \"%%\" stands "
+                                        "for a line break there.")
+                       : QStringLiteral("its translation holds the character U+0015 or U+0016, "
+                                        "which stand for line breaks in captions and hints.");
+        const QString text = DocumentUnits::stored(entry, translation);
+        if (!CodePage::canEncode(text))
+            return QStringLiteral("its translation holds the character %1, which a "
+                                  "translations file cannot hold.")
+                .arg(firstUnencodable(text));
+        if (text != value) {
+            value = text;
+            ++m_outcome.changed;
+        }
+        return {};
+    }
+
+    Lng::Document &m_document;
+    qsizetype m_source = 0;
+    qsizetype m_target = 0;
+    QHash<QString, Entry> m_entries;
+    QSet<QString> m_seen;
+    Outcome m_outcome;
+};
+
+QString summary(const QString &path, const QString &language, const Outcome &outcome)
+{
+    return QStringLiteral("%1: %2 %3 of %4 changed%5.")
+        .arg(path, QString::number(outcome.changed),
+             outcome.changed == 1 ? QStringLiteral("value") : QStringLiteral("values"), language,
+             outcome.languageAdded ? QStringLiteral(", the language added") : QString());
+}
+
+} // namespace
+
+Outcome importUnits(Lng::Document &document, const QString &language,
+                    const QList<TranslationUnit> &units)
+{
+    Importer importer(document, language);
+    for (const TranslationUnit &unit : units)
+        importer.take(unit);
+    return importer.outcome();
+}
+
+QList<TranslationUnit> readTranslated(QByteArrayView file)
+{
+    const QByteArrayView text = file.startsWith("\xEF\xBB\xBF") ? file.sliced(3) : file;
+    return text.trimmed().startsWith('<') ? XliffReader::read(file) : PoReader::read(file);
+}
+
+int run(const QStringList &args, QIODevice &out, QIODevice &err)
+{
+    const std::optional<TranslationArgs> parsed = TranslationArgs::parse(args, err);
+    if (!parsed)
+        return LngTool::Usage;
+    const TranslationArgs &a = *parsed;
+    QList<TranslationUnit> units;
+    try {
+        units =
+            readTranslated(LockedFile(a.translatedPath, LockedFile::Access::SharedRead).readAll());
+    } catch (const InputError &e) {
+        LngTool::printLine(err,
+                           QStringLiteral("parlox-lng: %1:%2").arg(a.translatedPath, e.message()));
+        return LngTool::BadInput;
+    }
+    // The lock is held from the read to the replacement, so no other writer comes between.
+    LockedFile file(a.lngPath, LockedFile::Access::ExclusiveReadWrite);
+    const Lng::Document before = LngRead::document(file.readAll());
+    Lng::Document document = before;
+    const Outcome outcome = importUnits(document, a.language, units);
+    for (const QString &problem : outcome.problems)
+        LngTool::printLine(err, a.translatedPath + u':' + problem);
+    if (!outcome.problems.isEmpty() && !a.partial) {
+        LngTool::printLine(err, QStringLiteral("parlox-lng: %1 is left as it was; --partial "
+                                               "writes the other values.")
+                                    .arg(a.lngPath));
+        return LngTool::BadInput;
+    }
+    if (document != before)
+        file.replaceContents(Lng::writeDocument(document));
+    LngTool::printLine(out, summary(a.lngPath, a.language, outcome));
+    return LngTool::Success;
+}
+
+} // namespace Parlox::LngImport

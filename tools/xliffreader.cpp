@@ -1,0 +1,113 @@
+#include "xliffreader.h"
+
+#include "inputerror.h"
+
+#include <QXmlStreamReader>
+
+namespace Parlox::XliffReader {
+namespace {
+
+class Reader {
+public:
+    explicit Reader(QByteArrayView file) : m_xml(file.toByteArray()) {}
+
+    QList<TranslationUnit> read()
+    {
+        if (!m_xml.readNextStartElement())
+            fail(m_xml.hasError() ? m_xml.errorString() : QStringLiteral("No root element."));
+        requireXliff1();
+        while (!m_xml.atEnd()) {
+            m_xml.readNext();
+            if (m_xml.isStartElement() && m_xml.name() == u"trans-unit")
+                m_units.append(unit());
+        }
+        if (m_xml.hasError())
+            fail(m_xml.errorString());
+        return std::move(m_units);
+    }
+
+private:
+    [[noreturn]] void fail(const QString &what) const
+    {
+        throw InputError(QStringLiteral("%1: %2").arg(m_xml.lineNumber()).arg(what));
+    }
+
+    void requireXliff1()
+    {
+        if (m_xml.name() != u"xliff")
+            fail(QStringLiteral("The root element is <%1>, not <xliff>.")
+                     .arg(m_xml.name().toString()));
+        const QStringView version = m_xml.attributes().value(QLatin1String("version"));
+        if (!version.startsWith(u"1."))
+            fail(QStringLiteral("XLIFF %1 cannot be read; the translators' files are XLIFF 1.2.")
+                     .arg(version.toString()));
+    }
+
+    // Reads a <trans-unit> up to its end tag; only its own children count, not those of an
+    // <alt-trans> inside it.
+    TranslationUnit unit()
+    {
+        TranslationUnit unit;
+        unit.line = m_xml.lineNumber();
+        unit.id = m_xml.attributes().value(QLatin1String("id")).toString();
+        unit.key = m_xml.attributes().value(QLatin1String("resname")).toString();
+        QString context;
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() == u"source")
+                unit.source = text(&unit.problem);
+            else if (m_xml.name() == u"target")
+                unit.target = text(&unit.problem);
+            else if (m_xml.name() == u"context-group")
+                context = gettextContext(context);
+            else
+                m_xml.skipCurrentElement();
+        }
+        if (!context.isEmpty())
+            unit.id = context;
+        return unit;
+    }
+
+    // The text of the current element. Inline elements (<g>, <x/>, <ph>...) stand for markup a
+    // translations file cannot hold: they are reported and their text is left out.
+    QString text(QString *problem)
+    {
+        const QString element = m_xml.name().toString();
+        QString result;
+        while (m_xml.readNext() != QXmlStreamReader::EndElement && !m_xml.hasError()) {
+            if (m_xml.isCharacters())
+                result += m_xml.text();
+            if (m_xml.isStartElement()) {
+                *problem = QStringLiteral("its %1 holds the inline element <%2>, which a "
+                                          "translations file cannot hold.")
+                               .arg(element, m_xml.name().toString());
+                m_xml.skipCurrentElement();
+            }
+        }
+        return result;
+    }
+
+    QString gettextContext(const QString &found)
+    {
+        QString context = found;
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() == u"context" &&
+                m_xml.attributes().value(QLatin1String("context-type")) == u"x-gettext-msgctxt")
+                context = m_xml.readElementText(QXmlStreamReader::SkipChildElements);
+            else
+                m_xml.skipCurrentElement();
+        }
+        return context;
+    }
+
+    QXmlStreamReader m_xml;
+    QList<TranslationUnit> m_units;
+};
+
+} // namespace
+
+QList<TranslationUnit> read(QByteArrayView file)
+{
+    return Reader(file).read();
+}
+
+} // namespace Parlox::XliffReader
