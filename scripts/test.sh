@@ -5,7 +5,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 export QT_QPA_PLATFORM=offscreen
-scripts/packages.sh clang-format
+# Test-only tools: clang-format for the formatting check, and the translation tools the exports
+# are checked against (msgfmt from gettext, lconvert from qt6-l10n-tools).
+scripts/packages.sh clang-format gettext qt6-l10n-tools
 scripts/check-format.sh
 for preset in release sanitize; do
     scripts/setup.sh "$preset"
