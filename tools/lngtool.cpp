@@ -66,10 +66,12 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
         out.write(UsageLine);
         return Success;
     }
-    const bool known =
-        (command == u"dump" && args.size() == 2) || (command == u"check" && args.size() == 2) ||
-        (command == u"build" && args.size() == 3) || command == u"export" || command == u"import";
-    if (!known) {
+    const bool known = (command == u"dump" && args.size() == 2) ||
+                       (command == u"check" && args.size() == 2) ||
+                       (command == u"build" && args.size() == 3);
+    // The translators' formats parse their own options.
+    const bool translation = command == u"export" || command == u"import";
+    if (!known && !translation) {
         err.write(UsageLine);
         return Usage;
     }
