@@ -58,19 +58,18 @@ TEST_F(LngExportCli, ControlCharactersAreEscapedInPoAndRefusedInXliff)
     const QString lng = write(QStringLiteral("c.lng"), Lng::writeDocument(doc));
     const QString xlf = path(QStringLiteral("c.xlf"));
 
-    const ToolRun po = runTool({"export", lng, "--format", "po", "--language", "Español"});
+    const Result po = run({"export", lng, "--format", "po", "--language", "Español"});
     EXPECT_EQ(po.code, 0);
     EXPECT_TRUE(po.out.contains("msgid \"a\\001b\"\n")) << po.out.toStdString();
 
-    ToolRun r = runTool({"export", lng, "--format", "xliff", "--language", "Español", "-o", xlf});
+    Result r = run({"export", lng, "--format", "xliff", "--language", "Español", "-o", xlf});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, lng.toUtf8() + ": unit \"messages/&A&\": it holds a control character, "
                                     "which XLIFF cannot carry.\nparlox-lng: nothing exported; "
                                     "--partial exports the other units.\n");
     EXPECT_FALSE(QFile::exists(xlf));
 
-    r = runTool(
-        {"export", lng, "--format", "xliff", "--language", "Español", "-o", xlf, "--partial"});
+    r = run({"export", lng, "--format", "xliff", "--language", "Español", "-o", xlf, "--partial"});
     EXPECT_EQ(r.code, 0);
     const QList<TranslationUnit> units = LngImport::readTranslated(read(xlf));
     ASSERT_EQ(units.size(), 1);
@@ -104,7 +103,7 @@ TEST_F(LngExportCli, RefusalsLeaveNoOutput)
         {{"export", lng, "--format", "po"}, 2, "--language NAME is missing."},
     };
     for (const auto &c : cases) {
-        const ToolRun r = runTool(c.args);
+        const Result r = run(c.args);
         EXPECT_EQ(r.code, c.code) << c.args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());

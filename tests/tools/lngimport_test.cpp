@@ -33,10 +33,10 @@ protected:
                                     : write(QStringLiteral("t.xlf"), XliffWriter::write(catalog));
     }
 
-    ToolRun import(const QString &file, const QString &language = QStringLiteral("Español"),
-                   const QStringList &more = {}) const
+    Result import(const QString &file, const QString &language = QStringLiteral("Español"),
+                  const QStringList &more = {}) const
     {
-        return runTool(QStringList{"import", m_lng, file, "--language", language} + more);
+        return run(QStringList{"import", m_lng, file, "--language", language} + more);
     }
 
     QString m_lng;
@@ -58,9 +58,8 @@ TEST_F(LngImport, AnUnchangedExportComesBackByteIdentical)
     for (const char *format : {"po", "xliff"}) {
         const QString out = path(QStringLiteral("out.") + format);
         ASSERT_EQ(
-            runTool({"export", m_lng, "--format", format, "--language", "Español", "-o", out}).code,
-            0);
-        const ToolRun r = import(out);
+            run({"export", m_lng, "--format", format, "--language", "Español", "-o", out}).code, 0);
+        const Result r = import(out);
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_EQ(r.out, m_lng.toUtf8() + ": 0 values of Español changed.\n");
         EXPECT_EQ(read(m_lng), sampleBytes()) << format;
@@ -86,7 +85,7 @@ TEST_F(LngImport, ATranslationChangesExactlyItsTargetValues)
     setValue(expected, 0, true, "%EXIT_CONFIRMATION%", "Español", "¿Salir?%%Seguro.");
     for (const Format format : {Format::Po, Format::Xliff}) {
         write(QStringLiteral("sample.lng"), sampleBytes());
-        const ToolRun r = import(translated(format, targets));
+        const Result r = import(translated(format, targets));
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_EQ(r.out, m_lng.toUtf8() + ": 4 values of Español changed.\n");
         EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
@@ -95,7 +94,7 @@ TEST_F(LngImport, ATranslationChangesExactlyItsTargetValues)
 
 TEST_F(LngImport, ANewLanguageBecomesTheLastColumnOfEveryTable)
 {
-    const ToolRun r = import(
+    const Result r = import(
         translated(Format::Xliff, {{"AboutBox/form/[BtnOK.Caption]", "OK"}}, "Deutsch"), "Deutsch");
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, m_lng.toUtf8() + ": 1 value of Deutsch changed, the language added.\n");
@@ -153,7 +152,7 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
          "its target holds the inline element <g>"},
     };
     for (const auto &c : cases) {
-        const ToolRun r = import(write(c.name, c.content));
+        const Result r = import(write(c.name, c.content));
         EXPECT_EQ(r.code, 1) << c.name;
         EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
         EXPECT_TRUE(r.err.startsWith("parlox-lng: " + path(c.name).toUtf8() + ':') ||
@@ -168,7 +167,7 @@ TEST_F(LngImport, PartialWritesTheUnitsThatFit)
     const QString po = write("p.po", "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgstr \"Vale\"\n\n"
                                      "msgctxt \"messages/&Nope&\"\nmsgid \"x\"\nmsgstr \"y\"\n");
     EXPECT_EQ(import(po).code, 1);
-    const ToolRun r = import(po, "Español", {"--partial"});
+    const Result r = import(po, "Español", {"--partial"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err, po.toUtf8() + ":5: unit \"messages/&Nope&\": it matches no entry of the "
                                    "translations file.\n");

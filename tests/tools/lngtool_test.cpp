@@ -17,12 +17,12 @@ TEST_F(LngTool, WrongArgumentsPrintUsageAndExit2)
     const QStringList wrong[] = {
         {}, {"dump"}, {"check", "a", "b"}, {"build", "in.json"}, {"convert", "x"}};
     for (const QStringList &args : wrong) {
-        const ToolRun r = runTool(args);
+        const Result r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.startsWith("usage: parlox-lng ")) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
-    EXPECT_EQ(runTool({"--help"}).code, 0);
+    EXPECT_EQ(run({"--help"}).code, 0);
 }
 
 // The error names where in the JSON the text sits, and no half-written output appears.
@@ -31,7 +31,7 @@ TEST_F(LngTool, BuildRefusingUnencodableTextLeavesTheOutputUntouched)
     const QString out = write("out.lng", "previous content");
     const QString in =
         write("in.json", R"({"languages": ["English", "日本語"], "defaultIndex": 0, "forms": []})");
-    ToolRun r = runTool({"build", in, out});
+    Result r = run({"build", in, out});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err.count('\n'), 1);
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("languages[1]: ")))
@@ -40,7 +40,7 @@ TEST_F(LngTool, BuildRefusingUnencodableTextLeavesTheOutputUntouched)
     EXPECT_EQ(read(out), "previous content");
 
     write("in.json", R"({"languages": ["English"], "defaultIndex": 0, "forms": [)");
-    EXPECT_EQ(runTool({"build", in, out}).code, 1);
+    EXPECT_EQ(run({"build", in, out}).code, 1);
     EXPECT_EQ(read(out), "previous content");
     EXPECT_EQ(
         QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2)
@@ -52,13 +52,13 @@ TEST_F(LngTool, BadFilesGiveOneErrorLineAndExit1)
     const QString missing = path("missing.lng");
     const QString foreign = write("foreign.lng", "Foreign file 1.0");
     for (const QString &file : {missing, foreign}) {
-        const ToolRun r = runTool({"dump", file});
+        const Result r = run({"dump", file});
         EXPECT_EQ(r.code, 1);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(file.toUtf8())) << r.err.toStdString();
     }
-    const ToolRun r = runTool({"check", foreign});
+    const Result r = run({"check", foreign});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out,
               foreign.toUtf8() + ": The file does not start with the magic \"Parlox 2.0\".\n");

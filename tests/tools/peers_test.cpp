@@ -42,14 +42,13 @@ protected:
         const QString extension = format == QByteArrayView("po") ? "po" : "xlf";
         const QString out = path(language + u'.' + extension);
         EXPECT_EQ(
-            runTool({"export", m_lng, "--format", format, "--language", language, "-o", out}).code,
-            0);
+            run({"export", m_lng, "--format", format, "--language", language, "-o", out}).code, 0);
         return out;
     }
 
     void expectImportKeepsTheSample(const QString &file) const
     {
-        const ToolRun r = runTool({"import", m_lng, file, "--language", "Español"});
+        const Result r = run({"import", m_lng, file, "--language", "Español"});
         EXPECT_EQ(r.code, 0) << file.toStdString() << ": " << r.err.toStdString();
         EXPECT_EQ(read(m_lng), sample()) << file.toStdString();
     }
@@ -86,7 +85,7 @@ TEST_F(Peers, AnEditedPoValueComesBackAlone)
     write(QStringLiteral("Español.po"),
           text.replace("msgstr \"Abre un documento\"", "msgstr \"Abre un archivo\""));
     expectClean(m_msgfmt, {"-c", "-o", path("out.mo"), po});
-    EXPECT_EQ(runTool({"import", m_lng, po, "--language", "Español"}).code, 0);
+    EXPECT_EQ(run({"import", m_lng, po, "--language", "Español"}).code, 0);
 
     Lng::Document expected = sampleDocument();
     expected.forms[0].formStrings.replace(

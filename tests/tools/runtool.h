@@ -5,13 +5,13 @@
 #include <QBuffer>
 
 // One run of the parlox-lng command line in-process, with what it printed.
-struct ToolRun {
+struct Result {
     int code = -1;
     QByteArray out;
     QByteArray err;
 };
 
-inline ToolRun runTool(const QStringList &args)
+inline Result run(const QStringList &args)
 {
     QBuffer out;
     QBuffer err;
