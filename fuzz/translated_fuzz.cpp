@@ -1,6 +1,6 @@
 // Arbitrary bytes as a translated file: the PO reader and the XLIFF reader either return units
 // or refuse with a message, whatever the bytes.
-// Run: fuzz_translated -max_len=4096 CORPUS_DIR (seed it with tests/tools/golden/).
+// Run: fuzz_translated -max_len=4096 SCRATCH_DIR tests/tools/golden/
 #include "inputerror.h"
 #include "poreader.h"
 #include "xliffreader.h"
