@@ -3,6 +3,18 @@
 #include <QObject>
 
 namespace Parlox::Platform {
+namespace {
+bool designingScope = false;
+}
+
+DesigningScope::DesigningScope() : m_previous(std::exchange(designingScope, true)) {}
+
+DesigningScope::~DesigningScope()
+{
+    designingScope = m_previous;
+}
+
+Component::Component() : m_designing(designingScope) {}
 
 Component::~Component()
 {

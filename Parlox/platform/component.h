@@ -23,7 +23,7 @@ namespace Parlox::Platform {
 // with stored pointers but not used.
 class Component {
 public:
-    Component() = default;
+    Component();
     Component(const Component &) = delete;
     Component &operator=(const Component &) = delete;
     virtual ~Component();
@@ -52,6 +52,19 @@ private:
     bool m_designing = false;
     QList<Component *> m_watchers; // told when this one goes
     QList<Component *> m_watched;  // this one is told when they go
+};
+
+// A form designer reads its forms inside one of these: components constructed while it lives
+// start in the designing state, so that even their constructors behave as in a designer.
+class DesigningScope {
+public:
+    DesigningScope();
+    ~DesigningScope();
+    DesigningScope(const DesigningScope &) = delete;
+    DesigningScope &operator=(const DesigningScope &) = delete;
+
+private:
+    bool m_previous;
 };
 
 // The mixin of an object, or null for objects that do not carry it.

@@ -14,7 +14,9 @@ namespace {
 
 bool isQtHelper(const QObject *object)
 {
-    return object->objectName().startsWith(QLatin1String("qt_"));
+    // A main window names its own layout "_layout".
+    return object->objectName().startsWith(QLatin1String("qt_")) ||
+           object->inherits("QMainWindowLayout");
 }
 
 // Controls whose children are all Qt's own (a tab bar names its scroll buttons without the

@@ -14,7 +14,8 @@ QWidget *owningForm(QObject *object);
 
 // A form's component list: its named descendants, depth-first in child order. A descendant
 // that is itself a form is listed but not entered. Qt's own helper objects (names starting with
-// "qt_", such as a scroll area's viewport) are entered but not listed, and the insides of
+// "qt_", such as a scroll area's viewport, and a main window's layout) are entered but not
+// listed, and the insides of
 // controls made only of Qt's own parts (tab bars, combo boxes, line edits, spin boxes,
 // sliders and scroll bars) are not entered.
 QList<QObject *> componentList(const QWidget *form);

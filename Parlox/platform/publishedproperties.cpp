@@ -70,12 +70,22 @@ std::optional<TextAccess> captionAccess(const QObject *o)
     return std::nullopt;
 }
 
+// An action without a tool tip of its own shows its text as one; that is no hint of its own.
+QString actionHint(const QObject *o)
+{
+    const auto *action = static_cast<const QAction *>(o);
+    QAction derived;
+    derived.setText(action->text());
+    return action->toolTip() == derived.toolTip() ? QString() : action->toolTip();
+}
+
 std::optional<TextAccess> hintAccess(const QObject *o)
 {
     if (qobject_cast<const QWidget *>(o))
         return access<QWidget, &QWidget::toolTip, &QWidget::setToolTip>();
     if (qobject_cast<const QAction *>(o))
-        return access<QAction, &QAction::toolTip, &QAction::setToolTip>();
+        return TextAccess{actionHint,
+                          access<QAction, &QAction::toolTip, &QAction::setToolTip>().set};
     return std::nullopt;
 }
 

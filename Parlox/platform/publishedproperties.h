@@ -15,7 +15,8 @@ namespace Parlox::Platform {
 // these names). Otherwise the standard Qt classes map:
 //   Caption       a form's windowTitle; QAbstractButton, QLabel, QAction text; QMenu, QGroupBox
 //                 title; QDockWidget windowTitle
-//   Hint          toolTip of a QWidget (a form included) or QAction
+//   Hint          toolTip of a QWidget (a form included) or QAction; an action's tool tip that
+//                 Qt derives from its text reads as empty
 //   Title         windowTitle of a QDialog (QFileDialog included)
 //   DisplayLabel  only a Q_PROPERTY
 //   Lines         memo kinds (QPlainTextEdit, QTextEdit): the lines of the plain text; an empty
