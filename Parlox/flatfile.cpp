@@ -127,10 +127,10 @@ void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
     }
 }
 
-void WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
+bool WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
                       const QStringList &table)
 {
-    writeSection(selector, oldName, newName, table, Lng::SectionKind::FormStrings);
+    return writeSection(selector, oldName, newName, table, Lng::SectionKind::FormStrings);
 }
 
 bool WriteUserStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,

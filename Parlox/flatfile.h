@@ -35,8 +35,9 @@ void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
 // Design time only: stores the table as the form's section, renaming the form's entry from
 // oldName, together with the selector's languages, active language and message strings. The
 // new content is prepared in full before it replaces the file, so a failure leaves the file
-// as it was. A file that cannot be opened or created throws FileError.
-void WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
+// as it was. A file that cannot be opened or created throws FileError. Returns whether the
+// table reached the file: a short or foreign file is left untouched.
+bool WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
                       const QStringList &table);
 
 // The same for the user-strings section. Failures are not reported, but the result tells the

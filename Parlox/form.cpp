@@ -19,7 +19,7 @@
 namespace Parlox {
 namespace {
 
-TParloxForm::DesignHooks &designHooks()
+TParloxForm::DesignHooks &installedHooks()
 {
     static TParloxForm::DesignHooks hooks;
     return hooks;
@@ -87,7 +87,12 @@ void writeItems(QObject &component, QStringView property, const QString &name,
 
 void TParloxForm::setDesignHooks(DesignHooks hooks)
 {
-    designHooks() = std::move(hooks);
+    installedHooks() = std::move(hooks);
+}
+
+const TParloxForm::DesignHooks &TParloxForm::designHooks()
+{
+    return installedHooks();
 }
 
 // Runs before the QObject base joins the owner, so a refused translator never appears among
@@ -181,9 +186,17 @@ void TParloxForm::setLanguage(const QString &language)
 void TParloxForm::setAutoUpdate(bool on)
 {
     // Only a form designer can be attached to; a running program never is.
-    if (!isDesigning() || on == m_autoUpdate)
+    if (!isDesigning())
         return;
-    DesignHooks &hooks = designHooks();
+    const DesignHooks &hooks = designHooks();
+    if (isLoading()) {
+        // Whatever value was stored, a translator read into a designer attaches once it can.
+        if (on && hooks.retryAutoUpdate)
+            hooks.retryAutoUpdate(*this);
+        return;
+    }
+    if (on == m_autoUpdate)
+        return;
     if (on) {
         m_autoUpdate = hooks.attachAutoUpdate && hooks.attachAutoUpdate(*this);
     } else {

@@ -30,17 +30,25 @@ class TParloxForm : public QObject, public Platform::Component {
     Q_CLASSINFO("parlox.default.AutoRead", "true")
 
 public:
-    // What the design-time face adds: collecting the form's current texts into FormStrings
-    // and attaching to the form designer (AutoUpdate). The design host installs them; until
-    // then collection does nothing and AutoUpdate stays false.
+    // What the design-time face adds: collecting the form's current texts into FormStrings,
+    // attaching to the form designer (AutoUpdate) and moving the translations between the form
+    // data and the translations file (the selector's TranslationsAre). The design-time library
+    // installs them; until then collection does nothing, AutoUpdate stays false and
+    // TranslationsAre is stored as given. None of them is called outside a designer.
     struct DesignHooks {
         // CollectFormStrings followed by RemoveEmptyEntries.
         std::function<void(TParloxForm &)> collectFormStrings;
-        // Returns whether the translator is now attached (AutoUpdate true).
+        // Returns whether the translator is now attached (AutoUpdate true); when it cannot be
+        // yet, the design side keeps retrying on its own.
         std::function<bool(TParloxForm &)> attachAutoUpdate;
         std::function<void(TParloxForm &)> detachAutoUpdate;
+        // While the form data is being read: attach as soon as the designer allows it.
+        std::function<void(TParloxForm &)> retryAutoUpdate;
+        // The selector's TranslationsAre set in a designer once its form data has been read.
+        std::function<void(TParloxSelect &, TPxTranslationsPosition)> setTranslationsAre;
     };
     static void setDesignHooks(DesignHooks hooks);
+    static const DesignHooks &designHooks();
 
     // Throws ComponentError when the owner lies on no form, or when its form already has a
     // translator; nothing is registered then.

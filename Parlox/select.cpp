@@ -53,9 +53,19 @@ void TParloxSelect::setLanguages(const QStringList &languages)
 
 void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)
 {
+    if (isLoading()) {
+        m_translationsAre = position;
+        return;
+    }
     // Where translations live is a design decision: running programs keep what they were
     // built with.
-    if (isLoading() || isDesigning())
+    if (!isDesigning())
+        return;
+    // In a designer the change moves every linked form's tables, when the design side is
+    // there to do it.
+    if (const auto &move = TParloxForm::designHooks().setTranslationsAre)
+        move(*this, position);
+    else
         m_translationsAre = position;
 }
 

@@ -53,6 +53,8 @@ public:
 
     TPxTranslationsPosition TranslationsAre() const { return m_translationsAre; }
     void setTranslationsAre(TPxTranslationsPosition position);
+    // Stores the value without the design-time move of the tables.
+    void storeTranslationsAre(TPxTranslationsPosition position) { m_translationsAre = position; }
     const QString &TranslationsFile() const { return m_translationsFile; }
     void setTranslationsFile(const QString &path) { m_translationsFile = path; }
     TRememberLanguage RememberLanguage() const { return m_rememberLanguage; }
