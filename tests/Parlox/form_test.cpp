@@ -2,6 +2,7 @@
 #include "form.h"
 #include "lngfile.h"
 #include "lockedfile.h"
+#include "namedwidget.h"
 #include "platform/application.h"
 #include "platform/filesystem.h"
 #include "platform/formdata.h"
@@ -19,15 +20,6 @@ namespace {
 
 const QString English = QStringLiteral("English");
 const QString Spanish = QStringLiteral("Español");
-
-template <class W> W *add(QWidget *parent, const QString &name, const QString &text = {})
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(name);
-    if constexpr (requires { widget->setText(text); })
-        widget->setText(text);
-    return widget;
-}
 
 QPlainTextEdit *memo(QWidget *parent, const QString &name, int lines)
 {
