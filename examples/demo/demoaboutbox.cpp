@@ -18,7 +18,7 @@ DemoAboutBox::DemoAboutBox(Storage storage, QWidget *parent) : QDialog(parent)
     ok->setObjectName(QStringLiteral("BtnOK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
-    readForm(this, QStringLiteral(":/demo/aboutbox.json"), storage);
+    readForm(this, QStringLiteral(":/demo/demoaboutbox.json"), storage);
 }
 
 } // namespace ParloxDemo

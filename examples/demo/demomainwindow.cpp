@@ -39,7 +39,7 @@ DemoMainWindow::DemoMainWindow(Storage storage, QWidget *parent)
     setCentralWidget(tabs);
     resize(560, 320);
 
-    readForm(this, QStringLiteral(":/demo/mainform.json"), storage);
+    readForm(this, QStringLiteral(":/demo/demomainwindow.json"), storage);
     m_selector = findChild<Parlox::TParloxSelect *>(QStringLiteral("Select"));
     m_translator = findChild<Parlox::TParloxForm *>(QStringLiteral("Translator"));
 }
