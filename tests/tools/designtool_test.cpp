@@ -1,0 +1,130 @@
+#include "golden.h"
+
+#include "designtool.h"
+#include "editordocument.h"
+#include "lngfile.h"
+#include "lngjson.h"
+#include "registercomponents.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace Parlox;
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QByteArray err;
+};
+
+class DesignToolTest : public TempDirTest {
+protected:
+    static void SetUpTestSuite() { registerComponents(); }
+
+    Result run(const QStringList &args, QByteArray input = {})
+    {
+        QBuffer in(&input);
+        QBuffer out;
+        QBuffer err;
+        in.open(QIODevice::ReadOnly);
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        const int code = DesignTool::run(args, in, out, err);
+        QByteArray printed = err.data();
+        return {code, printed.replace(m_dir.path().toUtf8(), QByteArrayLiteral("<dir>"))};
+    }
+
+    // The demo's project: its two forms' data beside their units.
+    void copyDemo()
+    {
+        for (const QString unit : {"demomainwindow", "demoaboutbox"}) {
+            write(unit + ".json", readSource("examples/demo/" + unit + ".json"));
+            write(unit + ".cpp", {});
+        }
+    }
+
+    QString orderForm = sourcePath(QStringLiteral("examples/designer/orderform.ui"));
+};
+
+TEST_F(DesignToolTest, WrongArgumentsPrintUsageAndExit2)
+{
+    const QStringList wrong[] = {{},
+                                 {"collect", "--ui", "f.ui", "--lng", "f.lng"},
+                                 {"collect", "a.json", "--yes"},
+                                 {"rename", "a.json", "Old"},
+                                 {"storage", "dir", "sideways", "a.json"},
+                                 {"storage", "dir", "flat-file"}};
+    for (const QStringList &args : wrong) {
+        const Result r = run(args);
+        EXPECT_EQ(r.code, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("usage: parlox-design ")) << r.err.toStdString();
+    }
+}
+
+TEST_F(DesignToolTest, CollectingADesignerFormFillsAFileTheEditorOpens)
+{
+    const QString lng = path("order.lng");
+    ASSERT_EQ(run({"collect", "--ui", orderForm, "--lng", lng, "--language", "English"}).code, 0);
+    expectGolden(LngJson::dump(read(lng)), QStringLiteral("orderform.dump.json"));
+    ParloxEd::EditorDocument editor;
+    EXPECT_EQ(editor.loadFile(lng).status, ParloxEd::LoadStatus::Loaded);
+    EXPECT_EQ(editor.windowsItemCount(), 2);
+
+    // Into a file of two languages: the other language stays, items the list lost go.
+    write("order.lng", Lng::writeDocument(
+                           {{"English", "Español"},
+                            1,
+                            {},
+                            {{"OrderForm",
+                              {"[fruitList.1]", "Pear", "Pera", "[fruitList.2]", "Plum", "Ciruela"},
+                              {}}}}));
+    ASSERT_EQ(run({"collect", "--ui", orderForm, "--lng", lng, "--language", "english"}).code, 0);
+    const Lng::Document document = Lng::readDocument(Lng::Image(read(lng)));
+    EXPECT_EQ(
+        document.forms.value(0).formStrings.mid(0, 6),
+        QStringList({"[fruitList.1]", "Pear", "Pera", "[Form.Caption]", "Place an order", ""}));
+
+    const QByteArray before = read(lng);
+    const Result unknown = run({"collect", "--ui", orderForm, "--lng", lng, "--language", "Nl"});
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_EQ(unknown.err, "parlox-design: <dir>/order.lng: the file has no language \"Nl\"\n");
+    EXPECT_EQ(read(lng), before);
+}
+
+// Each refusal prints one line (a question and its answer before it) and writes nothing.
+TEST_F(DesignToolTest, RefusalsPrintOneLineAndLeaveTheFormsAlone)
+{
+    copyDemo();
+    const QString main = path("demomainwindow.json");
+    const QString about = path("demoaboutbox.json");
+    write("foreign.json", R"({"class": "Foreign::Form"})");
+    const struct {
+        QStringList args;
+        QByteArray answer = {};
+    } refused[] = {
+        {{"rename", main, "Nope", "X"}},
+        {{"rename", main, "BtnHello", "1st"}},
+        {{"rename", main, "BtnHello", "BtnAbout"}},
+        {{"delete", about, "Nope", main}},
+        {{"language", main, "Klingon"}},
+        {{"language", about, "Español"}},
+        {{"storage", m_dir.path(), "flat-file", main}, "n\n"},
+        {{"storage", m_dir.path(), "flat-file", about}},
+        {{"collect", main, path("missing.json")}},
+        {{"collect", path("foreign.json")}},
+    };
+    QByteArray printed;
+    for (const auto &r : refused) {
+        const Result result = run(r.args, r.answer);
+        EXPECT_EQ(result.code, 1) << r.args.join(u' ').toStdString();
+        printed += result.err;
+    }
+    expectGolden(printed, QStringLiteral("design_refusals.txt"));
+    EXPECT_EQ(read(main), readSource("examples/demo/demomainwindow.json"));
+    EXPECT_EQ(read(about), readSource("examples/demo/demoaboutbox.json"));
+    EXPECT_FALSE(QFile::exists(path("demo.lng")));
+}
+
+} // namespace
