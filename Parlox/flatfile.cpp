@@ -60,14 +60,9 @@ bool writeSection(const TParloxSelect &selector, const QString &oldName, const Q
                                     selector.Languages(),
                                     selector.ActiveLanguage(),
                                     selector.MsgsStrings()};
-    if (!Platform::fileExists(path)) {
-        QByteArray bytes = Lng::emptyFile();
-        Lng::replaceSection(bytes, update);
-        LockedFile::writeNew(path, bytes);
-        return true;
-    }
-    LockedFile file(path, Access::ExclusiveReadWrite);
-    QByteArray bytes = file.readAll();
+    // One lock for the whole read-modify-replace; a missing file is created under it.
+    LockedFile file(path, Access::ExclusiveCreate);
+    QByteArray bytes = file.created() ? Lng::emptyFile() : file.readAll();
     if (!Lng::replaceSection(bytes, update))
         return false;
     file.replaceContents(bytes);

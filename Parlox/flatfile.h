@@ -34,9 +34,10 @@ void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
 
 // Design time only: stores the table as the form's section, renaming the form's entry from
 // oldName, together with the selector's languages, active language and message strings. The
-// new content is prepared in full before it replaces the file, so a failure leaves the file
-// as it was. A file that cannot be opened or created throws FileError. Returns whether the
-// table reached the file: a short or foreign file is left untouched.
+// new content is prepared and written in full before it replaces the file, so a failure leaves
+// the file as it was. Throws FileError for a file that cannot be opened, created or written
+// (with the system's reason), DamageError for a damaged file, EncodingError and SizeError.
+// Returns whether the table reached the file: a short or foreign file is left untouched.
 bool WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,
                       const QStringList &table);
 

@@ -1,7 +1,6 @@
 // Arbitrary bytes as a translations file: every reader, the in-place writer and the check.
 // Run: fuzz_lngfile -max_len=4096 CORPUS_DIR (seed it with examples/sample.lng).
 #include "errors.h"
-#include "lngcheck.h"
 #include "lngfile.h"
 #include "lngjson.h"
 
@@ -39,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     image.header();
     const Lng::Directory dir = image.directory();
     requireBoundedDocument(Lng::readDocument(image), bytes.size());
-    LngCheck::check(bytes);
+    Lng::Image(bytes).problems();
     try {
         LngJson::dump(bytes);
     } catch (const Error &) {

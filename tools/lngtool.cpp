@@ -1,7 +1,6 @@
 #include "lngtool.h"
 
 #include "errors.h"
-#include "lngcheck.h"
 #include "lngexport.h"
 #include "lngfile.h"
 #include "lngimport.h"
@@ -30,7 +29,7 @@ int dump(const QString &path, QIODevice &out)
 int build(const QString &in, const QString &outPath)
 {
     // Everything is encoded in memory first; the output file is touched only by the final,
-    // atomic replacement.
+    // atomic replacement, under the lock every writer of the file takes.
     const QByteArray bytes = Lng::writeDocument(LngJson::parse(readFile(in)));
     LockedFile::writeNew(outPath, bytes);
     return Success;
@@ -38,7 +37,7 @@ int build(const QString &in, const QString &outPath)
 
 int check(const QString &path, QIODevice &out)
 {
-    const QStringList problems = LngCheck::check(readFile(path));
+    const QStringList problems = Lng::Image(readFile(path)).problems().lines();
     for (const QString &problem : problems)
         printLine(out, path + QStringLiteral(": ") + problem);
     if (problems.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
 
 namespace Parlox {
@@ -29,6 +30,25 @@ public:
 class EncodingError : public Error {
 public:
     using Error::Error;
+};
+
+// A translations file that would outgrow what its 32-bit offsets can address.
+class SizeError : public Error {
+public:
+    using Error::Error;
+};
+
+// A translations file too damaged to write into: writing would make it worse. The message
+// names the first damage found; lines() is the whole report.
+class DamageError : public Error {
+public:
+    DamageError(const QString &message, const QStringList &lines) : Error(message), m_lines(lines)
+    {
+    }
+    const QStringList &lines() const noexcept { return m_lines; }
+
+private:
+    QStringList m_lines;
 };
 
 // A component used where it cannot work (a second translator on a form, a translator outside

@@ -7,27 +7,126 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 namespace Parlox {
+namespace {
+
+// Another writer may replace the file between our open and our lock; each replacement costs
+// one more attempt, and a file that is replaced this often is in use all the same.
+constexpr int MaxAttempts = 100;
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+[[noreturn]] void fail(const char *what, const QString &path, const QString &reason)
+{
+    throw FileError(
+        QStringLiteral("Cannot %1 file \"%2\". %3").arg(QLatin1StringView(what), path, reason));
+}
+
+// The bytes go to a temporary file beside the target, unbuffered so that every write reports
+// its own outcome (a buffered QSaveFile reports success for bytes it has not written yet), and
+// the temporary file replaces the target only when all of them are written and synced.
+void writeReplacing(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile out(path);
+    // Writing straight into the target where no temporary file can be made would destroy the
+    // old content on the first failure.
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail("create", path, out.errorString());
+    for (qint64 done = 0; done < bytes.size();) {
+        // A short write means the next one fails with the reason.
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = out.errorString();
+            out.cancelWriting();
+            fail("write", path, reason);
+        }
+        done += written;
+    }
+    if (!out.commit())
+        fail("write", path, out.errorString());
+}
+
+} // namespace
 
 LockedFile::LockedFile(const QString &path, Access access) : m_path(path), m_file(path)
 {
-    const bool exclusive = access == Access::ExclusiveReadWrite;
     if (QFileInfo(path).isDir())
         throw FileError(QStringLiteral("Cannot open file \"%1\". It is a folder.").arg(path));
-    if (!m_file.open(exclusive ? QIODevice::ReadWrite | QIODevice::ExistingOnly
-                               : QIODevice::ReadOnly))
-        throw FileError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, m_file.errorString()));
-    if (::flock(m_file.handle(), (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
-        const bool busy = errno == EWOULDBLOCK;
+    open(access);
+}
+
+LockedFile::~LockedFile()
+{
+    // A file created for an operation that did not complete would be left empty, which no
+    // reader accepts; it goes, unless someone else has put a file in its place meanwhile.
+    if (m_created && !m_replaced && namesThisFile())
+        QFile::remove(m_path);
+}
+
+void LockedFile::open(Access access)
+{
+    const bool exclusive = access != Access::SharedRead;
+    for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
+        if (!openOnce(access))
+            continue;
+        lock(exclusive);
+        if (namesThisFile())
+            return;
         m_file.close();
-        throw FileError(busy ? QStringLiteral("Cannot open file \"%1\". The file is in use by "
-                                              "another program.")
-                                   .arg(path)
-                             : QStringLiteral("Cannot open file \"%1\". %2")
-                                   .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        m_created = false;
     }
+    fail("open", m_path, QStringLiteral("It is being replaced by another program all the time."));
+}
+
+// False when the file appeared or vanished between the check and the open, to try again.
+bool LockedFile::openOnce(Access access)
+{
+    if (access == Access::SharedRead) {
+        if (!m_file.open(QIODevice::ReadOnly))
+            fail("open", m_path, m_file.errorString());
+        return true;
+    }
+    const bool create = access == Access::ExclusiveCreate && !QFileInfo::exists(m_path);
+    if (m_file.open(QIODevice::ReadWrite |
+                    (create ? QIODevice::NewOnly : QIODevice::ExistingOnly))) {
+        m_created = create;
+        return true;
+    }
+    if (access == Access::ExclusiveCreate && create == QFileInfo::exists(m_path))
+        return false;
+    fail(create ? "create" : "open", m_path, m_file.errorString());
+}
+
+void LockedFile::lock(bool exclusive)
+{
+    if (::flock(m_file.handle(), (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
+        return;
+    const int error = errno;
+    // Whoever got the file we just created holds it now; it is removed only while it is still
+    // that empty file.
+    if (m_created && namesThisFile())
+        QFile::remove(m_path);
+    m_created = false;
+    m_file.close();
+    fail("open", m_path,
+         error == EWOULDBLOCK ? QStringLiteral("The file is in use by another program.")
+                              : systemReason(error));
+}
+
+// Whether the open file is still the one the path names: device and inode of both agree.
+bool LockedFile::namesThisFile() const
+{
+    struct stat opened {};
+    struct stat named {};
+    return m_file.isOpen() && ::fstat(m_file.handle(), &opened) == 0 &&
+           ::stat(QFile::encodeName(m_path).constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 QByteArray LockedFile::readAll()
@@ -35,27 +134,19 @@ QByteArray LockedFile::readAll()
     m_file.seek(0);
     QByteArray bytes = m_file.readAll();
     if (m_file.error() != QFileDevice::NoError)
-        throw FileError(
-            QStringLiteral("Cannot read file \"%1\". %2").arg(m_path, m_file.errorString()));
+        fail("read", m_path, m_file.errorString());
     return bytes;
 }
 
 void LockedFile::replaceContents(const QByteArray &bytes)
 {
-    writeNew(m_path, bytes);
+    writeReplacing(m_path, bytes);
+    m_replaced = true;
 }
 
 void LockedFile::writeNew(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile out(path);
-    // A file that may be written in a folder that may not takes its new content in place.
-    out.setDirectWriteFallback(true);
-    if (!out.open(QIODevice::WriteOnly))
-        throw FileError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(path, out.errorString()));
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        throw FileError(
-            QStringLiteral("Cannot write file \"%1\". %2").arg(path, out.errorString()));
+    LockedFile(path, Access::ExclusiveCreate).replaceContents(bytes);
 }
 
 } // namespace Parlox

@@ -10,28 +10,50 @@ namespace Parlox {
 // readers; an exclusive open keeps every other Parlox reader and writer out, in this process
 // or another. Opening never waits: a conflicting lock fails at once with a FileError that
 // names the file. The lock is released when the object goes away.
+//
+// The lock is always taken on the file the path names at that moment: a file replaced by
+// another writer between the open and the lock is opened again. A writer therefore holds the
+// lock for its whole read-modify-replace, and two writers never both succeed on one version.
 class LockedFile {
 public:
-    enum class Access { SharedRead, ExclusiveReadWrite };
+    enum class Access {
+        SharedRead,
+        ExclusiveReadWrite,
+        // Exclusive, and a missing file is created empty for the operation: when the object
+        // goes away without replaceContents() having succeeded, the file is removed again.
+        ExclusiveCreate,
+    };
 
     LockedFile(const QString &path, Access access);
+    ~LockedFile();
     LockedFile(const LockedFile &) = delete;
     LockedFile &operator=(const LockedFile &) = delete;
 
     const QString &path() const { return m_path; }
+    // Whether this object created the file (ExclusiveCreate on a missing file).
+    bool created() const { return m_created; }
     QByteArray readAll();
 
-    // Replaces the file's content as a whole: the new bytes are written and flushed to a
-    // temporary file beside it, which then takes the file's place, so a failure leaves the old
-    // content as it was. Throws FileError.
+    // Replaces the file's content as a whole: the new bytes are written in full to a
+    // temporary file beside it and synced, then that file takes the old one's place with the
+    // old one's permissions. Any failure (a full disk, a file-size limit, a read-only folder)
+    // throws FileError with the system's reason and leaves the old content as it was.
     void replaceContents(const QByteArray &bytes);
 
-    // The same for a file that may not exist yet (nothing to lock).
+    // Creates or replaces the file at path under the same lock (ExclusiveCreate): fails at
+    // once while another program holds the file. Throws FileError.
     static void writeNew(const QString &path, const QByteArray &bytes);
 
 private:
+    void open(Access access);
+    bool openOnce(Access access);
+    void lock(bool exclusive);
+    bool namesThisFile() const;
+
     QString m_path;
     QFile m_file;
+    bool m_created = false;
+    bool m_replaced = false;
 };
 
 } // namespace Parlox

@@ -1,0 +1,76 @@
+#include "bytewriter.h"
+
+#include "codepage.h"
+#include "errors.h"
+
+#include <QtEndian>
+
+namespace Parlox::Lng {
+
+void ByteWriter::writeInt(qint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    m_out.append(bytes, 4);
+}
+
+void ByteWriter::writeString(QStringView text)
+{
+    CodePage::appendEncoded(m_out, text);
+    m_out.append('\0');
+}
+
+void ByteWriter::writeStrings(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        writeString(line);
+}
+
+void ByteWriter::writeSection(const QStringList &table)
+{
+    writeInt(qint32(table.size()));
+    writeStrings(table);
+}
+
+void ByteWriter::writeDirectory(const QStringList &languages, qint32 defaultIndex,
+                                const QStringList &messages, const QList<FormEntry> &forms)
+{
+    writeSection(languages);
+    writeInt(defaultIndex);
+    writeSection(messages);
+    writeInt(qint32(forms.size()));
+    for (const FormEntry &form : forms) {
+        writeString(form.name);
+        writeInt(form.formOffset);
+        writeInt(form.userOffset);
+    }
+}
+
+qint64 ByteWriter::stringsSize(const QStringList &lines)
+{
+    qint64 size = lines.size();
+    for (const QString &line : lines)
+        size += line.size();
+    return size;
+}
+
+qint64 ByteWriter::sectionSize(const QStringList &table)
+{
+    return 4 + stringsSize(table);
+}
+
+void putInt(QByteArray &file, qint64 at, qint32 value)
+{
+    qToLittleEndian(value, file.data() + at);
+}
+
+void requireAddressable(qint64 size)
+{
+    if (size > MaxFileSize)
+        throw SizeError(QStringLiteral("The translations file would be %1 bytes long, but its "
+                                       "32-bit offsets reach only %2 bytes (2 GiB).")
+                            .arg(size)
+                            .arg(MaxFileSize));
+}
+
+} // namespace Parlox::Lng

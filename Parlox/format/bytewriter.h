@@ -1,0 +1,47 @@
+#pragma once
+
+#include "lngtypes.h"
+
+#include <QByteArray>
+
+namespace Parlox::Lng {
+
+// Appends the fields of the file to a byte array. Texts are encoded on the way (throws
+// EncodingError); every character of an encodable text takes one byte, so the sizes below are
+// known before anything is encoded.
+class ByteWriter {
+public:
+    explicit ByteWriter(QByteArray &out) : m_out(out) {}
+
+    void writeInt(qint32 value);
+    void writeString(QStringView text);
+    void writeSection(const QStringList &table);
+    void writeDirectory(const QStringList &languages, qint32 defaultIndex,
+                        const QStringList &messages, const QList<FormEntry> &forms);
+    qint64 size() const { return m_out.size(); }
+
+    static qint64 sectionSize(const QStringList &table);
+    // names: the form names, in any container of items with a `name`.
+    template <typename Entries>
+    static qint64 directorySize(const QStringList &languages, const QStringList &messages,
+                                const Entries &forms)
+    {
+        qint64 size = 4 + stringsSize(languages) + 4 + sectionSize(messages) + 4;
+        for (const auto &form : forms)
+            size += form.name.size() + 1 + 8;
+        return size;
+    }
+
+private:
+    static qint64 stringsSize(const QStringList &lines);
+    void writeStrings(const QStringList &lines);
+
+    QByteArray &m_out;
+};
+
+void putInt(QByteArray &file, qint64 at, qint32 value);
+
+// Throws SizeError unless a file of that many bytes can be addressed by its 32-bit offsets.
+void requireAddressable(qint64 size);
+
+} // namespace Parlox::Lng

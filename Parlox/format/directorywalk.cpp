@@ -1,0 +1,136 @@
+#include "directorywalk.h"
+
+#include "codepage.h"
+#include "problem.h"
+
+namespace Parlox::Lng {
+
+QString capitalized(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+DirectoryWalk::DirectoryWalk(QByteArrayView data, qint64 offset, ProblemReport *report)
+    : m_data(data), m_in(data, offset), m_report(report)
+{
+}
+
+void DirectoryWalk::reportPastEnd(qint64 at, const std::function<QString()> &what)
+{
+    if (m_report && !m_broken)
+        m_report->add(ProblemKind::PastEnd, at, [&] {
+            return capitalized(QStringLiteral("The %1 at byte %2 runs past the end of the file.")
+                                   .arg(what())
+                                   .arg(at));
+        });
+    m_broken = true;
+}
+
+// A count of items that follow. A negative count announces none.
+bool DirectoryWalk::count(qint32 &value, const std::function<QString()> &what)
+{
+    const qint64 at = m_in.pos();
+    if (!m_in.readInt(value)) {
+        reportPastEnd(at, what);
+        return false;
+    }
+    if (value >= 0)
+        return true;
+    if (m_report && !m_broken)
+        m_report->add(ProblemKind::NegativeCount, at, [&] {
+            return capitalized(QStringLiteral("The %1 at byte %2 is negative (%3).")
+                                   .arg(what())
+                                   .arg(at)
+                                   .arg(value));
+        });
+    m_broken = true;
+    return false;
+}
+
+// Reads up to count strings, stopping at the end of the data; a string cut off by the end is
+// read as far as it goes but is not complete.
+qsizetype DirectoryWalk::strings(qint32 count, QStringList *into)
+{
+    qsizetype complete = 0;
+    QByteArrayView text;
+    for (qint32 i = 0; i < count && !m_in.atEnd(); ++i) {
+        complete += m_in.readString(text) ? 1 : 0;
+        if (into)
+            into->append(CodePage::decode(text));
+    }
+    return complete;
+}
+
+qsizetype DirectoryWalk::section(QStringList *into, const std::function<QString()> &what)
+{
+    const qint64 at = m_in.pos();
+    qint32 lines = 0;
+    if (!count(lines, what))
+        return 0;
+    const qsizetype complete = strings(lines, into);
+    if (complete < lines && m_report && !m_broken)
+        m_report->add(ProblemKind::PastEnd, at, [&] {
+            return capitalized(QStringLiteral("The %1 %2 at byte %3 runs past the end of the "
+                                              "file, which holds only %4 of those lines.")
+                                   .arg(what())
+                                   .arg(lines)
+                                   .arg(at)
+                                   .arg(complete));
+        });
+    m_broken = m_broken || complete < lines;
+    return complete;
+}
+
+qsizetype DirectoryWalk::languages(QStringList *into)
+{
+    return section(into, [] { return QStringLiteral("language count"); });
+}
+
+qint32 DirectoryWalk::defaultIndex()
+{
+    const qint64 at = m_in.pos();
+    qint32 index = 0;
+    if (!m_in.readInt(index))
+        reportPastEnd(at, [] { return QStringLiteral("default language index"); });
+    return index;
+}
+
+qsizetype DirectoryWalk::messages(QStringList *into)
+{
+    return section(into, [] { return QStringLiteral("message line count"); });
+}
+
+qsizetype DirectoryWalk::forms(QList<FormEntry> &into, QList<qint64> *fieldsAt)
+{
+    const qint64 at = m_in.pos();
+    qint32 entries = 0;
+    if (!count(entries, [] { return QStringLiteral("form count"); }))
+        return 0;
+    qint32 complete = 0;
+    for (; complete < entries && !m_in.atEnd(); ++complete) {
+        FormEntry entry;
+        QByteArrayView name;
+        const bool named = m_in.readString(name);
+        entry.name = CodePage::decode(name);
+        if (fieldsAt)
+            fieldsAt->append(m_in.pos());
+        const bool whole = m_in.readInt(entry.formOffset) && m_in.readInt(entry.userOffset);
+        into.append(std::move(entry));
+        if (!named || !whole)
+            break;
+    }
+    if (complete < entries && m_report && !m_broken)
+        m_report->add(ProblemKind::PastEnd, at, [&] {
+            return QStringLiteral("The form count %1 at byte %2 runs past the end of the file, "
+                                  "which holds only %3 of those form entries.")
+                .arg(entries)
+                .arg(at)
+                .arg(complete);
+        });
+    m_broken = m_broken || complete < entries;
+    return complete;
+}
+
+} // namespace Parlox::Lng

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "cursor.h"
+#include "lngtypes.h"
+
+#include <functional>
+
+namespace Parlox::Lng {
+
+class ProblemReport;
+
+// One walk over the directory and the sections, shared by the readers, which take what it
+// yields, and by the problem report, which also hears what it runs into: a count or field cut
+// off by the end of the file, or a negative count. The walk goes on past such a place as the
+// readers do (missing integers read 0, missing strings are not there), but reports nothing
+// after it, since what follows no longer means what it says.
+class DirectoryWalk {
+public:
+    // report may be null.
+    DirectoryWalk(QByteArrayView data, qint64 offset, ProblemReport *report);
+
+    // The steps in file order. Each returns how many of its items were all there; into may be
+    // null to skip them.
+    qsizetype languages(QStringList *into);
+    qint32 defaultIndex();
+    qsizetype messages(QStringList *into);
+    // fieldsAt, when given, receives the position of each entry's form-strings offset field
+    // (the user-strings offset follows 4 bytes later). An entry cut off by the end is read
+    // as far as it goes, with offsets 0, but not counted as complete.
+    qsizetype forms(QList<FormEntry> &into, QList<qint64> *fieldsAt);
+
+    // Reads the section at offset; `what` names its line count in a report. Returns the
+    // number of complete lines and leaves the walk where the section ends.
+    qsizetype section(QStringList *into, const std::function<QString()> &what);
+
+    bool broken() const { return m_broken; }
+    qint64 pos() const { return m_in.pos(); }
+
+private:
+    bool count(qint32 &value, const std::function<QString()> &what);
+    qsizetype strings(qint32 count, QStringList *into);
+    void reportPastEnd(qint64 at, const std::function<QString()> &what);
+
+    QByteArrayView m_data;
+    Cursor m_in;
+    ProblemReport *m_report;
+    bool m_broken = false;
+};
+
+// Problem texts may start with a table's name, which is written in lower case mid-sentence.
+QString capitalized(QString text);
+
+} // namespace Parlox::Lng

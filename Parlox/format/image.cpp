@@ -1,0 +1,61 @@
+#include "image.h"
+
+#include "directorywalk.h"
+#include "problemfinder.h"
+
+namespace Parlox::Lng {
+
+HeaderState Image::header() const
+{
+    if (m_data.size() < Magic.size())
+        return HeaderState::TooShort;
+    if (m_data.first(Magic.size()) != Magic)
+        return HeaderState::WrongMagic;
+    if (m_data.size() < HeaderSize)
+        return HeaderState::NoOffset;
+    return directoryOffset() < 1 ? HeaderState::NoDirectory : HeaderState::Valid;
+}
+
+qint32 Image::directoryOffset() const
+{
+    qint32 offset = 0;
+    Cursor(m_data, DirectoryOffsetAt).readInt(offset);
+    return offset;
+}
+
+Directory Image::directory(bool withTables) const
+{
+    Directory dir;
+    if (header() != HeaderState::Valid)
+        return dir;
+    DirectoryWalk walk(m_data, directoryOffset(), nullptr);
+    walk.languages(withTables ? &dir.languages : nullptr);
+    dir.defaultIndex = walk.defaultIndex();
+    walk.messages(withTables ? &dir.messages : nullptr);
+    walk.forms(dir.forms, nullptr);
+    return dir;
+}
+
+QStringList Image::section(qint32 offset) const
+{
+    QStringList lines;
+    if (offset > 0)
+        DirectoryWalk(m_data, offset, nullptr).section(&lines, {});
+    return lines;
+}
+
+qint64 Image::sectionLength(qint32 offset) const
+{
+    if (offset <= 0 || offset >= m_data.size())
+        return 0;
+    DirectoryWalk walk(m_data, offset, nullptr);
+    walk.section(nullptr, {});
+    return walk.pos() - offset;
+}
+
+ProblemReport Image::problems(ProblemScope scope) const
+{
+    return ProblemFinder(m_data, scope).run();
+}
+
+} // namespace Parlox::Lng

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "lngtypes.h"
+#include "problem.h"
+
+namespace Parlox::Lng {
+
+enum class ProblemScope {
+    Everything,
+    // Only what tells damage from a sound file: the tables' lines are walked but not decoded,
+    // so this costs little more than a pass over the file.
+    Damage,
+};
+
+// Read-only view over a file's bytes. Every read is bounded by the data: a string cut off by
+// the end ends there, a missing integer reads 0, and counts stop at the end of the data, so
+// nothing is allocated for lines that are not there. The readers quietly take a damaged file
+// as what its bytes say; problems() reports, on the same walk, what they stepped over.
+class Image {
+public:
+    explicit Image(QByteArrayView data) : m_data(data) {}
+
+    HeaderState header() const;
+    qint32 directoryOffset() const; // 0 when unreadable
+    // The directory, or an empty one unless the header is Valid. Languages and messages are
+    // skipped (left empty) when withTables is false.
+    Directory directory(bool withTables = true) const;
+    // The table stored in the section at offset; empty for an offset outside the data.
+    QStringList section(qint32 offset) const;
+    // Bytes from offset to the end of that section's last string, bounded by the data.
+    qint64 sectionLength(qint32 offset) const;
+    QByteArrayView bytes() const { return m_data; }
+
+    // What is wrong with the file, in file order; empty for a sound file.
+    ProblemReport problems(ProblemScope scope = ProblemScope::Everything) const;
+
+private:
+    QByteArrayView m_data;
+};
+
+} // namespace Parlox::Lng

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "image.h"
+
+#include <map>
+
+namespace Parlox::Lng {
+
+// Walks a file as the readers do and reports, instead of stepping over, whatever does not hold
+// together: the header, counts and fields that run past the end, section offsets that point
+// outside the section area, at the same section or into another, and, unless only damage is
+// asked for, the tables' entry layout and duplicate keys and form names. Each distinct section
+// is walked once, in ascending order, so damaged offsets can never make it quadratic.
+class ProblemFinder {
+public:
+    ProblemFinder(QByteArrayView data, ProblemScope scope) : m_data(data), m_scope(scope) {}
+
+    ProblemReport run();
+
+private:
+    struct Table {
+        QString name;        // "form "Main" form strings"
+        qint64 offsetAt = 0; // where the entry's offset field lies
+    };
+
+    void add(ProblemKind kind, qint64 at, const std::function<QString()> &text);
+    bool checkHeader();
+    void checkDirectory();
+    void checkDefaultIndex(qint32 index, qint64 at);
+    void checkFormNames(const QList<FormEntry> &forms, const QList<qint64> &fieldsAt);
+    void checkSections(const QList<FormEntry> &forms, const QList<qint64> &fieldsAt);
+    void checkOffset(qint32 offset, const Table &table, std::map<qint32, Table> &owners);
+    qint64 checkSection(qint32 offset, const Table &table);
+    void checkTable(const QStringList &lines, const QString &name, qint64 at);
+    bool decodeTables() const { return m_scope == ProblemScope::Everything; }
+
+    QByteArrayView m_data;
+    ProblemScope m_scope;
+    qint32 m_directory = 0;
+    qsizetype m_languageCount = 0;
+    ProblemReport m_report;
+};
+
+} // namespace Parlox::Lng
