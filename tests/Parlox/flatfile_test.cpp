@@ -3,6 +3,7 @@
 #include "lngfile.h"
 #include "lockedfile.h"
 #include "selector_fixture.h"
+#include "writefailures.h"
 
 using namespace Parlox;
 using Access = LockedFile::Access;
@@ -16,6 +17,26 @@ Lng::Document sampleDocument()
             {"&OK&", "OK", "Aceptar"},
             {{"MainForm", {"[Add1.Caption]", "&Add", "&Agregar"}, {"%HI%", "Hi", "Hola"}},
              {"Other", {"[X.Caption]", "x", "equis"}, {}}}};
+}
+
+// A selector at design time storing into file, with one language.
+void designAt(TParloxSelect &selector, const QString &file)
+{
+    selector.setDesigning(true);
+    selector.setTranslationsFile(file);
+    selector.setLanguages({"English"});
+}
+
+// Stores form strings of the given size, returning the error message (empty for success).
+QString storeFormStrings(const TParloxSelect &selector, qsizetype size)
+{
+    try {
+        FlatFile::WriteFormStrings(selector, "MainForm", "MainForm",
+                                   {"[A.Caption]", QString(size, u'x')});
+    } catch (const Error &e) {
+        return e.message();
+    }
+    return {};
 }
 
 } // namespace
@@ -185,4 +206,66 @@ TEST_F(FlatFileTest, AnUnencodableTextLeavesTheFileAsItWas)
     EXPECT_FALSE(FlatFile::WriteUserStrings(selector, "MainForm", "MainForm",
                                             {"%A%", QStringLiteral("日本"), ""}));
     EXPECT_EQ(read(file), Lng::writeDocument(sampleDocument()));
+}
+
+TEST_F(FlatFileTest, StoringPastAFileSizeLimitFailsWithTheReasonAndKeepsTheFile)
+{
+    TParloxSelect selector;
+    designAt(selector, writeSample());
+    expectFileSizeLimitKeepsTheOldFile(
+        selector.TranslationsFile(),
+        [&](const QString &, qsizetype size) { return storeFormStrings(selector, size); });
+}
+
+TEST_F(FlatFileTest, StoringOnAFullDiskFailsWithTheReasonAndKeepsTheFile)
+{
+    TParloxSelect selector;
+    expectFullDiskKeepsTheOldFile(
+        [&](const QString &file) {
+            LockedFile::writeNew(file, Lng::writeDocument(sampleDocument()));
+            designAt(selector, file);
+        },
+        [&](const QString &, qsizetype size) { return storeFormStrings(selector, size); });
+}
+
+// Two designers storing forms into one file at the same moment: whichever meets the other's
+// lock is refused at once and tries again, and no update is lost.
+TEST_F(FlatFileTest, TwoProcessesStoringIntoOneFileLoseNoUpdate)
+{
+    TParloxSelect selector;
+    designAt(selector, writeSample());
+    constexpr int Writes = 100;
+    const auto store = [&](const QString &prefix) {
+        for (int i = 0; i < Writes; ++i) {
+            const QString form = prefix + QString::number(i);
+            for (bool stored = false; !stored;) {
+                try {
+                    FlatFile::WriteFormStrings(selector, form, form, {"[A.Caption]", form});
+                    stored = true;
+                } catch (const FileError &e) {
+                    if (!e.message().endsWith(u"in use by another program."))
+                        return false;
+                }
+            }
+        }
+        return true;
+    };
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(store(QStringLiteral("Child")) ? 0 : 1);
+    EXPECT_TRUE(store(QStringLiteral("Parent")));
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    const Lng::Document doc = Lng::readDocument(Lng::Image(read(selector.TranslationsFile())));
+    EXPECT_EQ(doc.forms.size(), 2 + 2 * Writes);
+    QHash<QString, QStringList> stored;
+    for (const Lng::Form &form : doc.forms)
+        stored.insert(form.name, form.formStrings);
+    for (const QString &prefix : {QStringLiteral("Child"), QStringLiteral("Parent")})
+        for (int i = 0; i < Writes; ++i) {
+            const QString form = prefix + QString::number(i);
+            EXPECT_EQ(stored.value(form), QStringList({"[A.Caption]", form})) << form.toStdString();
+        }
 }

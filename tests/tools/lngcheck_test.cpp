@@ -45,6 +45,7 @@ struct Layout {
 
 struct BrokenFile {
     const char *name;
+    bool damaged; // a reader would see a different or partial file
     std::function<QByteArray()> make;
 };
 
@@ -56,25 +57,26 @@ QByteArray patched(const std::function<void(QByteArray &, const Layout &)> &dama
 }
 
 const BrokenFile BrokenFiles[] = {
-    {"too short", [] { return QByteArray("Parlox"); }},
-    {"wrong magic", [] { return patched([](QByteArray &f, const Layout &) { f[7] = '3'; }); }},
-    {"no directory", [] { return Lng::emptyFile(); }},
-    {"directory offset cut off", [] { return Lng::emptyFile().left(12); }},
-    {"directory offset outside",
+    {"too short", true, [] { return QByteArray("Parlox"); }},
+    {"wrong magic", true,
+     [] { return patched([](QByteArray &f, const Layout &) { f[7] = '3'; }); }},
+    {"no directory", false, [] { return Lng::emptyFile(); }},
+    {"directory offset cut off", false, [] { return Lng::emptyFile().left(12); }},
+    {"directory offset outside", true,
      [] { return patched([](QByteArray &f, const Layout &) { putInt(f, 10, 5000); }); }},
-    {"truncated in the messages",
+    {"truncated in the messages", true,
      [] {
          return patched([](QByteArray &f, const Layout &l) { f.truncate(l.messageCount + 9); });
      }},
-    {"truncated in a form entry", [] { return Lng::writeDocument(base()).chopped(3); }},
-    {"huge message count",
+    {"truncated in a form entry", true, [] { return Lng::writeDocument(base()).chopped(3); }},
+    {"huge message count", true,
      [] {
          return patched(
              [](QByteArray &f, const Layout &l) { putInt(f, l.messageCount, 0x7fffffff); });
      }},
-    {"negative language count",
+    {"negative language count", true,
      [] { return patched([](QByteArray &f, const Layout &l) { putInt(f, l.directory, -1); }); }},
-    {"bad offsets",
+    {"bad offsets", true,
      [] {
          return patched([](QByteArray &f, const Layout &l) {
              putInt(f, l.mainOffsets, 100000);
@@ -82,26 +84,33 @@ const BrokenFile BrokenFiles[] = {
              putInt(f, l.aboutOffsets, 5);
          });
      }},
-    {"overlapping and shared sections",
+    {"overlapping and shared sections", true,
      [] {
          return patched([](QByteArray &f, const Layout &l) {
              putInt(f, l.aboutOffsets, 18);
              putInt(f, l.aboutOffsets + 4, 14);
          });
      }},
-    {"empty section",
+    {"empty section", false,
      [] {
          return patched(
              [](QByteArray &f, const Layout &l) { putInt(f, intAt(f, l.mainOffsets + 4), 0); });
      }},
-    {"bad default index",
+    {"bad default index", false,
      [] { return patched([](QByteArray &f, const Layout &l) { putInt(f, l.defaultIndex, 2); }); }},
-    {"broken entries and duplicates",
+    {"broken entries and duplicates", false,
      [] {
          Lng::Document doc = base();
          doc.messages += {"&ok&", "Fine", "Bien", "&Cancel&"};
          doc.forms[0].formStrings += {"[a.caption]", "A", "B"};
          doc.forms.append({"MAIN", {}, {"%Line\nbreak%", "x", "y", "%line\nBREAK%"}});
+         return Lng::writeDocument(doc);
+     }},
+    {"many duplicate keys", false,
+     [] {
+         Lng::Document doc = base();
+         for (int i = 0; i < 11; ++i)
+             doc.messages += {"&OK&", "OK", "Aceptar"};
          return Lng::writeDocument(doc);
      }},
 };
@@ -117,7 +126,9 @@ TEST(LngCheck, ReportsEachProblemOfBrokenFilesOnOneLine)
 {
     QByteArray report;
     for (const BrokenFile &broken : BrokenFiles) {
-        const QStringList problems = Lng::Image(broken.make()).problems().lines();
+        const Lng::ProblemReport found = Lng::Image(broken.make()).problems();
+        EXPECT_EQ(found.isDamaged(), broken.damaged) << broken.name;
+        const QStringList problems = found.lines();
         EXPECT_FALSE(problems.isEmpty()) << broken.name;
         report += QByteArray("== ") + broken.name + " ==\n";
         for (const QString &problem : problems) {

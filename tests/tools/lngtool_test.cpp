@@ -1,6 +1,9 @@
 #include "golden.h"
 
+#include "lngfile.h"
+#include "lockedfile.h"
 #include "runtool.h"
+#include "writefailures.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +11,29 @@ using namespace Parlox;
 
 namespace {
 
-class LngTool : public TempDirTest {};
+class LngTool : public TempDirTest {
+protected:
+    // JSON for a file of about `size` bytes, one per output size, written before any limit.
+    QString jsonOfSize(qsizetype size)
+    {
+        const QString name = QStringLiteral("in%1.json").arg(size);
+        if (!QFile::exists(path(name)))
+            write(name, R"({"languages": ["English"], "defaultIndex": 0, "messages": ["&OK&", ")" +
+                            QByteArray(size, 'x') + R"("], "forms": []})");
+        return path(name);
+    }
+
+    // The build's error output, empty when it reports success.
+    TestWriter build()
+    {
+        for (const qsizetype size : {SmallOutput, LargeOutput})
+            jsonOfSize(size);
+        return [this](const QString &out, qsizetype size) {
+            const Result r = run({"build", jsonOfSize(size), out});
+            return r.code == 0 ? QString() : QString::fromUtf8(r.err);
+        };
+    }
+};
 
 } // namespace
 
@@ -62,4 +87,27 @@ TEST_F(LngTool, BadFilesGiveOneErrorLineAndExit1)
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out,
               foreign.toUtf8() + ": The file does not start with the magic \"Parlox 2.0\".\n");
+}
+
+// build takes the lock every writer takes: it fails at once while another program holds the
+// file, and leaves it as it was.
+TEST_F(LngTool, BuildOntoAFileInUseFailsAtOnce)
+{
+    const QString out = write("out.lng", "held");
+    const Parlox::LockedFile holder(out, Parlox::LockedFile::Access::SharedRead);
+    EXPECT_EQ(build()(out, SmallOutput), "parlox-lng: Cannot open file \"" + out +
+                                             "\". The file is in use by another program.\n");
+    EXPECT_EQ(read(out), "held");
+}
+
+TEST_F(LngTool, BuildPastAFileSizeLimitFailsWithTheReason)
+{
+    expectFileSizeLimitKeepsTheOldFile(write("out.lng", "previous content"), build());
+}
+
+TEST_F(LngTool, BuildOnAFullDiskFailsWithTheReason)
+{
+    expectFullDiskKeepsTheOldFile(
+        [](const QString &file) { Parlox::LockedFile::writeNew(file, "previous content"); },
+        build());
 }

@@ -1,10 +1,39 @@
 #include "errors.h"
 #include "lockedfile.h"
 #include "tempdir.h"
+#include "writefailures.h"
+
+#include <sys/stat.h>
 
 using namespace Parlox;
 using Access = LockedFile::Access;
 using LockedFileTest = TempDirTest;
+
+namespace {
+
+QString messageOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const Error &e) {
+        return e.message();
+    }
+    return {};
+}
+
+// The whole-file writers: replacing a file held open, and writing one by path.
+const TestWriter Writers[] = {
+    [](const QString &path, qsizetype size) {
+        return messageOf([&] {
+            LockedFile(path, Access::ExclusiveReadWrite).replaceContents(QByteArray(size, 'n'));
+        });
+    },
+    [](const QString &path, qsizetype size) {
+        return messageOf([&] { LockedFile::writeNew(path, QByteArray(size, 'n')); });
+    },
+};
+
+} // namespace
 
 TEST_F(LockedFileTest, ReadersShareAndWritersExclude)
 {
@@ -17,13 +46,58 @@ TEST_F(LockedFileTest, ReadersShareAndWritersExclude)
     }
     {
         LockedFile writer(file, Access::ExclusiveReadWrite);
-        try {
-            LockedFile reader(file, Access::SharedRead);
-            ADD_FAILURE() << "a reader opened a file held exclusively";
-        } catch (const FileError &e) {
-            EXPECT_TRUE(e.message().contains(file)) << e.what();
-        }
-        EXPECT_THROW(LockedFile(file, Access::ExclusiveReadWrite), FileError);
+        for (const Access access : {Access::SharedRead, Access::ExclusiveCreate})
+            EXPECT_EQ(messageOf([&] { LockedFile(file, access); }),
+                      "Cannot open file \"" + file + "\". The file is in use by another program.");
+        EXPECT_EQ(messageOf([&] { LockedFile::writeNew(file, "other"); }),
+                  "Cannot open file \"" + file + "\". The file is in use by another program.");
     }
+    EXPECT_EQ(read(file), "bytes");
     EXPECT_NO_THROW(LockedFile(file, Access::ExclusiveReadWrite)); // released with the object
+}
+
+// The lock always sits on the file the path names: once a writer has replaced the file, the
+// next writer gets the new one and its content, although the first still holds the old one.
+TEST_F(LockedFileTest, AReplacementKeepsPermissionsAndTheNextWriterLocksTheNewFile)
+{
+    const QString file = write("a.lng", "old");
+    ASSERT_TRUE(
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    LockedFile first(file, Access::ExclusiveReadWrite);
+    first.replaceContents("new");
+    LockedFile second(file, Access::ExclusiveReadWrite);
+    EXPECT_EQ(second.readAll(), "new");
+    EXPECT_EQ(messageOf([&] { LockedFile(file, Access::SharedRead); }),
+              "Cannot open file \"" + file + "\". The file is in use by another program.");
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(LockedFileTest, ACreatedFileThatIsNeverWrittenIsRemovedAgain)
+{
+    const QString file = path("new.lng");
+    {
+        LockedFile created(file, Access::ExclusiveCreate);
+        EXPECT_TRUE(created.created());
+        EXPECT_TRUE(QFile::exists(file));
+    }
+    EXPECT_FALSE(QFile::exists(file));
+    LockedFile::writeNew(file, "content");
+    EXPECT_EQ(read(file), "content");
+    EXPECT_FALSE(LockedFile(file, Access::ExclusiveCreate).created());
+    EXPECT_EQ(read(file), "content");
+}
+
+TEST_F(LockedFileTest, WritesPastAFileSizeLimitFailWithTheReason)
+{
+    for (const TestWriter &writer : Writers)
+        expectFileSizeLimitKeepsTheOldFile(write("a.lng", "old content"), writer);
+}
+
+TEST_F(LockedFileTest, WritesOnAFullDiskFailWithTheReason)
+{
+    for (const TestWriter &writer : Writers)
+        expectFullDiskKeepsTheOldFile(
+            [](const QString &file) { LockedFile::writeNew(file, "old content"); }, writer);
 }

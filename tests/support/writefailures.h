@@ -1,0 +1,146 @@
+#pragma once
+
+// Real write failures for tests: a small filesystem that is full, and a child process whose
+// files may not grow past a limit. Nothing is mocked: the writers meet the system's own
+// errors ("No space left on device", "File too large").
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// A tmpfs of 256 KiB mounted over a temporary folder for one test. Mounting needs root (as CI
+// runs); elsewhere mounted() is false and the test skips.
+class SmallDisk {
+public:
+    SmallDisk()
+    {
+        m_mounted = ::geteuid() == 0 && m_dir.isValid() &&
+                    ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0,
+                            "size=256k") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Fills the disk to the last byte, then frees one page, so a write of more than a page
+    // gets part of the way before it fails.
+    void fillLeavingOnePage() const
+    {
+        QFile filler(path(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray chunk(4096, 'f');
+        while (filler.write(chunk) == chunk.size()) {
+        }
+        ASSERT_TRUE(filler.resize(filler.size() - 4096 - filler.size() % 4096));
+    }
+
+    // The folder's entries besides the filler: a writer must leave no temporary file behind.
+    QStringList entries() const
+    {
+        QStringList names = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+        names.removeAll(QStringLiteral("filler"));
+        return names;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
+// Runs `write` in a child process whose files may not grow past limit bytes, with SIGXFSZ
+// ignored so that a write past the limit fails with EFBIG instead of ending the process.
+// Returns the text `write` returned (its error message, empty for success).
+inline QString inChildWithFileSizeLimit(rlim_t limit, const std::function<QString()> &write)
+{
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        QByteArray result;
+        try {
+            result = write().toUtf8();
+        } catch (...) {
+            result = "an exception escaped";
+        }
+        // A pipe is no file, so the limit does not apply to the answer.
+        [[maybe_unused]] const auto sent = ::write(channel[1], result.constData(), result.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    QByteArray result;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, n);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return QString::fromUtf8(result);
+}
+
+// Output sizes on both sides of the 16 KiB a buffered writer holds back.
+inline constexpr qsizetype SmallOutput = 5 * 1024;
+inline constexpr qsizetype LargeOutput = 40 * 1024;
+
+// A writer under test: writes about `size` bytes to path and returns its error message, empty
+// when it reports success.
+using TestWriter = std::function<QString(const QString &path, qsizetype size)>;
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Under a file-size limit of 2 KiB the write fails with the system's reason, for outputs
+// under and over 16 KiB, and the old file stays byte for byte.
+inline void expectFileSizeLimitKeepsTheOldFile(const QString &file, const TestWriter &writer)
+{
+    const QByteArray old = fileBytes(file);
+    for (const qsizetype size : {SmallOutput, LargeOutput}) {
+        const QString message = inChildWithFileSizeLimit(2048, [&] { return writer(file, size); });
+        EXPECT_TRUE(message.contains(QStringLiteral("File too large")))
+            << size << ": " << message.toStdString();
+        EXPECT_TRUE(fileBytes(file) == old) << size << ": the old file changed";
+    }
+}
+
+// On a full disk the same: the reason, the old file byte for byte, no temporary file left.
+// `makeOld` writes the old file on the disk before it is filled.
+inline void expectFullDiskKeepsTheOldFile(const std::function<void(const QString &)> &makeOld,
+                                          const TestWriter &writer)
+{
+    SmallDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small filesystem needs root";
+    const QString file = disk.path(QStringLiteral("app.lng"));
+    makeOld(file);
+    const QByteArray old = fileBytes(file);
+    disk.fillLeavingOnePage();
+    for (const qsizetype size : {SmallOutput, LargeOutput}) {
+        const QString message = writer(file, size);
+        EXPECT_TRUE(message.contains(QStringLiteral("No space left on device")))
+            << size << ": " << message.toStdString();
+        EXPECT_TRUE(fileBytes(file) == old) << size << ": the old file changed";
+        EXPECT_EQ(disk.entries(), QStringList({QStringLiteral("app.lng")})) << size;
+    }
+}
