@@ -58,4 +58,9 @@ ProblemReport Image::problems(ProblemScope scope) const
     return ProblemFinder(m_data, scope).run();
 }
 
+ProblemReport Image::damageAround(qint32 offset) const
+{
+    return ProblemFinder(m_data, ProblemScope::Damage, offset).run();
+}
+
 } // namespace Parlox::Lng

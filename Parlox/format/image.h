@@ -33,6 +33,10 @@ public:
 
     // What is wrong with the file, in file order; empty for a sound file.
     ProblemReport problems(ProblemScope scope = ProblemScope::Everything) const;
+    // The damage that replacing the section at offset (0 for none) could make worse: the
+    // header, the directory, offsets outside the section area or shared, and sections that
+    // overlap that one, its neighbours or the directory. Only those sections are walked.
+    ProblemReport damageAround(qint32 offset) const;
 
 private:
     QByteArrayView m_data;

@@ -139,7 +139,7 @@ void ProblemFinder::checkFormNames(const QList<FormEntry> &forms, const QList<qi
 
 void ProblemFinder::checkSections(const QList<FormEntry> &forms, const QList<qint64> &fieldsAt)
 {
-    std::map<qint32, Table> owners; // offset -> first table naming it
+    Owners owners;
     for (qsizetype i = 0; i < forms.size(); ++i)
         for (const SectionKind kind : {SectionKind::FormStrings, SectionKind::UserStrings})
             checkOffset(forms[i].offset(kind),
@@ -148,7 +148,11 @@ void ProblemFinder::checkSections(const QList<FormEntry> &forms, const QList<qin
                         owners);
     qint64 walkedEnd = 0;
     qint32 walkedStart = 0;
-    for (const auto &[offset, owner] : owners) {
+    for (auto section = owners.cbegin(); section != owners.cend(); ++section) {
+        if (!mustWalk(owners, section))
+            continue;
+        const qint32 offset = section->first;
+        const Table &owner = section->second;
         if (offset < walkedEnd) {
             add(ProblemKind::OverlappingSection, owner.offsetAt, [&] {
                 return QStringLiteral("%1: the section at byte %2 starts inside the section at "
@@ -164,7 +168,18 @@ void ProblemFinder::checkSections(const QList<FormEntry> &forms, const QList<qin
     }
 }
 
-void ProblemFinder::checkOffset(qint32 offset, const Table &table, std::map<qint32, Table> &owners)
+bool ProblemFinder::mustWalk(const Owners &owners, Owners::const_iterator section) const
+{
+    if (!m_around)
+        return true;
+    const auto target = owners.find(*m_around);
+    const auto next = std::next(section);
+    return next == owners.cend() ||
+           (target != owners.cend() &&
+            (section == target || next == target || section == std::next(target)));
+}
+
+void ProblemFinder::checkOffset(qint32 offset, const Table &table, Owners &owners)
 {
     if (offset == 0)
         return;
@@ -178,14 +193,16 @@ void ProblemFinder::checkOffset(qint32 offset, const Table &table, std::map<qint
         });
         return;
     }
-    const auto [owner, added] = owners.emplace(offset, table);
-    if (!added)
-        add(ProblemKind::SharedSection, table.offsetAt, [&] {
-            return QStringLiteral("%1: the section at byte %2 is also the section of %3.")
-                .arg(table.name)
-                .arg(offset)
-                .arg(owner->second.name);
-        });
+    const auto inserted = owners.emplace(offset, table);
+    if (inserted.second)
+        return;
+    const QString &first = inserted.first->second.name;
+    add(ProblemKind::SharedSection, table.offsetAt, [&] {
+        return QStringLiteral("%1: the section at byte %2 is also the section of %3.")
+            .arg(table.name)
+            .arg(offset)
+            .arg(first);
+    });
 }
 
 // Returns where the section ends.

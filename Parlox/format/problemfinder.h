@@ -3,6 +3,7 @@
 #include "image.h"
 
 #include <map>
+#include <optional>
 
 namespace Parlox::Lng {
 
@@ -13,7 +14,13 @@ namespace Parlox::Lng {
 // is walked once, in ascending order, so damaged offsets can never make it quadratic.
 class ProblemFinder {
 public:
-    ProblemFinder(QByteArrayView data, ProblemScope scope) : m_data(data), m_scope(scope) {}
+    // With `around`, only the sections that replacing the one at that offset could harm are
+    // walked: the one before it, itself, the one after it and the last one, which the
+    // directory follows. That costs little however large the file.
+    ProblemFinder(QByteArrayView data, ProblemScope scope, std::optional<qint32> around = {})
+        : m_data(data), m_scope(scope), m_around(around)
+    {
+    }
 
     ProblemReport run();
 
@@ -29,13 +36,16 @@ private:
     void checkDefaultIndex(qint32 index, qint64 at);
     void checkFormNames(const QList<FormEntry> &forms, const QList<qint64> &fieldsAt);
     void checkSections(const QList<FormEntry> &forms, const QList<qint64> &fieldsAt);
-    void checkOffset(qint32 offset, const Table &table, std::map<qint32, Table> &owners);
+    using Owners = std::map<qint32, Table>; // offset -> first table naming it
+    void checkOffset(qint32 offset, const Table &table, Owners &owners);
+    bool mustWalk(const Owners &owners, Owners::const_iterator section) const;
     qint64 checkSection(qint32 offset, const Table &table);
     void checkTable(const QStringList &lines, const QString &name, qint64 at);
     bool decodeTables() const { return m_scope == ProblemScope::Everything; }
 
     QByteArrayView m_data;
     ProblemScope m_scope;
+    std::optional<qint32> m_around;
     qint32 m_directory = 0;
     qsizetype m_languageCount = 0;
     ProblemReport m_report;

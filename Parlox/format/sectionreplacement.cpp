@@ -25,13 +25,14 @@ struct Placement {
     }
 };
 
-// Offsets that point into the header, at another form's section or past the directory would
-// be moved to nonsense by the cut below, so a damaged file is not written at all.
-void refuseDamage(const Image &image)
+// Offsets that point into the header, at the replaced section or into it, or sections that
+// overlap it or the directory would be moved to nonsense by the cut and the write below, so
+// such a file is not written at all.
+void refuseDamage(const Image &image, qint32 replaced)
 {
     if (image.header() != HeaderState::Valid)
         return;
-    const ProblemReport report = image.problems(ProblemScope::Damage);
+    const ProblemReport report = image.damageAround(replaced);
     if (const Problem *damage = report.firstDamage())
         throw DamageError(
             QStringLiteral("The file is damaged, so it was left as it was. %1").arg(damage->text),
@@ -110,8 +111,8 @@ bool replaceSection(QByteArray &file, const SectionUpdate &update)
     const HeaderState state = image.header();
     if (state == HeaderState::TooShort || state == HeaderState::WrongMagic)
         return false;
-    refuseDamage(image);
     Placement p = locate(image, update);
+    refuseDamage(image, p.oldOffset);
 
     // Everything that can fail is checked and encoded before the file is touched. The
     // directory's size does not depend on the offsets it holds.

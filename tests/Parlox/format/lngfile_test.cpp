@@ -216,7 +216,7 @@ TEST(LngFile, ReplacingRefusesDamagedFilesWithTheReport)
             ADD_FAILURE() << "a damaged file was written: " << damage.reason;
         } catch (const DamageError &e) {
             EXPECT_TRUE(e.message().contains(QLatin1String(damage.reason))) << e.what();
-            EXPECT_EQ(e.lines(), Lng::Image(before).problems(Lng::ProblemScope::Damage).lines());
+            EXPECT_TRUE(e.lines().value(0).contains(QLatin1String(damage.reason))) << e.what();
         }
         EXPECT_EQ(file, before) << damage.reason;
     }
