@@ -1,36 +1,28 @@
 #include "problem.h"
 
+#include <algorithm>
+
 namespace Parlox::Lng {
 namespace {
 
-// Plural nouns that head the line counting what was not listed.
-QString plural(ProblemKind kind)
-{
-    switch (kind) {
-    case ProblemKind::PastEnd:
-        return QStringLiteral("Fields running past the end of the file");
-    case ProblemKind::NegativeCount:
-        return QStringLiteral("Negative counts");
-    case ProblemKind::SectionOutside:
-        return QStringLiteral("Section offsets outside the section area");
-    case ProblemKind::SharedSection:
-        return QStringLiteral("Shared sections");
-    case ProblemKind::OverlappingSection:
-        return QStringLiteral("Overlapping sections");
-    case ProblemKind::SectionIntoDirectory:
-        return QStringLiteral("Sections running into the directory");
-    case ProblemKind::EmptySection:
-        return QStringLiteral("Empty sections");
-    case ProblemKind::RaggedTable:
-        return QStringLiteral("Tables with a broken entry layout");
-    case ProblemKind::DuplicateKey:
-        return QStringLiteral("Duplicate keys");
-    case ProblemKind::DuplicateFormName:
-        return QStringLiteral("Duplicate form names");
-    default:
-        return QStringLiteral("Problems of the same kind");
-    }
-}
+// Plural nouns, in the order of ProblemKind, that head the line counting what was not listed.
+constexpr std::array<const char16_t *, ProblemKindCount> Plurals = {
+    u"Files too short",
+    u"Wrong magics",
+    u"Directory offsets outside the file",
+    u"Fields running past the end of the file",
+    u"Negative counts",
+    u"Section offsets outside the section area",
+    u"Shared sections",
+    u"Overlapping sections",
+    u"Sections running into the directory",
+    u"Missing directories",
+    u"Empty sections",
+    u"Default language indexes outside the list",
+    u"Tables with a broken entry layout",
+    u"Duplicate keys",
+    u"Duplicate form names",
+};
 
 } // namespace
 
@@ -67,7 +59,7 @@ QStringList ProblemReport::lines() const
         const qint64 unlisted = m_counts[size_t(kind)] - ListedPerKind;
         if (unlisted > 0)
             lines.append(QStringLiteral("%1: %2 more not listed.")
-                             .arg(plural(ProblemKind(kind)))
+                             .arg(QString::fromUtf16(Plurals[size_t(kind)]))
                              .arg(unlisted));
     }
     return lines;
