@@ -6,8 +6,10 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Parlox {
 namespace {
@@ -30,14 +32,18 @@ QString systemReason(int error)
 // The bytes go to a temporary file beside the target, unbuffered so that every write reports
 // its own outcome (a buffered QSaveFile reports success for bytes it has not written yet), and
 // the temporary file replaces the target only when all of them are written and synced.
-void writeReplacing(const QString &path, const QByteArray &bytes)
+// Returns false, having touched nothing, when no temporary file can be made beside the target,
+// and says why in openError.
+bool writeThroughTemporaryFile(const QString &path, const QByteArray &bytes, QString &openError)
 {
     QSaveFile out(path);
-    // Writing straight into the target where no temporary file can be made would destroy the
-    // old content on the first failure.
+    // QSaveFile's own fallback truncates the target before writing it, so a full disk would
+    // destroy the old content; LockedFile::writeInPlace reserves the space first instead.
     out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail("create", path, out.errorString());
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        openError = out.errorString();
+        return false;
+    }
     for (qint64 done = 0; done < bytes.size();) {
         // A short write means the next one fails with the reason.
         const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
@@ -50,6 +56,7 @@ void writeReplacing(const QString &path, const QByteArray &bytes)
     }
     if (!out.commit())
         fail("write", path, out.errorString());
+    return true;
 }
 
 } // namespace
@@ -140,8 +147,33 @@ QByteArray LockedFile::readAll()
 
 void LockedFile::replaceContents(const QByteArray &bytes)
 {
-    writeReplacing(m_path, bytes);
+    QString openError;
+    if (!writeThroughTemporaryFile(m_path, bytes, openError)) {
+        // A folder that refuses a new file (no write permission, no inode left) may still
+        // hold a file we may write.
+        if (!m_file.isWritable())
+            fail("create", m_path, openError);
+        writeInPlace(bytes);
+    }
     m_replaced = true;
+}
+
+// The space for the new content is reserved before the first byte of the old one is
+// overwritten, so a full disk or a file-size limit fails while the old content is whole.
+void LockedFile::writeInPlace(const QByteArray &bytes)
+{
+    const int fd = m_file.handle();
+    if (const int error = bytes.isEmpty() ? 0 : ::posix_fallocate(fd, 0, bytes.size()))
+        fail("write", m_path, systemReason(error));
+    for (qint64 done = 0; done < bytes.size();) {
+        const ssize_t written =
+            ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
+        if (written <= 0 && errno != EINTR)
+            fail("write", m_path, systemReason(errno));
+        done += std::max<ssize_t>(written, 0);
+    }
+    if (::ftruncate(fd, bytes.size()) != 0 || ::fdatasync(fd) != 0)
+        fail("write", m_path, systemReason(errno));
 }
 
 void LockedFile::writeNew(const QString &path, const QByteArray &bytes)

@@ -36,8 +36,10 @@ public:
 
     // Replaces the file's content as a whole: the new bytes are written in full to a
     // temporary file beside it and synced, then that file takes the old one's place with the
-    // old one's permissions. Any failure (a full disk, a file-size limit, a read-only folder)
-    // throws FileError with the system's reason and leaves the old content as it was.
+    // old one's permissions. Where the folder refuses a temporary file, an exclusively opened
+    // file is written in place after its new size has been reserved on the disk. Any failure
+    // (a full disk, a file-size limit) throws FileError with the system's reason and leaves
+    // the old content as it was.
     void replaceContents(const QByteArray &bytes);
 
     // Creates or replaces the file at path under the same lock (ExclusiveCreate): fails at
@@ -48,6 +50,7 @@ private:
     void open(Access access);
     bool openOnce(Access access);
     void lock(bool exclusive);
+    void writeInPlace(const QByteArray &bytes);
     bool namesThisFile() const;
 
     QString m_path;

@@ -16,15 +16,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// A tmpfs of 256 KiB mounted over a temporary folder for one test. Mounting needs root (as CI
-// runs); elsewhere mounted() is false and the test skips.
+// A tmpfs of 256 KiB (and, if asked, few inodes) mounted over a temporary folder for one
+// test. Mounting needs root (as CI runs); elsewhere mounted() is false and the test skips.
 class SmallDisk {
 public:
-    SmallDisk()
+    explicit SmallDisk(const char *options = "size=256k")
     {
-        m_mounted = ::geteuid() == 0 && m_dir.isValid() &&
-                    ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0,
-                            "size=256k") == 0;
+        m_mounted =
+            ::geteuid() == 0 && m_dir.isValid() &&
+            ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options) == 0;
     }
     ~SmallDisk()
     {
@@ -49,6 +49,8 @@ public:
         ASSERT_TRUE(filler.resize(filler.size() - 4096 - filler.size() % 4096));
     }
 
+    void freeSpace() const { ASSERT_TRUE(QFile::resize(path(QStringLiteral("filler")), 0)); }
+
     // The folder's entries besides the filler: a writer must leave no temporary file behind.
     QStringList entries() const
     {
@@ -62,10 +64,8 @@ private:
     bool m_mounted = false;
 };
 
-// Runs `write` in a child process whose files may not grow past limit bytes, with SIGXFSZ
-// ignored so that a write past the limit fails with EFBIG instead of ending the process.
-// Returns the text `write` returned (its error message, empty for success).
-inline QString inChildWithFileSizeLimit(rlim_t limit, const std::function<QString()> &write)
+// Runs `work` in a child process after `prepare`, and returns the text `work` returned there.
+inline QString inChild(const std::function<void()> &prepare, const std::function<QString()> &work)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -73,16 +73,14 @@ inline QString inChildWithFileSizeLimit(rlim_t limit, const std::function<QStrin
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{limit, limit};
-        ::setrlimit(RLIMIT_FSIZE, &size);
+        prepare();
         QByteArray result;
         try {
-            result = write().toUtf8();
+            result = work().toUtf8();
         } catch (...) {
             result = "an exception escaped";
         }
-        // A pipe is no file, so the limit does not apply to the answer.
+        // A pipe is no file, so no limit on files applies to the answer.
         [[maybe_unused]] const auto sent = ::write(channel[1], result.constData(), result.size());
         ::_exit(0);
     }
@@ -95,6 +93,32 @@ inline QString inChildWithFileSizeLimit(rlim_t limit, const std::function<QStrin
     int status = 0;
     ::waitpid(child, &status, 0);
     return QString::fromUtf8(result);
+}
+
+// Runs `write` where files may not grow past limit bytes, with SIGXFSZ ignored so that a
+// write past the limit fails with EFBIG instead of ending the process.
+inline QString inChildWithFileSizeLimit(rlim_t limit, const std::function<QString()> &write)
+{
+    return inChild(
+        [limit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &size);
+        },
+        write);
+}
+
+// The user "nobody", who may write only what is granted to everyone or to them.
+inline constexpr uid_t Nobody = 65534;
+
+inline QString inChildAsNobody(const std::function<QString()> &work)
+{
+    return inChild(
+        [] {
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+                ::_exit(1);
+        },
+        work);
 }
 
 // Output sizes on both sides of the 16 KiB a buffered writer holds back.

@@ -101,3 +101,36 @@ TEST_F(LockedFileTest, WritesOnAFullDiskFailWithTheReason)
         expectFullDiskKeepsTheOldFile(
             [](const QString &file) { LockedFile::writeNew(file, "old content"); }, writer);
 }
+
+// A user who may write the file but not its folder gets no temporary file beside it: the
+// content is written in place, but only once its space is reserved, so a full disk still
+// leaves the old content.
+TEST_F(LockedFileTest, AFileInAFolderThatRefusesNewFilesIsWrittenInPlaceOrNotAtAll)
+{
+    SmallDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small filesystem needs root";
+    const QString file = disk.path(QStringLiteral("app.lng"));
+    LockedFile::writeNew(file, "old content");
+    disk.fillLeavingOnePage();
+    LockedFile::writeNew(disk.path(QStringLiteral("last page")), QByteArray(4096, 'p'));
+    ASSERT_EQ(::chown(QFile::encodeName(file).constData(), Nobody, Nobody), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(disk.path(QString())).constData(), 0555), 0);
+    const auto replace = [&](const QByteArray &bytes) {
+        return inChildAsNobody([&] {
+            return messageOf(
+                [&] { LockedFile(file, Access::ExclusiveReadWrite).replaceContents(bytes); });
+        });
+    };
+    for (const qsizetype size : {SmallOutput, LargeOutput}) {
+        EXPECT_EQ(replace(QByteArray(size, 'n')),
+                  "Cannot write file \"" + file + "\". No space left on device");
+        EXPECT_EQ(read(file), "old content");
+    }
+    disk.freeSpace();
+    for (const QByteArray &bytes : {QByteArray(LargeOutput, 'n'), QByteArray("short")}) {
+        EXPECT_EQ(replace(bytes), QString());
+        EXPECT_TRUE(read(file) == bytes);
+    }
+    EXPECT_EQ(disk.entries(), QStringList({"app.lng", "last page"}));
+}
