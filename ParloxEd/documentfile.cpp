@@ -67,6 +67,11 @@ LoadedFile readDocumentFile(const QString &path)
     case Lng::HeaderState::WrongMagic:
         return withoutDirectory(LoadStatus::NotParlox);
     case Lng::HeaderState::Valid:
+        // Checked before anything is decoded, so a directory whose forms all name one large
+        // section cannot make the load take many times the file's size.
+        if (const Lng::ProblemReport report = image.problems(Lng::ProblemScope::Damage);
+            report.isDamaged())
+            return withoutDirectory(LoadStatus::Damaged, report.firstDamage()->text);
         return readDirectory(image);
     case Lng::HeaderState::NoOffset:
     case Lng::HeaderState::NoDirectory:

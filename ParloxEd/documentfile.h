@@ -15,6 +15,8 @@ enum class LoadStatus {
     OpenError, // the file cannot be opened for exclusive reading and writing
     Invalid,   // fewer than 10 bytes
     NotParlox, // the first 10 bytes are not the magic
+    Damaged,   // offsets or counts that run past the end, shared or overlapping sections: a
+               // partial document, saved, would overwrite what could not be read
 };
 
 enum class SaveStatus {

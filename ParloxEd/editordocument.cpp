@@ -62,9 +62,13 @@ LoadResult EditorDocument::loadFile(const QString &path)
     // a later save would write it over the wrong file.
     if (!QFileInfo::exists(path))
         return {LoadStatus::NoFile, {}};
+    LoadedFile loaded = readDocumentFile(path);
+    // A damaged file is refused before the open document is touched: the user keeps working
+    // on it, and a save still goes to its own file.
+    if (loaded.result.status == LoadStatus::Damaged)
+        return loaded.result;
     setFileName(path);
     closeDocument();
-    LoadedFile loaded = readDocumentFile(path);
     if (loaded.result.status != LoadStatus::Loaded)
         return loaded.result;
 

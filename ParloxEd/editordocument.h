@@ -54,8 +54,8 @@ public:
 
     void setTextLookup(TextLookup lookup) { m_lookup = std::move(lookup); }
 
-    // Every status but Loaded and NoFile leaves no document open; NoFile keeps the document
-    // and its file name as they were.
+    // NoFile and Damaged keep the document and its file name as they were; every other status
+    // but Loaded leaves no document open.
     LoadResult loadFile(const QString &path);
     // The Save command: commits the grid, then writes the document to its file when it is
     // modified. A failed write keeps the document modified.

@@ -263,6 +263,8 @@ void TMainForm::applyLoadResult(const LoadResult &result)
         return failed("FILE_INVALID");
     case LoadStatus::NotParlox:
         return failed("FILE_NOT_PARLOX");
+    case LoadStatus::Damaged:
+        return reportFailure("FILE_INVALID", result.reason);
     case LoadStatus::Loaded:
         break;
     }

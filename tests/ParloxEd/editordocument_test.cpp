@@ -3,6 +3,7 @@
 #include "lockedfile.h"
 #include "tablegridmodel.h"
 #include "tempdir.h"
+#include "writefailures.h"
 
 #include <QDateTime>
 #include <sys/stat.h>
@@ -96,22 +97,35 @@ TEST_F(EditorDocumentTest, FailedLoadsNameTheirCause)
         Parlox::LockedFile(path("a.lng"), Parlox::LockedFile::Access::ExclusiveReadWrite));
 }
 
+// A damaged file is refused with what is wrong before the open document is touched, so a
+// partial document can never be saved over what the reader could not see.
+TEST_F(EditorDocumentTest, DamagedFilesAreRefusedAndTheOpenDocumentStays)
+{
+    const QByteArray sound = Lng::writeDocument(twoLanguages());
+    QByteArray shared = sound; // the last offset, Tools' user strings, names Main's section
+    shared.replace(shared.size() - 4, 4, QByteArray("\x0e\0\0\0", 4));
+    QByteArray outside = sound;
+    outside.replace(10, 4, QByteArray("\xff\xff\0\0", 4));
+    const std::pair<QByteArray, const char *> cases[] = {
+        {shared, "shared"}, {sound.left(sound.size() - 6), "cut"}, {outside, "outside"}};
+    for (const auto &[bytes, name] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(load(twoLanguages()), Result::Loaded);
+        doc.grid()->setCell(1, 1, QStringLiteral("edited"));
+        const QString file = write(QString::fromLatin1(name), bytes);
+        const ParloxEd::LoadResult result = doc.loadFile(file);
+        EXPECT_EQ(result.status, Result::Damaged);
+        EXPECT_FALSE(result.reason.isEmpty());
+        EXPECT_EQ(doc.fileName(), path("a.lng"));
+        EXPECT_EQ(grid().cell(1, 1), "edited");
+        EXPECT_NO_THROW(Parlox::LockedFile(file, Parlox::LockedFile::Access::ExclusiveReadWrite));
+    }
+}
+
 namespace {
 
 using ParloxEd::SaveStatus;
 using Command = EditorDocument::LanguageResult;
-
-// Runs `job` in a child process as the user "nobody"; true when it returned true there.
-bool runAsNobody(const std::function<bool()> &job)
-{
-    constexpr uid_t nobody = 65534;
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(::setgid(nobody) == 0 && ::setuid(nobody) == 0 && job() ? 0 : 1);
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
 
 } // namespace
 
@@ -211,11 +225,36 @@ TEST_F(EditorDocumentTest, AWritableFileInAFolderItCannotWriteToStillSaves)
     };
     // Root writes anywhere, so the save runs as a user who may write the file but not its folder.
     const bool root = ::geteuid() == 0;
-    ASSERT_TRUE(!root || ::chown(QFile::encodeName(file), 65534, 65534) == 0);
-    EXPECT_TRUE(root ? runAsNobody(save) : save());
+    ASSERT_TRUE(!root || ::chown(QFile::encodeName(file), Nobody, Nobody) == 0);
+    EXPECT_TRUE(root ? inChildAsNobody(
+                           [&] { return save() ? QStringLiteral("saved") : QString(); }) == "saved"
+                     : save());
     Lng::Document expected = twoLanguages();
     expected.defaultIndex = 0;
     EXPECT_EQ(read(file), Lng::writeDocument(expected));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"a.lng"}));
     ::chmod(QFile::encodeName(folder), 0755);
+}
+
+// The system's own write failures: the reason reaches the user, the old file stays byte for
+// byte and the document stays modified.
+TEST_F(EditorDocumentTest, FullDiskAndFileSizeLimitKeepTheOldFile)
+{
+    const TestWriter save = [](const QString &file, qsizetype size) {
+        EditorDocument other;
+        if (other.loadFile(file).status != Result::Loaded)
+            return QStringLiteral("not loaded");
+        other.grid()->setCell(1, 1, QString(size, u'x'));
+        const ParloxEd::SaveResult result = other.save();
+        return result.status == SaveStatus::Failed && other.isModified() ? result.reason
+                                                                         : QString();
+    };
+    const auto makeOld = [](const QString &file) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(Lng::writeDocument(twoLanguages()));
+    };
+    makeOld(path("a.lng"));
+    expectFileSizeLimitKeepsTheOldFile(path("a.lng"), save);
+    expectFullDiskKeepsTheOldFile(makeOld, save);
 }

@@ -318,6 +318,17 @@ TEST_F(MainFormTest, ReportsEveryFailedLoadOrSaveInATranslatedErrorBox)
     EXPECT_TRUE(doc().isModified());
     EXPECT_EQ(read(file), Lng::writeDocument(sampleDocument()));
 
+    // A damaged file is refused before the open document is closed.
+    QByteArray damaged = Lng::writeDocument(sampleDocument());
+    damaged.chop(3);
+    const QString title = window->windowTitle();
+    Dialogs refusal{press("Yes"), chooseFile(write("cut.lng", damaged)), press("OK")};
+    action("OpenFile")->trigger();
+    EXPECT_TRUE(refusal.summary().value(2).startsWith("Error|The file is invalid.\n"))
+        << refusal.summary().value(2).toStdString();
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_TRUE(doc().isModified());
+
     const std::pair<QString, QString> cases[] = {
         {write("short.lng", "Parlox 2."), "The file is invalid."},
         {write("lower.lng", "parlox 2.0"), "This is not a Parlox file."},

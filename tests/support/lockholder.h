@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +22,8 @@ public:
         EXPECT_EQ(::pipe(ready), 0);
         m_child = ::fork();
         if (m_child == 0) {
+            // A test that dies must not leave the lock, or the pipes its runner waits on, behind.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             const int fd = ::open(name.constData(), O_RDWR);
             const char locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
             if (::write(ready[1], &locked, 1) == 1)
