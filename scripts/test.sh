@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up, then checks the formatting and runs the whole test suite twice: a normal
-# build and a build under AddressSanitizer + UndefinedBehaviorSanitizer.
+# Sets everything up, then checks the formatting, runs the whole test suite twice (a normal
+# build, and a build under AddressSanitizer + UndefinedBehaviorSanitizer with leak detection),
+# and runs each fuzz target briefly.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -14,3 +15,4 @@ for preset in release sanitize; do
     echo "== Tests ($preset)"
     ctest --preset "$preset" -j "$(nproc)"
 done
+scripts/fuzz-smoke.sh 10
