@@ -1,9 +1,13 @@
 #include "editordocument.h"
 
+#include "celleditcommand.h"
+#include "documentchange.h"
 #include "tablegridmodel.h"
 #include "tables.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
+#include <QUndoStack>
 
 namespace ParloxEd {
 
@@ -29,8 +33,14 @@ QString titleIdentifier(int item, EditorDocument::View view)
 
 } // namespace
 
-EditorDocument::EditorDocument(QObject *parent) : QObject(parent), m_grid(new TableGridModel(this))
+EditorDocument::EditorDocument(QObject *parent)
+    : QObject(parent), m_grid(new TableGridModel(this)), m_undo(new QUndoStack(this))
 {
+    connect(m_grid, &TableGridModel::cellEdited, this, &EditorDocument::recordCellEdit);
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        m_modified = !clean;
+        emit modifiedChanged(m_modified);
+    });
 }
 
 EditorDocument::~EditorDocument() = default;
@@ -46,14 +56,6 @@ void EditorDocument::setFileName(const QString &path)
         return;
     m_fileName = path;
     emit fileNameChanged(m_fileName);
-}
-
-void EditorDocument::setModified(bool modified)
-{
-    if (m_modified == modified)
-        return;
-    m_modified = modified;
-    emit modifiedChanged(m_modified);
 }
 
 LoadResult EditorDocument::loadFile(const QString &path)
@@ -83,7 +85,6 @@ LoadResult EditorDocument::loadFile(const QString &path)
     emit currentItemChanged(m_currentItem);
     showTable();
     showLanguageHeaders();
-    setModified(false);
     return loaded.result;
 }
 
@@ -104,12 +105,14 @@ SaveResult EditorDocument::save()
         return {SaveStatus::NothingToSave, {}};
     const SaveResult result = writeDocumentFile(m_fileName, m_content);
     if (result.status == SaveStatus::Saved)
-        setModified(false);
+        m_undo->setClean();
     return result;
 }
 
 void EditorDocument::closeDocument()
 {
+    // The commands belong to the document going away; what is loaded next is unmodified.
+    m_undo->clear();
     m_content = {};
     m_messageItemCaption.clear();
     m_hasDirectory = false;
@@ -146,28 +149,61 @@ QStringList EditorDocument::windowsItems() const
 
 const QStringList &EditorDocument::formTable(int item) const
 {
-    if (item == 0 && m_hasDirectory)
-        return m_content.messages;
-    return item >= 1 && item <= m_content.forms.size() ? m_content.forms.at(item - 1).formStrings
-                                                       : emptyTable();
+    const QStringList *table = tableOf({item, View::FormStrings});
+    return table ? *table : emptyTable();
 }
 
 const QStringList &EditorDocument::userTable(int item) const
 {
-    if (item == 0 && m_hasDirectory)
-        return m_content.messages;
-    return item >= 1 && item <= m_content.forms.size() ? m_content.forms.at(item - 1).userStrings
-                                                       : emptyTable();
+    const QStringList *table = tableOf({item, View::UserStrings});
+    return table ? *table : emptyTable();
+}
+
+const QStringList *EditorDocument::tableOf(TableRef table) const
+{
+    if (table.item == 0 && m_hasDirectory)
+        return &m_content.messages;
+    if (table.item < 1 || table.item > m_content.forms.size())
+        return nullptr;
+    const Lng::Form &form = m_content.forms.at(table.item - 1);
+    return table.view == View::FormStrings ? &form.formStrings : &form.userStrings;
 }
 
 QStringList *EditorDocument::currentTable()
 {
-    if (m_currentItem == 0)
-        return &m_content.messages;
-    if (m_currentItem < 1 || m_currentItem > m_content.forms.size())
-        return nullptr;
-    Lng::Form &form = m_content.forms[m_currentItem - 1];
-    return m_view == View::FormStrings ? &form.formStrings : &form.userStrings;
+    return const_cast<QStringList *>(tableOf(currentTableRef()));
+}
+
+QString EditorDocument::tableCaption(TableRef table) const
+{
+    const QString item = windowsItems().value(table.item);
+    if (table.item < 1)
+        return item;
+    return item + QStringLiteral(": ") +
+           text(table.view == View::FormStrings ? QStringLiteral("VIEW_FORM_STRINGS")
+                                                : QStringLiteral("VIEW_USER_STRINGS"));
+}
+
+const QStringList &EditorDocument::tableLines(TableRef table) const
+{
+    const QStringList *lines = tableOf(table);
+    if (!lines)
+        return emptyTable();
+    return table == currentTableRef() && m_grid->hasTable() ? m_grid->lines() : *lines;
+}
+
+void EditorDocument::visitTables(
+    const std::function<void(TableRef, const QStringList &)> &visit) const
+{
+    const auto one = [&](TableRef table) {
+        if (tableOf(table))
+            visit(table, tableLines(table));
+    };
+    one({0, View::FormStrings});
+    for (int item = 1; item <= m_content.forms.size(); ++item) {
+        one({item, View::FormStrings});
+        one({item, View::UserStrings});
+    }
 }
 
 QString EditorDocument::defaultLanguageName() const
@@ -204,14 +240,10 @@ void EditorDocument::showLanguageHeaders()
 void EditorDocument::commitGrid()
 {
     QStringList *table = currentTable();
-    if (!table || !m_grid->hasTable())
-        return;
     // The grid never reshapes the table, so an unchanged grid compares equal without a scan
     // (both still share the same lines).
-    if (m_grid->lines() != *table) {
+    if (table && m_grid->hasTable() && m_grid->lines() != *table)
         *table = m_grid->lines();
-        setModified(true);
-    }
 }
 
 void EditorDocument::chooseWindowsItem(int item)
@@ -238,12 +270,30 @@ void EditorDocument::chooseView(View view)
         showTable();
 }
 
+void EditorDocument::showTableOf(TableRef table)
+{
+    if (table == currentTableRef())
+        return;
+    if (table.item >= 1 && m_view != table.view)
+        chooseView(table.view);
+    chooseWindowsItem(table.item);
+}
+
+void EditorDocument::reveal(const CellRef &cell)
+{
+    if (!tableOf(cell.table))
+        return;
+    showTableOf(cell.table);
+    endCellEdit();
+    emit cellRevealed(cell.entry, cell.column);
+}
+
 void EditorDocument::chooseDefaultLanguage(int index)
 {
     if (index < 0 || index >= m_content.languages.size())
         return;
-    setDefaultLanguage(index);
-    setModified(true);
+    // Choosing the default again is a command too: the document counts as modified.
+    pushChange([index](State &after) { after.content.defaultIndex = index; });
 }
 
 int EditorDocument::findLanguage(const QString &name) const
@@ -252,21 +302,14 @@ int EditorDocument::findLanguage(const QString &name) const
 }
 
 // Every table once: the message strings, then each form's form strings and user strings.
-void EditorDocument::forEachTable(const std::function<void(QStringList &)> &change)
+void EditorDocument::forEachTable(Lng::Document &content,
+                                  const std::function<void(QStringList &)> &change)
 {
-    change(m_content.messages);
-    for (Lng::Form &form : m_content.forms) {
+    change(content.messages);
+    for (Lng::Form &form : content.forms) {
         change(form.formStrings);
         change(form.userStrings);
     }
-}
-
-void EditorDocument::setDefaultLanguage(int index)
-{
-    if (m_content.defaultIndex == index)
-        return;
-    m_content.defaultIndex = index;
-    emit defaultLanguageChanged(index);
 }
 
 EditorDocument::LanguageResult EditorDocument::addLanguage(const QString &name)
@@ -277,26 +320,17 @@ EditorDocument::LanguageResult EditorDocument::addLanguage(const QString &name)
         return LanguageResult::InvalidName;
     if (findLanguage(name) >= 0)
         return LanguageResult::NameExists;
-    // Edits still in the grid go into their table first, so they take the new column too.
-    commitGrid();
-    const qsizetype count = m_content.languages.size();
-    forEachTable([count](QStringList &table) { Tables::insertLanguageColumn(table, count); });
-    m_content.languages.append(name);
-    if (m_hasDirectory) {
-        m_grid->insertLanguage(*currentTable(), name);
-    } else {
+    pushChange([&name](State &after) {
+        Lng::Document &content = after.content;
+        const qsizetype count = content.languages.size();
+        forEachTable(content,
+                     [count](QStringList &table) { Tables::insertLanguageColumn(table, count); });
+        content.languages.append(name);
         // A file without a directory gets one: what a save writes and a reload shows.
-        openDirectory();
-        emit windowsItemsChanged();
-        emit currentItemChanged(m_currentItem);
-        showTable();
-        showLanguageHeaders();
-    }
-    emit languagesChanged();
-    // The first language becomes the default; a later one leaves the default where it is.
-    if (m_content.defaultIndex < 0)
-        setDefaultLanguage(0);
-    setModified(true);
+        after.hasDirectory = true;
+        // The first language becomes the default; a later one leaves the default where it is.
+        content.defaultIndex = std::max(content.defaultIndex, 0);
+    });
     return LanguageResult::Done;
 }
 
@@ -309,10 +343,7 @@ EditorDocument::LanguageResult EditorDocument::renameLanguage(int index, const Q
     if (findLanguage(name) >= 0)
         return LanguageResult::NameExists;
     // Values belong to a language by position, so no table changes.
-    m_content.languages[index] = name;
-    m_grid->setCell(index + 1, 0, name);
-    emit languagesChanged();
-    setModified(true);
+    pushChange([index, &name](State &after) { after.content.languages[index] = name; });
     return LanguageResult::Done;
 }
 
@@ -322,20 +353,86 @@ EditorDocument::LanguageResult EditorDocument::deleteLanguage(int index)
         return LanguageResult::LastLanguage;
     if (index < 0 || index >= m_content.languages.size())
         return LanguageResult::NoSuchLanguage;
-    commitGrid();
-    const qsizetype count = m_content.languages.size();
-    forEachTable(
-        [count, index](QStringList &table) { Tables::removeLanguageColumn(table, count, index); });
-    m_content.languages.removeAt(index);
-    m_grid->removeLanguage(index, *currentTable());
-    // The first remaining language takes over from a deleted default; a later default moves up
-    // with its column.
-    const int oldDefault = m_content.defaultIndex;
-    m_content.defaultIndex = oldDefault == index ? 0 : oldDefault - int(oldDefault > index);
-    emit languagesChanged();
-    emit defaultLanguageChanged(m_content.defaultIndex);
-    setModified(true);
+    pushChange([index](State &after) {
+        Lng::Document &content = after.content;
+        const qsizetype count = content.languages.size();
+        forEachTable(content, [count, index](QStringList &table) {
+            Tables::removeLanguageColumn(table, count, index);
+        });
+        content.languages.removeAt(index);
+        // The first remaining language takes over from a deleted default; a later default
+        // moves up with its column.
+        const int oldDefault = content.defaultIndex;
+        content.defaultIndex = oldDefault == index ? 0 : oldDefault - int(oldDefault > index);
+    });
     return LanguageResult::Done;
+}
+
+// The states share their lines with the document until one of them changes, so keeping both
+// costs little more than the lines that differ.
+void EditorDocument::pushChange(const std::function<void(State &)> &change)
+{
+    // Edits still in the grid go into their table first, so the change takes them along.
+    commitGrid();
+    State before = state();
+    State after = before;
+    change(after);
+    m_undo->push(new DocumentChange([this, before = std::move(before)] { restore(before); },
+                                    [this, after = std::move(after)] { restore(after); }));
+}
+
+void EditorDocument::restore(const State &state)
+{
+    commitGrid();
+    const bool namesChanged = m_content.languages != state.content.languages;
+    const bool defaultChanged = m_content.defaultIndex != state.content.defaultIndex;
+    m_content = state.content;
+    if (m_hasDirectory != state.hasDirectory) {
+        m_hasDirectory = false;
+        m_currentItem = -1;
+        if (state.hasDirectory)
+            openDirectory();
+        emit windowsItemsChanged();
+        emit currentItemChanged(m_currentItem);
+        showTable();
+    }
+    reloadGrid();
+    showLanguageHeaders();
+    if (namesChanged)
+        emit languagesChanged();
+    if (defaultChanged)
+        emit defaultLanguageChanged(m_content.defaultIndex);
+}
+
+// Fills the grid again only where the table shown changed under it, keeping the key title.
+void EditorDocument::reloadGrid()
+{
+    const QStringList *table = currentTable();
+    if (!table ||
+        (m_grid->languageCount() == m_content.languages.size() && m_grid->lines() == *table))
+        return;
+    m_grid->setTable(*table, m_content.languages.size());
+    emit tableReloaded();
+}
+
+void EditorDocument::recordCellEdit(int col, int entry, const QString &before)
+{
+    if (m_applying)
+        return;
+    const CellRef cell{currentTableRef(), entry, col};
+    m_undo->push(new CellEditCommand(
+        cell, before, m_grid->cell(col, entry + 1), m_editSession,
+        [this](const CellRef &at, const QString &text) { applyCellText(at, text); }));
+}
+
+void EditorDocument::applyCellText(const CellRef &cell, const QString &text)
+{
+    showTableOf(cell.table);
+    {
+        const QScopedValueRollback applying(m_applying, true);
+        m_grid->setCell(cell.column, cell.entry + 1, text);
+    }
+    reveal(cell);
 }
 
 ColumnLayout EditorDocument::columnLayout(int gridWidth) const

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <functional>
 
+class QUndoStack;
+
 namespace ParloxEd {
 
 class TableGridModel;
@@ -21,10 +23,14 @@ struct ColumnLayout {
 
 // The editor's document: one translations file held as its language list, default language,
 // message strings and forms, plus which table the grid shows. The grid is a working copy of
-// that table; commitGrid() copies it back and decides whether the document was modified.
+// that table; commitGrid() copies it back.
 //
 // Windows items: item 0 is the message strings, item k >= 1 is form k - 1. The form-strings
 // table and the user-strings table of item 0 are both the message table.
+//
+// Every change of the document is a command on its undo stack: a typed cell (one command per
+// cell until the selection moves), the default language and the language commands. The
+// document is modified exactly while the stack is away from the state last loaded or saved.
 //
 // No widgets here: the window mirrors the document through its signals and asks it for the
 // texts of interface language (user strings) through a lookup it installs.
@@ -34,6 +40,24 @@ class EditorDocument : public QObject {
 public:
     enum class View { FormStrings, UserStrings };
     Q_ENUM(View)
+
+    // One table: Windows item 0 (the message strings, in either view) or a form item's table
+    // in one view.
+    struct TableRef {
+        int item = -1;
+        View view = View::FormStrings;
+        bool operator==(const TableRef &other) const
+        {
+            return item == other.item && (item == 0 || view == other.view);
+        }
+    };
+    // A cell of a table: its entry (the grid's model row) and column (0 the key).
+    struct CellRef {
+        TableRef table;
+        int entry = 0;
+        int column = 0;
+        bool operator==(const CellRef &) const = default;
+    };
 
     // How a language command ended; anything but Done changed nothing.
     enum class LanguageResult {
@@ -66,7 +90,7 @@ public:
 
     // Fills the grid from the table of the current Windows item and view.
     void showTable();
-    // Copies the grid back into the table it shows; sets Modified only when a line differs.
+    // Copies the grid back into the table it shows.
     void commitGrid();
 
     // The user's choices: each commits the grid first, then shows the table chosen.
@@ -74,6 +98,10 @@ public:
     void chooseView(View view);
     // Marks a language as the default; always counts as a modification.
     void chooseDefaultLanguage(int index);
+    // Shows the table of a cell and tells the window to select it (cellRevealed).
+    void reveal(const CellRef &cell);
+    // Ends the typing in one cell: the next edit of it is a command of its own.
+    void endCellEdit() { ++m_editSession; }
 
     // The language commands. Each changes every table and the grid together, so edits still
     // in the grid are kept, and marks the document modified. Names compare exactly.
@@ -103,13 +131,25 @@ public:
     bool isViewEnabled() const { return m_currentItem >= 1; }
 
     bool isModified() const { return m_modified; }
-    void setModified(bool modified);
+    QUndoStack *undoStack() const { return m_undo; }
 
     const QStringList &messageTable() const { return m_content.messages; }
     const QStringList &formTable(int item) const;
     const QStringList &userTable(int item) const;
     // Everything a save writes: languages, default index, messages and forms in menu order.
     const Parlox::Lng::Document &content() const { return m_content; }
+
+    // Every table once, in menu order: the message strings, then each form's form strings and
+    // user strings; the table shown as the grid holds it, uncommitted edits included.
+    void visitTables(const std::function<void(TableRef, const QStringList &)> &visit) const;
+    TableRef currentTableRef() const { return {m_currentItem, m_view}; }
+    // The lines of a table as the user sees them: the grid's for the table shown, none for a
+    // table the document does not have.
+    const QStringList &tableLines(TableRef table) const;
+    // How the table is named to the user: the Windows item's caption, for a form with its view.
+    QString tableCaption(TableRef table) const;
+    // The interface text of a user-string identifier.
+    QString text(const QString &identifier) const;
 
     TableGridModel *grid() const { return m_grid; }
     // Title of the key column of the table shown, as fetched when it was shown.
@@ -126,18 +166,38 @@ signals:
     void currentItemChanged(int item);
     void viewChanged(ParloxEd::EditorDocument::View view);
     void modifiedChanged(bool modified);
+    // The grid shows another table (its first row is where work starts).
     void tableShown(const QString &title);
+    // The grid was filled again with the same table after an undo or redo reshaped it.
+    void tableReloaded();
+    // A command moved to a cell (an undo, a redo, a found text): the window selects it.
+    void cellRevealed(int entry, int column);
 
 private:
+    // What the language commands change and their undo puts back.
+    struct State {
+        Parlox::Lng::Document content;
+        bool hasDirectory = false;
+    };
+    State state() const { return {m_content, m_hasDirectory}; }
+    // Makes a change of the state a command: done now, undone by putting back the state before.
+    void pushChange(const std::function<void(State &)> &change);
+    void restore(const State &state);
+    void applyCellText(const CellRef &cell, const QString &text);
+    void recordCellEdit(int col, int entry, const QString &before);
+    void showTableOf(TableRef table);
+    void reloadGrid();
+
     void openDirectory();
-    void forEachTable(const std::function<void(QStringList &)> &change);
-    void setDefaultLanguage(int index);
+    static void forEachTable(Parlox::Lng::Document &content,
+                             const std::function<void(QStringList &)> &change);
     void setFileName(const QString &path);
+    const QStringList *tableOf(TableRef table) const;
     QStringList *currentTable();
-    QString text(const QString &identifier) const;
     void showLanguageHeaders();
 
     TableGridModel *m_grid = nullptr;
+    QUndoStack *m_undo = nullptr;
     TextLookup m_lookup;
     QString m_fileName;
     Parlox::Lng::Document m_content;
@@ -148,6 +208,8 @@ private:
     bool m_open = false;
     bool m_hasDirectory = false;
     bool m_modified = false;
+    bool m_applying = false; // a command is changing the grid: no new command for that
+    int m_editSession = 0;
 };
 
 } // namespace ParloxEd

@@ -8,14 +8,13 @@ namespace {
 
 constexpr int KeyColumn = int(TableGridModel::Column::Key);
 
-// A key is shown without its delimiters (first and last character); a line too short to
-// hold both shows as nothing.
-QString shownKey(const QString &line)
-{
-    return line.size() < 3 ? QString() : line.sliced(1, line.size() - 2);
-}
-
 } // namespace
+
+// A line too short to hold both delimiters shows as nothing.
+QStringView TableGridModel::shownKey(const QString &line)
+{
+    return line.size() < 3 ? QStringView() : QStringView(line).sliced(1, line.size() - 2);
+}
 
 TableGridModel::TableGridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
@@ -50,60 +49,24 @@ void TableGridModel::clearTable()
     endResetModel();
 }
 
-void TableGridModel::insertLanguage(QStringList lines, const QString &name)
+qsizetype TableGridModel::shownLineCount(qsizetype lineCount, qsizetype languageCount)
 {
-    const int column = int(m_languages) + 1;
-    // The first language takes over the blank column the grid always shows.
-    const bool newColumn = column >= columnCount();
-    if (newColumn)
-        beginInsertColumns({}, column, column);
-    m_lines = std::move(lines);
-    ++m_languages;
-    m_headers.resize(gridColumnsFor(m_languages));
-    m_headers[column] = name;
-    if (newColumn) {
-        endInsertColumns();
-    } else {
-        emit headerDataChanged(Qt::Horizontal, column, column);
-        emit dataChanged(index(0, column), index(m_rows - 1, column));
-    }
-    syncRows();
+    const qsizetype rows = gridRowsFor(lineCount, languageCount) - 1;
+    return std::min(lineCount, rows * (std::max<qsizetype>(languageCount, 0) + 1));
 }
 
-void TableGridModel::removeLanguage(qsizetype language, QStringList lines)
+qsizetype TableGridModel::lineFor(qsizetype lineCount, qsizetype languageCount, int col,
+                                  int modelRow)
 {
-    if (language < 0 || language >= m_languages || m_languages < 2)
-        return;
-    const int column = int(language) + 1;
-    beginRemoveColumns({}, column, column);
-    m_lines = std::move(lines);
-    --m_languages;
-    m_headers.removeAt(column);
-    endRemoveColumns();
-    syncRows();
-}
-
-void TableGridModel::syncRows()
-{
-    // Only a trailing entry cut short can become whole (or stop being whole) here.
-    const int rows = gridRowsFor(m_lines.size(), m_languages) - 1;
-    if (rows > m_rows) {
-        beginInsertRows({}, m_rows, rows - 1);
-        m_rows = rows;
-        endInsertRows();
-    } else if (rows < m_rows) {
-        beginRemoveRows({}, rows, m_rows - 1);
-        m_rows = rows;
-        endRemoveRows();
-    }
+    if (col < 0 || col > languageCount || modelRow < 0)
+        return -1;
+    const qsizetype line = qsizetype(modelRow) * (languageCount + 1) + col;
+    return line < shownLineCount(lineCount, languageCount) ? line : -1;
 }
 
 qsizetype TableGridModel::lineIndex(int col, int modelRow) const
 {
-    if (!m_hasTable || col < 0 || col > m_languages || modelRow < 0 || modelRow >= m_rows)
-        return -1;
-    const qsizetype line = qsizetype(modelRow) * (m_languages + 1) + col;
-    return line < m_lines.size() ? line : -1;
+    return m_hasTable ? lineFor(m_lines.size(), m_languages, col, modelRow) : -1;
 }
 
 QString TableGridModel::dataCell(int col, int modelRow) const
@@ -111,7 +74,7 @@ QString TableGridModel::dataCell(int col, int modelRow) const
     const qsizetype line = lineIndex(col, modelRow);
     if (line < 0)
         return {};
-    return col == KeyColumn ? shownKey(m_lines.at(line)) : m_lines.at(line);
+    return col == KeyColumn ? shownKey(m_lines.at(line)).toString() : m_lines.at(line);
 }
 
 QString TableGridModel::cell(int col, int row) const
@@ -145,10 +108,24 @@ int TableGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant TableGridModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    return dataCell(index.column(), index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return dataCell(index.column(), index.row());
+    case Qt::ToolTipRole: {
+        // The whole text, which a narrow fixed column cuts off.
+        const QString text = dataCell(index.column(), index.row());
+        return text.isEmpty() ? QVariant() : text;
+    }
+    case UntranslatedRole: {
+        const qsizetype line = lineIndex(index.column(), index.row());
+        return index.column() != KeyColumn && line >= 0 && m_lines.at(line).isEmpty();
+    }
+    default:
+        return {};
+    }
 }
 
 bool TableGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
@@ -159,10 +136,11 @@ bool TableGridModel::setData(const QModelIndex &index, const QVariant &value, in
     const qsizetype line = lineIndex(index.column(), index.row());
     if (line < 0)
         return false;
-    const QString text = value.toString();
+    QString text = value.toString();
     if (m_lines.at(line) != text) {
-        m_lines[line] = text;
-        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        std::swap(m_lines[line], text);
+        emit dataChanged(index, index);
+        emit cellEdited(index.column(), index.row(), text);
     }
     return true;
 }

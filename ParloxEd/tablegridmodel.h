@@ -22,6 +22,8 @@ class TableGridModel : public QAbstractTableModel {
 
 public:
     enum class Column { Key = 0, FirstLanguage = 1 };
+    // True for a value cell that a line backs and that is empty: a text still to translate.
+    static constexpr int UntranslatedRole = Qt::UserRole + 1;
 
     explicit TableGridModel(QObject *parent = nullptr);
 
@@ -30,12 +32,6 @@ public:
     void setTable(QStringList lines, qsizetype languageCount);
     // Forgets the table: one blank row that cannot be edited.
     void clearTable();
-    // The table shown gained a language after the last one (`lines` carry its value lines):
-    // its column appears at the end, headed by its name; nothing else moves.
-    void insertLanguage(QStringList lines, const QString &name);
-    // The table shown lost a language (`lines` no longer carry it): its column goes and the
-    // later columns move one place to the left, header cells included.
-    void removeLanguage(qsizetype language, QStringList lines);
 
     // The working copy, with the edits made so far.
     const QStringList &lines() const { return m_lines; }
@@ -56,6 +52,14 @@ public:
     static int gridRowsFor(qsizetype lineCount, qsizetype languageCount);
     // Columns of the grid: the key column and one per language, never fewer than two.
     static int gridColumnsFor(qsizetype languageCount);
+    // Line of a table behind a data cell (model row), or -1 where the grid shows no line: the
+    // rule by which every table is shown, whether it is the one in the grid or not.
+    static qsizetype lineFor(qsizetype lineCount, qsizetype languageCount, int col, int modelRow);
+    // How many of a table's first lines back a grid cell: its whole entries, or the one row a
+    // table shorter than an entry shows.
+    static qsizetype shownLineCount(qsizetype lineCount, qsizetype languageCount);
+    // A key line as the key column shows it: without its first and last character.
+    static QStringView shownKey(const QString &line);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -67,9 +71,11 @@ public:
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
                        int role = Qt::EditRole) override;
 
+signals:
+    // A data cell's text changed through setData; `before` is what it held.
+    void cellEdited(int col, int modelRow, const QString &before);
+
 private:
-    // Brings the row count in line with the lines after the columns changed.
-    void syncRows();
     // Line of the table behind a data cell (model row), or -1 when no line backs it.
     qsizetype lineIndex(int col, int modelRow) const;
     QString dataCell(int col, int modelRow) const;

@@ -43,17 +43,6 @@ TEST(TableGridModel, RowCountsCountWholeEntriesWithAtLeastOneDataRow)
     model.clearTable();
     model.setTable(entries(5, 0), 0);
     EXPECT_EQ(model.rowCount(), 5);
-
-    // The first language fills the blank column; later ones add and remove columns. A trailing
-    // entry that lacked only the last value is whole once that language goes.
-    model.insertLanguage(entries(5, 1), QStringLiteral("A"));
-    EXPECT_EQ(model.columnCount(), 2);
-    EXPECT_TRUE(model.isCellEditable(1, 5));
-    model.insertLanguage(entries(5, 2), QStringLiteral("B"));
-    model.setTable(entries(2, 2) << QStringLiteral("%P%") << QStringLiteral("p"), 2);
-    model.removeLanguage(1, entries(3, 1));
-    EXPECT_EQ(model.rowCount(), 3);
-    EXPECT_EQ(model.cell(1, 0), "A");
 }
 
 TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)

@@ -1,0 +1,108 @@
+#include "documentsearch.h"
+
+#include "tablegridmodel.h"
+
+#include <QStringMatcher>
+
+namespace ParloxEd::DocumentSearch {
+namespace {
+
+using TableRef = EditorDocument::TableRef;
+
+struct Table {
+    TableRef ref;
+    const QStringList *lines = nullptr;
+};
+
+QList<Table> tablesOf(const EditorDocument &doc)
+{
+    QList<Table> tables;
+    doc.visitTables([&tables](TableRef ref, const QStringList &lines) {
+        tables.append({ref, &lines});
+    });
+    return tables;
+}
+
+CellRef cellAt(TableRef table, qsizetype line, qsizetype languages)
+{
+    return {table, int(line / (languages + 1)), int(line % (languages + 1))};
+}
+
+} // namespace
+
+bool cellContains(const QString &line, int column, const QStringMatcher &matcher)
+{
+    const QStringView text = column == int(TableGridModel::Column::Key)
+                                 ? TableGridModel::shownKey(line)
+                                 : QStringView(line);
+    return matcher.indexIn(text) >= 0;
+}
+
+QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool allTables)
+{
+    QList<CellRef> found;
+    if (text.isEmpty())
+        return found;
+    const QStringMatcher matcher(text, Qt::CaseInsensitive);
+    const qsizetype languages = doc.languages().size();
+    const TableRef current = doc.currentTableRef();
+    for (const Table &table : tablesOf(doc)) {
+        if (!allTables && !(table.ref == current))
+            continue;
+        const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
+        for (qsizetype line = 0; line < end; ++line) {
+            const int column = int(line % (languages + 1));
+            if (cellContains(table.lines->at(line), column, matcher))
+                found.append(cellAt(table.ref, line, languages));
+        }
+    }
+    return found;
+}
+
+std::optional<CellRef> findKey(const EditorDocument &doc, const QString &key)
+{
+    const qsizetype languages = doc.languages().size();
+    QList<Table> tables = tablesOf(doc);
+    // The table shown goes first; the rest keep their order.
+    std::stable_partition(
+        tables.begin(), tables.end(),
+        [current = doc.currentTableRef()](const Table &t) { return t.ref == current; });
+    for (const Table &table : tables) {
+        const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
+        for (qsizetype line = 0; line < end; line += languages + 1) {
+            const QString &keyLine = table.lines->at(line);
+            if (TableGridModel::shownKey(keyLine).compare(key, Qt::CaseInsensitive) == 0 ||
+                keyLine.compare(key, Qt::CaseInsensitive) == 0)
+                return cellAt(table.ref, line, languages);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<CellRef> nextUntranslated(const EditorDocument &doc, const CellRef &from)
+{
+    const qsizetype languages = doc.languages().size();
+    const QList<Table> tables = tablesOf(doc);
+    if (tables.isEmpty() || languages == 0)
+        return std::nullopt;
+    const auto at = std::find_if(tables.begin(), tables.end(),
+                                 [&from](const Table &t) { return t.ref == from.table; });
+    const bool known = at != tables.end();
+    const qsizetype start = known ? at - tables.begin() : 0;
+    const qsizetype fromLine = known ? qsizetype(from.entry) * (languages + 1) + from.column : -1;
+    // One round through every table, the first one again at the end up to `from` itself.
+    for (qsizetype step = 0; step <= tables.size(); ++step) {
+        const Table &table = tables.at((start + step) % tables.size());
+        const qsizetype first = step == 0 ? fromLine + 1 : 0;
+        qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
+        if (step == tables.size())
+            end = std::min(end, fromLine + 1);
+        for (qsizetype line = first; line < end; ++line) {
+            if (line % (languages + 1) != 0 && table.lines->at(line).isEmpty())
+                return cellAt(table.ref, line, languages);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace ParloxEd::DocumentSearch
