@@ -1,7 +1,13 @@
 #include "celleditdelegate.h"
 
+#include "tablegridmodel.h"
+#include "undokeyfilter.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolTip>
 #include <limits>
 
 namespace ParloxEd {
@@ -10,7 +16,15 @@ namespace {
 // The cell's text when its editor opened, kept on the editor itself.
 constexpr char OpeningText[] = "openingText";
 
+// A soft amber, readable in light and dark palettes alike.
+const QColor UntranslatedTint(255, 196, 92, 96);
+
 } // namespace
+
+CellEditDelegate::CellEditDelegate(QObject *parent)
+    : QStyledItemDelegate(parent), m_undoKeys(new UndoKeyFilter(this))
+{
+}
 
 QWidget *CellEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                         const QModelIndex &index) const
@@ -19,6 +33,7 @@ QWidget *CellEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     if (auto *line = qobject_cast<QLineEdit *>(editor)) {
         // Values are translations: no length limit, no trimming, no completion.
         line->setMaxLength(std::numeric_limits<int>::max());
+        line->installEventFilter(m_undoKeys);
         auto *self = const_cast<CellEditDelegate *>(this);
         connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
     }
@@ -39,15 +54,55 @@ void CellEditDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
         line->setText(text);
 }
 
+void CellEditDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(TableGridModel::UntranslatedRole).toBool())
+        option->backgroundBrush = UntranslatedTint;
+}
+
+bool CellEditDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                 const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString text = index.data(Qt::ToolTipRole).toString();
+    // As rich text the tooltip wraps long lines instead of running off the screen.
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(
+            event->globalPos(),
+            QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(text.toHtmlEscaped()),
+            view);
+    return true;
+}
+
 bool CellEditDelegate::eventFilter(QObject *object, QEvent *event)
 {
     auto *line = qobject_cast<QLineEdit *>(object);
-    if (line && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        line->setText(line->property(OpeningText).toString());
-        emit commitData(line);
+    if (line && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Escape) {
+            line->setText(line->property(OpeningText).toString());
+            emit commitData(line);
+        } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            moveDown();
+            return true;
+        }
     }
     return QStyledItemDelegate::eventFilter(object, event);
+}
+
+void CellEditDelegate::moveDown() const
+{
+    auto *view = qobject_cast<QAbstractItemView *>(parent());
+    if (!view)
+        return;
+    const QModelIndex current = view->currentIndex();
+    const QModelIndex below = current.sibling(current.row() + 1, current.column());
+    if (below.isValid())
+        view->setCurrentIndex(below);
 }
 
 } // namespace ParloxEd

@@ -1,15 +1,12 @@
 #include "mainform.h"
 
 #include "documentmenus.h"
+#include "gridfiltermodel.h"
 #include "opendialog.h"
 #include "statuspanelbar.h"
 #include "tablegridmodel.h"
-
-#include "errors.h"
-#include "form.h"
-#include "platform/application.h"
-#include "platform/standarddialogs.h"
-#include "select.h"
+#include "userdialogs.h"
+#include "workbench.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,24 +21,25 @@ using namespace Parlox;
 using View = EditorDocument::View;
 using LanguageResult = EditorDocument::LanguageResult;
 
-namespace {
-
-} // namespace
-
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 {
     m_ui.setupUi(*this);
+    m_dialogs = new UserDialogs(*m_ui.selector, *m_ui.translator, *this);
     FormCreate();
-    m_ui.tabla->setModel(m_document->grid());
+    m_filter = new GridFilterModel(m_document->grid(), this);
+    m_ui.tabla->setModel(m_filter);
+    m_ui.tabla->installEventFilter(this);
     connect(m_ui.tabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (!current.isValid())
+                const int row = m_filter->gridRow(current);
+                if (row < 0)
                     return;
                 m_selectedColumn = current.column();
-                guarded([&] { TablaSelectCell(current.column(), current.row() + 1); });
+                guarded([&] { TablaSelectCell(current.column(), row + 1); });
             });
     connectCommands();
     connectDocument();
+    m_workbench = new Workbench(*m_document, m_ui, *m_dialogs, *m_filter, *this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -89,6 +87,11 @@ void TMainForm::connectDocument()
         m_ui.statusObject->setPanelText(0, title);
         selectFirstRow();
     });
+    // Whoever moves to a table (a menu, a found text, an undo), the View menu follows it.
+    connect(doc, &EditorDocument::currentItemChanged, this, [this](int item) {
+        if (item >= 0)
+            setMenuEnabled(m_ui.viewMenu, item >= 1);
+    });
     // The bars describe the table shown; with the document gone there is none.
     connect(doc, &EditorDocument::openChanged, this, [this](bool open) {
         if (!open) {
@@ -129,12 +132,14 @@ bool TMainForm::FormCloseQuery()
     if (m_document->windowsItemCount() == 0)
         return true;
     m_document->commitGrid();
-    return !m_document->isModified() || messageBox(userString(QStringLiteral("EXIT_CONFIRMATION")),
-                                                   mtConfirmation, mbYes | mbNo) == mrYes;
+    return !m_document->isModified() ||
+           m_dialogs->messageBox(userString(QStringLiteral("EXIT_CONFIRMATION")), mtConfirmation,
+                                 mbYes | mbNo) == mrYes;
 }
 
 void TMainForm::FormClose()
 {
+    m_workbench->saveLayout();
     m_document->closeDocument();
 }
 
@@ -150,10 +155,11 @@ void TMainForm::showEvent(QShowEvent *event)
     }
 }
 
-void TMainForm::resizeEvent(QResizeEvent *event)
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    QMainWindow::resizeEvent(event);
-    guarded([this] { FormResize(); });
+    if (watched == m_ui.tabla && event->type() == QEvent::Resize)
+        guarded([this] { FormResize(); });
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -168,66 +174,24 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::guarded(const std::function<void()> &handler)
+void TMainForm::guarded(const std::function<void()> &handler) const
 {
-    try {
-        handler();
-    } catch (const Parlox::Error &error) {
-        showError(error.message());
-    } catch (const std::exception &error) {
-        showError(QString::fromLocal8Bit(error.what()));
-    }
-}
-
-void TMainForm::showError(const QString &message)
-{
-    try {
-        messageBox(message, mtError, mbOK);
-    } catch (const std::exception &) {
-        // The translated dialog itself failed; the standard box still tells the user.
-        Platform::showMessageBox(QMessageBox::Critical, Platform::Application::instance().title(),
-                                 message, QMessageBox::Ok, this);
-    }
+    m_dialogs->guarded(handler);
 }
 
 QString TMainForm::userString(const QString &identifier) const
 {
-    return m_ui.translator->GetUserString(identifier);
-}
-
-int TMainForm::messageBox(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons) const
-{
-    return m_ui.selector->MessageDlg(text, kind, buttons);
-}
-
-void TMainForm::tell(TMsgDlgType kind, const char *identifier, const QString &suffix)
-{
-    messageBox(userString(QLatin1String(identifier)) + suffix, kind, mbOK);
-}
-
-void TMainForm::reportFailure(const char *identifier, const QString &reason)
-{
-    QString text = userString(QLatin1String(identifier));
-    if (!reason.isEmpty())
-        text += QLatin1Char('\n') + reason;
-    messageBox(text, mtError, mbOK);
-}
-
-QString TMainForm::askName(const char *caption, const char *prompt)
-{
-    return Platform::inputQuery(userString(QLatin1String(caption)),
-                                userString(QLatin1String(prompt)), {}, this)
-        .value_or(QString());
+    return m_dialogs->userString(identifier);
 }
 
 int TMainForm::askLanguage(const char *caption, const char *prompt, const char *unknown)
 {
-    const QString name = askName(caption, prompt);
+    const QString name = m_dialogs->askName(caption, prompt);
     if (name.isEmpty())
         return -1;
     const int language = m_document->findLanguage(name);
     if (language < 0)
-        tell(mtError, unknown, name);
+        m_dialogs->tell(mtError, unknown, name);
     return language;
 }
 
@@ -235,8 +199,9 @@ void TMainForm::BtnOpenFileClick()
 {
     if (m_document->isOpen()) {
         m_document->commitGrid();
-        if (m_document->isModified() && messageBox(userString(QStringLiteral("OPEN_CONFIRMATION")),
-                                                   mtConfirmation, mbYes | mbNo) == mrNo)
+        if (m_document->isModified() &&
+            m_dialogs->messageBox(userString(QStringLiteral("OPEN_CONFIRMATION")), mtConfirmation,
+                                  mbYes | mbNo) == mrNo)
             return;
     }
     if (const std::optional<QString> chosen = m_ui.openDialog->Execute())
@@ -252,7 +217,7 @@ void TMainForm::applyLoadResult(const LoadResult &result)
 {
     const auto failed = [&](const char *identifier) {
         setWindowTitle(userString(QStringLiteral("FILE_CLOSED")));
-        reportFailure(identifier, result.reason);
+        m_dialogs->reportFailure(identifier, result.reason);
     };
     switch (result.status) {
     case LoadStatus::NoFile:
@@ -264,7 +229,7 @@ void TMainForm::applyLoadResult(const LoadResult &result)
     case LoadStatus::NotParlox:
         return failed("FILE_NOT_PARLOX");
     case LoadStatus::Damaged:
-        return reportFailure("FILE_INVALID", result.reason);
+        return m_dialogs->reportFailure("FILE_INVALID", result.reason);
     case LoadStatus::Loaded:
         break;
     }
@@ -280,15 +245,14 @@ void TMainForm::BtnSaveFileClick()
 {
     const SaveResult result = m_document->save();
     if (result.status == SaveStatus::ReadOnly)
-        reportFailure("FILE_OPEN_ERROR", userString(QStringLiteral("FILE_READ_ONLY")));
+        m_dialogs->reportFailure("FILE_OPEN_ERROR", userString(QStringLiteral("FILE_READ_ONLY")));
     else if (result.status == SaveStatus::Failed)
-        reportFailure("FILE_OPEN_ERROR", result.reason);
+        m_dialogs->reportFailure("FILE_OPEN_ERROR", result.reason);
 }
 
 void TMainForm::WindowsItemClick(int item)
 {
     m_document->chooseWindowsItem(item);
-    setMenuEnabled(m_ui.viewMenu, item >= 1);
     refreshStatusBars(currentGridRow());
 }
 
@@ -314,14 +278,14 @@ void TMainForm::Add1Click()
 {
     if (!m_document->isOpen())
         return;
-    const QString name = askName("LANGUAGE_ADD", "LANGUAGE_ADD_NEWNAME");
+    const QString name = m_dialogs->askName("LANGUAGE_ADD", "LANGUAGE_ADD_NEWNAME");
     switch (m_document->addLanguage(name)) {
     case LanguageResult::Done:
         return FormResize();
     case LanguageResult::InvalidName:
-        return tell(mtError, "LANGUAGE_NAME_INVALID", name);
+        return m_dialogs->tell(mtError, "LANGUAGE_NAME_INVALID", name);
     case LanguageResult::NameExists:
-        return tell(mtError, "LANGUAGE_EXISTS", name);
+        return m_dialogs->tell(mtError, "LANGUAGE_EXISTS", name);
     default:
         return;
     }
@@ -335,27 +299,27 @@ void TMainForm::Rename1Click()
         askLanguage("LANGUAGE_RENAME", "LANGUAGE_RENAME_OLD", "LANGUAGE_RENAME_NOOLD");
     if (language < 0)
         return;
-    const QString newName = askName("LANGUAGE_RENAME", "LANGUAGE_RENAME_NEW");
+    const QString newName = m_dialogs->askName("LANGUAGE_RENAME", "LANGUAGE_RENAME_NEW");
     if (!newName.isEmpty() &&
         m_document->renameLanguage(language, newName) == LanguageResult::NameExists)
-        tell(mtError, "LANGUAGE_RENAME_INVALID", newName);
+        m_dialogs->tell(mtError, "LANGUAGE_RENAME_INVALID", newName);
 }
 
 void TMainForm::Delete1Click()
 {
     if (!m_document->canDeleteLanguage())
-        return tell(mtInformation, "LANGUAGE_DELETE_CANT");
+        return m_dialogs->tell(mtInformation, "LANGUAGE_DELETE_CANT");
     const int language =
         askLanguage("LANGUAGE_DELETE", "LANGUAGE_DELETE_NAME", "LANGUAGE_DELETE_NOOLD");
     if (language < 0)
         return;
     const QString question = userString(QStringLiteral("LANGUAGE_DELETE_CONFIRMATION")) +
                              m_document->languages().at(language);
-    if (messageBox(question, mtConfirmation, mbYes | mbNo) != mrYes)
+    if (m_dialogs->messageBox(question, mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     const bool wasDefault = language == m_document->defaultLanguage();
     if (m_document->deleteLanguage(language) == LanguageResult::Done && wasDefault)
-        tell(mtInformation, "NEW_DEFAULT_LANGUAGE", m_document->defaultLanguageName());
+        m_dialogs->tell(mtInformation, "NEW_DEFAULT_LANGUAGE", m_document->defaultLanguageName());
 }
 
 void TMainForm::BtnExitClick()
@@ -365,7 +329,7 @@ void TMainForm::BtnExitClick()
 
 void TMainForm::BtnAboutClick()
 {
-    messageBox(userString(QStringLiteral("ABOUT")), mtInformation, mbOK);
+    m_dialogs->tell(mtInformation, "ABOUT");
 }
 
 // Showing a table puts the selection on its first row, in the column selected before when
@@ -381,8 +345,8 @@ void TMainForm::selectFirstRow()
 
 int TMainForm::currentGridRow() const
 {
-    const QModelIndex current = m_ui.tabla->currentIndex();
-    return current.isValid() ? current.row() + 1 : 1;
+    const int row = m_filter->gridRow(m_ui.tabla->currentIndex());
+    return row >= 0 ? row + 1 : 1;
 }
 
 void TMainForm::refreshStatusBars(int row)

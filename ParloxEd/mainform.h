@@ -2,12 +2,15 @@
 
 #include "editordocument.h"
 #include "mainformui.h"
-#include "parloxtypes.h"
 
 #include <QMainWindow>
 #include <functional>
 
 namespace ParloxEd {
+
+class GridFilterModel;
+class UserDialogs;
+class Workbench;
 
 // The editor's main window: menus, tool buttons, the grid `Tabla` and two status bars that
 // mirror the EditorDocument. Its components and every text it shows come from its stored
@@ -41,8 +44,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // The grid resizing, with the window or beside a pane, runs FormResize.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectCommands();
@@ -54,18 +58,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
 
-    // Runs a handler; any error it raises is shown in an error box instead of leaving it.
-    void guarded(const std::function<void()> &handler);
-    void showError(const QString &message);
+    void guarded(const std::function<void()> &handler) const;
     QString userString(const QString &identifier) const;
-    int messageBox(const QString &text, Parlox::TMsgDlgType kind,
-                   Parlox::TMsgDlgButtons buttons) const;
-    // A box with one OK button: the user string, then `suffix` (a name) as it is.
-    void tell(Parlox::TMsgDlgType kind, const char *identifier, const QString &suffix = {});
-    // An error box: the user string, then on a line of its own why, where a reason is known.
-    void reportFailure(const char *identifier, const QString &reason);
-    // The input box; an empty text when cancelled.
-    QString askName(const char *caption, const char *prompt);
     // Asks for a language by name: its position, or -1 when the box was cancelled or left
     // empty, or when no language has that name (then said with the user string `unknown`).
     int askLanguage(const char *caption, const char *prompt, const char *unknown);
@@ -78,6 +72,9 @@ private:
 
     EditorDocument *m_document = nullptr;
     MainFormUi m_ui;
+    UserDialogs *m_dialogs = nullptr;
+    GridFilterModel *m_filter = nullptr;
+    Workbench *m_workbench = nullptr;
     int m_selectedColumn = 1;
     bool m_shown = false;
 };

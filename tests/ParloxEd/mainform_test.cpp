@@ -243,7 +243,7 @@ TEST_F(MainFormTest, StartsClosedWithItsStoredMenusButtonsAndGrid)
     start();
     EXPECT_EQ(window->windowTitle(), ClosedCaption);
     EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()),
-              QStringList({"File", "&Languages", "&View", "&Windows"}));
+              QStringList({"File", "&Edit", "&Languages", "&View", "&Windows"}));
     EXPECT_EQ(texts(menu("Language1")->actions()), QStringList({"English", "Español"}));
     EXPECT_EQ(checkedTexts(*menu("Language1")), QStringList({"English"}));
     for (const char *disabled : {"Languages", "ViewMenu", "WindowsMenu"})
@@ -469,7 +469,7 @@ TEST_F(MainFormTest, SwitchingTheInterfaceToSpanishKeepsTheDocumentAndIsRemember
     open(file);
     chooseInterfaceLanguage(QStringLiteral("Español"));
 
-    const QStringList spanishMenus{"Archivo", "&Idiomas", "&Ver", "&Ventanas"};
+    const QStringList spanishMenus{"Archivo", "&Edición", "&Idiomas", "&Ver", "&Ventanas"};
     EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()), spanishMenus);
     EXPECT_EQ(action("OpenFile")->text(), "&Abrir");
     EXPECT_EQ(window->windowTitle(), ClosedCaption);

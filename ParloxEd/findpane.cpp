@@ -1,0 +1,89 @@
+#include "findpane.h"
+
+#include "documentsearch.h"
+#include "findresultsmodel.h"
+#include "mainformui.h"
+#include "userdialogs.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace ParloxEd {
+
+FindPane::FindPane(EditorDocument &document, const MainFormUi &ui, const UserDialogs &dialogs,
+                   QObject *parent)
+    : QObject(parent), m_document(document), m_dialogs(dialogs),
+      m_text(ui.component<QLineEdit>("FindText")), m_allTables(ui.component<QCheckBox>("FindAll")),
+      m_count(ui.component<QLabel>("FindCount")), m_view(ui.component<QTableView>("FindResults")),
+      m_results(new FindResultsModel(document, this))
+{
+    layOut(ui);
+    setUpResults();
+    connect(m_text, &QLineEdit::returnPressed, this, &FindPane::find);
+    connect(m_allTables, &QCheckBox::toggled, this, [this] {
+        if (!m_text->text().isEmpty())
+            find();
+    });
+    connect(m_results, &QAbstractItemModel::modelReset, this, [this] {
+        m_count->setText(m_dialogs.userString(QStringLiteral("FIND_COUNT")) +
+                         QString::number(m_results->rowCount()));
+    });
+}
+
+void FindPane::layOut(const MainFormUi &ui)
+{
+    auto *label = ui.component<QLabel>("FindLabel");
+    label->setBuddy(m_text);
+    m_widget = new QWidget;
+    auto *row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_text, 1);
+    row->addWidget(m_allTables);
+    auto *column = new QVBoxLayout(m_widget);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->addLayout(row);
+    column->addWidget(m_count);
+    column->addWidget(m_view, 1);
+}
+
+void FindPane::setUpResults()
+{
+    m_view->setModel(m_results);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    // A click on the found cell already chosen shows it again after the grid moved on.
+    connect(m_view, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { choose(index.row()); });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &index) { choose(index.row()); });
+}
+
+void FindPane::start()
+{
+    m_text->setFocus();
+    m_text->selectAll();
+}
+
+void FindPane::find()
+{
+    m_results->setResults(
+        DocumentSearch::findText(m_document, m_text->text(), m_allTables->isChecked()));
+}
+
+void FindPane::choose(int row)
+{
+    if (row >= 0 && row < m_results->rowCount())
+        m_document.reveal(m_results->results().at(row));
+}
+
+} // namespace ParloxEd

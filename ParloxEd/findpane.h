@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QWidget;
+
+namespace ParloxEd {
+
+class EditorDocument;
+class FindResultsModel;
+class MainFormUi;
+class UserDialogs;
+
+// The find pane, made of the window's stored components: the text to find, whether to look in
+// every table or in the one shown, how many cells were found and the list of them. Enter in the
+// text finds; choosing a found cell shows its table with the cell selected.
+class FindPane : public QObject {
+    Q_OBJECT
+
+public:
+    FindPane(EditorDocument &document, const MainFormUi &ui, const UserDialogs &dialogs,
+             QObject *parent);
+
+    // The pane's contents, laid out, for its dock.
+    QWidget *widget() const { return m_widget; }
+    // Puts the cursor in the text to find, all of it selected for typing over.
+    void start();
+    void find();
+
+private:
+    void layOut(const MainFormUi &ui);
+    void setUpResults();
+    void choose(int row);
+
+    EditorDocument &m_document;
+    const UserDialogs &m_dialogs;
+    QLineEdit *m_text;
+    QCheckBox *m_allTables;
+    QLabel *m_count;
+    QTableView *m_view;
+    FindResultsModel *m_results;
+    QWidget *m_widget = nullptr;
+};
+
+} // namespace ParloxEd

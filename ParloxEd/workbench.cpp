@@ -1,0 +1,220 @@
+#include "workbench.h"
+
+#include "detailpane.h"
+#include "documentsearch.h"
+#include "findpane.h"
+#include "gridfiltermodel.h"
+#include "mainformui.h"
+#include "progressmodel.h"
+#include "tablegridmodel.h"
+#include "userdialogs.h"
+
+#include "platform/registrykey.h"
+#include "select.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QUndoStack>
+
+namespace ParloxEd {
+
+using namespace Parlox;
+
+namespace {
+
+const QString LayoutValue = QStringLiteral("Panes");
+constexpr int FilterWidth = 200;
+// What a side pane needs to show a text readably; the find pane at the bottom, a few results.
+constexpr int SidePaneWidth = 260;
+constexpr int BottomPaneHeight = 160;
+
+} // namespace
+
+Workbench::Workbench(EditorDocument &document, const MainFormUi &ui, const UserDialogs &dialogs,
+                     GridFilterModel &filter, QMainWindow &window)
+    : QObject(&window), m_document(document), m_ui(ui), m_dialogs(dialogs), m_filter(filter),
+      m_window(window)
+{
+    placeEditMenu();
+    connectActions();
+    setUpPanes();
+    setUpFilter();
+    followSelection();
+    m_dialogs.guarded([this] { restoreLayout(); });
+}
+
+// Edit sits where desktop programs keep it, after File.
+void Workbench::placeEditMenu()
+{
+    auto *edit = m_ui.component<QMenu>("EditMenu");
+    m_window.menuBar()->insertMenu(m_ui.languagesMenu->menuAction(), edit);
+}
+
+void Workbench::connectActions()
+{
+    const auto action = [this](const char *name, const QList<QKeySequence> &keys) {
+        auto *item = m_ui.component<QAction>(name);
+        item->setShortcuts(keys);
+        return item;
+    };
+    QUndoStack *stack = m_document.undoStack();
+    QAction *undo = action("Undo1", QKeySequence::keyBindings(QKeySequence::Undo));
+    QAction *redo = action("Redo1", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, stack, &QUndoStack::redo);
+    connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    const std::pair<const char *, void (Workbench::*)()> commands[] = {
+        {"Find1", &Workbench::Find1Click},
+        {"GoToKey1", &Workbench::GoToKey1Click},
+        {"NextUntranslated1", &Workbench::NextUntranslated1Click}};
+    const QKeySequence keys[] = {QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_G),
+                                 QKeySequence(Qt::CTRL | Qt::Key_J)};
+    for (int i = 0; i < 3; ++i) {
+        connect(action(commands[i].first, {keys[i]}), &QAction::triggered, this,
+                [this, handler = commands[i].second] {
+                    m_dialogs.guarded([this, handler] { (this->*handler)(); });
+                });
+    }
+}
+
+void Workbench::setUpPanes()
+{
+    m_detail = new DetailPane(m_document, &m_window);
+    m_detail->setMinimumWidth(SidePaneWidth);
+    addPane("DetailDock", "DetailPane1", m_detail, Qt::RightDockWidgetArea,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_find = new FindPane(m_document, m_ui, m_dialogs, this);
+    m_find->widget()->setMinimumHeight(BottomPaneHeight);
+    addPane("FindDock", "FindPane1", m_find->widget(), Qt::BottomDockWidgetArea,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    auto *progress = m_ui.component<QTableView>("ProgressTable");
+    progress->setModel(new ProgressModel(m_document, progress));
+    progress->verticalHeader()->hide();
+    progress->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    progress->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    progress->setMinimumWidth(SidePaneWidth);
+    addPane("ProgressDock", "ProgressPane1", progress, Qt::RightDockWidgetArea,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+}
+
+// A pane starts hidden, so the window first shows as it always has. Its View item shows and
+// hides it and carries a mark while it shows; the keys reach it also while the View menu is
+// closed to the message strings.
+QDockWidget *Workbench::addPane(const char *dockName, const char *toggleName, QWidget *content,
+                                Qt::DockWidgetArea area, const QKeySequence &keys)
+{
+    auto *dock = m_ui.component<QDockWidget>(dockName);
+    dock->setWidget(content);
+    m_window.addDockWidget(area, dock);
+    dock->hide();
+    auto *toggle = m_ui.component<QAction>(toggleName);
+    toggle->setShortcut(keys);
+    m_window.addAction(toggle);
+    connect(toggle, &QAction::triggered, dock, &QDockWidget::setVisible);
+    connect(dock->toggleViewAction(), &QAction::toggled, toggle, &QAction::setChecked);
+    return dock;
+}
+
+void Workbench::setUpFilter()
+{
+    auto *label = m_ui.component<QLabel>("FilterLabel");
+    auto *text = m_ui.component<QLineEdit>("FilterText");
+    label->setBuddy(text);
+    auto *buttons = qobject_cast<QHBoxLayout *>(m_ui.component<QWidget>("Panel1")->layout());
+    text->setMaximumWidth(FilterWidth);
+    buttons->addWidget(label);
+    buttons->addWidget(text);
+    connect(text, &QLineEdit::textChanged, &m_filter, &GridFilterModel::setText);
+}
+
+void Workbench::followSelection()
+{
+    connect(m_ui.tabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                const int entry = m_filter.gridRow(current);
+                if (entry < 0)
+                    return;
+                m_entry = entry;
+                m_column = current.column();
+                m_document.endCellEdit();
+                m_detail->showEntry(entry);
+            });
+    connect(&m_document, &EditorDocument::cellRevealed, this, &Workbench::selectCell);
+    // An undo or redo that refilled the grid keeps the cell the user was on.
+    connect(&m_document, &EditorDocument::tableReloaded, this,
+            [this] { selectCell(m_entry, m_column); });
+}
+
+void Workbench::selectCell(int entry, int column)
+{
+    const TableGridModel *grid = m_document.grid();
+    const QModelIndex cell = grid->index(std::min(entry, grid->rowCount() - 1),
+                                         std::min(column, grid->columnCount() - 1));
+    if (!m_filter.mapFromSource(cell).isValid())
+        m_ui.component<QLineEdit>("FilterText")->clear();
+    const QModelIndex shown = m_filter.mapFromSource(cell);
+    m_ui.tabla->setCurrentIndex(shown);
+    m_ui.tabla->scrollTo(shown);
+}
+
+EditorDocument::CellRef Workbench::selectedCell() const
+{
+    return {m_document.currentTableRef(), m_entry, m_column};
+}
+
+void Workbench::Find1Click()
+{
+    m_ui.component<QDockWidget>("FindDock")->show();
+    m_find->start();
+}
+
+void Workbench::GoToKey1Click()
+{
+    if (!m_document.isOpen())
+        return;
+    const QString key = m_dialogs.askName("GOTO_KEY", "GOTO_KEY_NAME");
+    if (key.isEmpty())
+        return;
+    if (const auto cell = DocumentSearch::findKey(m_document, key))
+        m_document.reveal({cell->table, cell->entry, m_column});
+    else
+        m_dialogs.tell(mtError, "GOTO_KEY_NOKEY", key);
+}
+
+void Workbench::NextUntranslated1Click()
+{
+    if (!m_document.isOpen())
+        return;
+    if (const auto cell = DocumentSearch::nextUntranslated(m_document, selectedCell()))
+        m_document.reveal(*cell);
+    else
+        m_dialogs.tell(mtInformation, "ALL_TRANSLATED");
+}
+
+void Workbench::restoreLayout()
+{
+    Platform::RegistryKey key;
+    if (key.open(m_ui.selector->RememberRegistryKey(), false))
+        m_window.restoreState(QByteArray::fromBase64(key.readString(LayoutValue).toLatin1()));
+}
+
+void Workbench::saveLayout() const
+{
+    m_dialogs.guarded([this] {
+        Platform::RegistryKey key;
+        if (key.open(m_ui.selector->RememberRegistryKey(), true))
+            key.writeString(LayoutValue, QString::fromLatin1(m_window.saveState().toBase64()));
+    });
+}
+
+} // namespace ParloxEd
