@@ -46,12 +46,13 @@ void CellEditDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
     if (!line)
         return QStyledItemDelegate::setEditorData(editor, index);
     const QString text = index.data(Qt::EditRole).toString();
-    if (!line->property(OpeningText).isValid())
-        line->setProperty(OpeningText, text);
     // Each keystroke comes back from the model as a change of the cell; setting the same text
-    // again would move the cursor to the end in mid-word.
-    if (line->text() != text)
-        line->setText(text);
+    // again would move the cursor to the end in mid-word. Any other text came from outside
+    // (an undo, the entry pane) and is what Esc goes back to.
+    if (line->text() == text && line->property(OpeningText).isValid())
+        return;
+    line->setText(text);
+    line->setProperty(OpeningText, text);
 }
 
 void CellEditDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const

@@ -1,8 +1,13 @@
 // The editor on a large translations file: 1 M lines (about 30 MB) in 40 forms with three
 // languages. Opening it and showing its largest table in the grid, switching the table shown
 // (with and without an edit to commit first), adding and deleting a language, and saving.
+// Then the translator's tools on it: finding a text in every table, the next untranslated
+// value, the progress counts after a keystroke, and the row filter over a 200,000-row table.
 
+#include "documentsearch.h"
 #include "editordocument.h"
+#include "gridfiltermodel.h"
+#include "progressmodel.h"
 #include "tablegridmodel.h"
 
 #include <QFile>
@@ -281,6 +286,74 @@ void BM_Save(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bigFile().size);
 }
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+// Finds a text in every table of the document: one that only the values of the last entries
+// of the last form hold ("of 39_1314", 6 cells) and one that every value holds (757,709 cells).
+void BM_FindEverywhere(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    const QString text =
+        state.range(0) ? QStringLiteral("translated") : QStringLiteral("of 39_1314");
+    qsizetype found = 0;
+    for (auto _ : state) {
+        if (!doc)
+            return;
+        found = ParloxEd::DocumentSearch::findText(*doc, text, true).size();
+    }
+    state.counters["found"] = double(found);
+}
+BENCHMARK(BM_FindEverywhere)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Every value is filled, so the search walks the whole document and comes back empty.
+void BM_NextUntranslatedWithNoneLeft(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    for (auto _ : state) {
+        if (!doc || ParloxEd::DocumentSearch::nextUntranslated(*doc, {{1}, 0, 1}))
+            return state.SkipWithError("an empty value was found");
+    }
+}
+BENCHMARK(BM_NextUntranslatedWithNoneLeft)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the 400,000-line table: the progress pane counts that table again.
+void BM_ProgressAfterAKeystroke(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    if (!doc)
+        return;
+    const ParloxEd::ProgressModel progress(*doc);
+    int n = 0;
+    for (auto _ : state)
+        doc->grid()->setCell(2, 2, QStringLiteral("typed %1").arg(++n));
+    state.counters["document_total"] =
+        double(progress.count(0, ParloxEd::ProgressModel::Column::Document).total);
+}
+BENCHMARK(BM_ProgressAfterAKeystroke)->Unit(benchmark::kMillisecond);
+
+// The filter box over a table of 200,000 entries, three languages: a text that keeps one row,
+// then the filter cleared again.
+void BM_Filter200000Rows(benchmark::State &state)
+{
+    QStringList lines;
+    lines.reserve(200'000 * (Languages + 1));
+    for (int e = 0; e < 200'000; ++e) {
+        const QString id = QString::number(e);
+        lines << "[Component" + id + ".Caption]";
+        for (int l = 0; l < Languages; ++l)
+            lines << "Translated text " + QString::number(l) + " of " + id;
+    }
+    TableGridModel grid;
+    grid.setTable(lines, Languages);
+    ParloxEd::GridFilterModel filter(&grid);
+    int kept = 0;
+    for (auto _ : state) {
+        filter.setText(QStringLiteral("text 2 of 123456"));
+        kept = filter.rowCount();
+        filter.setText({});
+    }
+    state.counters["rows_kept"] = kept;
+}
+BENCHMARK(BM_Filter200000Rows)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "writefailures.h"
 
 #include <QDateTime>
+#include <QUndoStack>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -258,3 +259,71 @@ TEST_F(EditorDocumentTest, FullDiskAndFileSizeLimitKeepTheOldFile)
     expectFileSizeLimitKeepsTheOldFile(path("a.lng"), save);
     expectFullDiskKeepsTheOldFile(makeOld, save);
 }
+
+namespace {
+
+// Every kind of change in turn, then all undone and redone: each step comes back to exactly the
+// tables and the modified state it had, a saved state counting as unmodified.
+TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
+{
+    Lng::Document content = twoLanguages();
+    content.forms[1].formStrings = {"[C.Caption]", "c", "C", "[Cut]"}; // ends short of an entry
+    ASSERT_EQ(load(content), Result::Loaded);
+    QUndoStack &stack = *doc.undoStack();
+    struct Step {
+        Lng::Document content;
+        bool modified;
+    };
+    const auto now = [this] {
+        doc.commitGrid();
+        return Step{doc.content(), doc.isModified()};
+    };
+    QList<Step> steps{now()};
+    const std::function<void()> changes[] = {
+        [this] { // typed key by key: one command
+            for (const char *typed : {"O", "Ok", "Oka", "Okay"})
+                doc.grid()->setCell(1, 1, QString::fromLatin1(typed));
+        },
+        [this] { doc.chooseDefaultLanguage(1); }, // already the default: still a change
+        [this] { ASSERT_EQ(doc.addLanguage("Deutsch"), Command::Done); },
+        [this] { ASSERT_EQ(doc.save().status, SaveStatus::Saved); },
+        [this] { ASSERT_EQ(doc.renameLanguage(2, "Dansk"), Command::Done); },
+        [this] {
+            doc.chooseWindowsItem(2);
+            doc.grid()->setCell(3, 1, "K");
+        },
+        [this] { ASSERT_EQ(doc.deleteLanguage(0), Command::Done); },
+    };
+    for (const auto &change : changes) {
+        change();
+        if (doc.isModified())
+            steps.append(now());
+        else
+            steps.last() = now(); // the save: same tables, now unmodified
+    }
+    ASSERT_EQ(stack.count(), steps.size() - 1);
+    for (qsizetype i = steps.size() - 2; i >= 0; --i) {
+        stack.undo();
+        EXPECT_TRUE(now().content == steps[i].content) << "undo to step " << i;
+        EXPECT_EQ(doc.isModified(), i != 3) << "undo to step " << i;
+    }
+    EXPECT_EQ(doc.currentItem(), 0); // the first edit's table shows again
+    for (qsizetype i = 1; i < steps.size(); ++i) {
+        stack.redo();
+        EXPECT_TRUE(now().content == steps[i].content) << "redo to step " << i;
+        EXPECT_EQ(doc.isModified(), steps[i].modified) << "redo to step " << i;
+    }
+
+    // Typing a cell back to what it held leaves nothing to undo; a file without a directory
+    // gets its message item with its first language and loses both again on undo.
+    ASSERT_EQ(doc.loadFile(write("magic.lng", "Parlox 2.0")).status, Result::Loaded);
+    ASSERT_EQ(doc.addLanguage("English"), Command::Done);
+    doc.grid()->setCell(1, 1, "x");
+    doc.grid()->setCell(1, 1, "");
+    EXPECT_EQ(stack.count(), 1);
+    stack.undo();
+    EXPECT_EQ(doc.windowsItemCount(), 0);
+    EXPECT_FALSE(doc.isModified());
+}
+
+} // namespace

@@ -70,8 +70,16 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
     model.setTable(TwoEntries, 1);
     EXPECT_EQ(model.cell(1, 0), "English");
 
-    // A table shorter than one entry: its lines show in the first row, the rest is padding.
-    model.setTable({QStringLiteral("%A%"), QStringLiteral("a")}, 2);
+    // A table shorter than one entry: its lines show in the first row, the rest is padding,
+    // which is not a value to translate. Tooltips carry the whole text, a key as shown.
+    model.setTable({QStringLiteral("%A%"), QString()}, 2);
+    const auto roles = [&model](int col, int role) { return model.index(0, col).data(role); };
+    EXPECT_EQ(QVariantList({roles(0, Qt::ToolTipRole), roles(1, Qt::ToolTipRole)}),
+              QVariantList({"A", QVariant()}));
+    const int untranslated = TableGridModel::UntranslatedRole;
+    EXPECT_EQ(
+        QVariantList({roles(0, untranslated), roles(1, untranslated), roles(2, untranslated)}),
+        QVariantList({false, true, false}));
     EXPECT_TRUE(model.isCellEditable(1, 1));
     EXPECT_FALSE(model.setCell(2, 1, QStringLiteral("x")));
     model.setTable({}, 2);
