@@ -2,8 +2,8 @@
 
 #include "celleditcommand.h"
 #include "documentchange.h"
+#include "languagecolumns.h"
 #include "tablegridmodel.h"
-#include "tables.h"
 
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -12,7 +12,6 @@
 namespace ParloxEd {
 
 namespace Lng = Parlox::Lng;
-namespace Tables = Parlox::Tables;
 
 namespace {
 
@@ -301,17 +300,6 @@ int EditorDocument::findLanguage(const QString &name) const
     return int(m_content.languages.indexOf(name));
 }
 
-// Every table once: the message strings, then each form's form strings and user strings.
-void EditorDocument::forEachTable(Lng::Document &content,
-                                  const std::function<void(QStringList &)> &change)
-{
-    change(content.messages);
-    for (Lng::Form &form : content.forms) {
-        change(form.formStrings);
-        change(form.userStrings);
-    }
-}
-
 EditorDocument::LanguageResult EditorDocument::addLanguage(const QString &name)
 {
     if (!m_open)
@@ -321,15 +309,9 @@ EditorDocument::LanguageResult EditorDocument::addLanguage(const QString &name)
     if (findLanguage(name) >= 0)
         return LanguageResult::NameExists;
     pushChange([&name](State &after) {
-        Lng::Document &content = after.content;
-        const qsizetype count = content.languages.size();
-        forEachTable(content,
-                     [count](QStringList &table) { Tables::insertLanguageColumn(table, count); });
-        content.languages.append(name);
+        LanguageColumns::add(after.content, name);
         // A file without a directory gets one: what a save writes and a reload shows.
         after.hasDirectory = true;
-        // The first language becomes the default; a later one leaves the default where it is.
-        content.defaultIndex = std::max(content.defaultIndex, 0);
     });
     return LanguageResult::Done;
 }
@@ -353,18 +335,7 @@ EditorDocument::LanguageResult EditorDocument::deleteLanguage(int index)
         return LanguageResult::LastLanguage;
     if (index < 0 || index >= m_content.languages.size())
         return LanguageResult::NoSuchLanguage;
-    pushChange([index](State &after) {
-        Lng::Document &content = after.content;
-        const qsizetype count = content.languages.size();
-        forEachTable(content, [count, index](QStringList &table) {
-            Tables::removeLanguageColumn(table, count, index);
-        });
-        content.languages.removeAt(index);
-        // The first remaining language takes over from a deleted default; a later default
-        // moves up with its column.
-        const int oldDefault = content.defaultIndex;
-        content.defaultIndex = oldDefault == index ? 0 : oldDefault - int(oldDefault > index);
-    });
+    pushChange([index](State &after) { LanguageColumns::remove(after.content, index); });
     return LanguageResult::Done;
 }
 
@@ -433,15 +404,6 @@ void EditorDocument::applyCellText(const CellRef &cell, const QString &text)
         m_grid->setCell(cell.column, cell.entry + 1, text);
     }
     reveal(cell);
-}
-
-ColumnLayout EditorDocument::columnLayout(int gridWidth) const
-{
-    const qsizetype languages = m_content.languages.size();
-    // Up to five languages share the width; beyond that six columns fill it and the rest
-    // are reached by scrolling sideways.
-    const int shown = languages < 2 ? 2 : languages <= 5 ? int(languages) + 1 : 6;
-    return {TableGridModel::gridColumnsFor(languages), std::max(0, (gridWidth - 22) / shown)};
 }
 
 } // namespace ParloxEd

@@ -2,6 +2,7 @@
 
 #include "documentfile.h"
 #include "lngfile.h"
+#include "tablegridmodel.h"
 
 #include <QObject>
 #include <QString>
@@ -11,15 +12,6 @@
 class QUndoStack;
 
 namespace ParloxEd {
-
-class TableGridModel;
-
-// Column count and the width every column gets, the key column included.
-struct ColumnLayout {
-    int columnCount = 2;
-    int columnWidth = 0;
-    bool operator==(const ColumnLayout &) const = default;
-};
 
 // The editor's document: one translations file held as its language list, default language,
 // message strings and forms, plus which table the grid shows. The grid is a working copy of
@@ -113,7 +105,10 @@ public:
     int findLanguage(const QString &name) const;
     bool canDeleteLanguage() const { return m_content.languages.size() >= 2; }
 
-    ColumnLayout columnLayout(int gridWidth) const;
+    ColumnLayout columnLayout(int gridWidth) const
+    {
+        return TableGridModel::columnLayout(m_content.languages.size(), gridWidth);
+    }
 
     const QString &fileName() const { return m_fileName; }
     bool isOpen() const { return m_open; }
@@ -189,8 +184,6 @@ private:
     void reloadGrid();
 
     void openDirectory();
-    static void forEachTable(Parlox::Lng::Document &content,
-                             const std::function<void(QStringList &)> &change);
     void setFileName(const QString &path);
     const QStringList *tableOf(TableRef table) const;
     QStringList *currentTable();

@@ -14,6 +14,12 @@
 #include <QVBoxLayout>
 
 namespace ParloxEd {
+namespace {
+
+// Wide enough for a form's name with its view, a key or a language, before the text.
+constexpr int ResultColumnWidth = 150;
+
+} // namespace
 
 FindPane::FindPane(EditorDocument &document, const MainFormUi &ui, const UserDialogs &dialogs,
                    QObject *parent)
@@ -60,7 +66,9 @@ void FindPane::setUpResults()
     m_view->setWordWrap(false);
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    m_view->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView *columns = m_view->horizontalHeader();
+    columns->setDefaultSectionSize(ResultColumnWidth);
+    columns->setStretchLastSection(true);
     // A click on the found cell already chosen shows it again after the grid moved on.
     connect(m_view, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { choose(index.row()); });

@@ -29,6 +29,14 @@ int TableGridModel::gridColumnsFor(qsizetype languageCount)
     return int(std::clamp<qsizetype>(languageCount + 1, 2, INT_MAX));
 }
 
+ColumnLayout TableGridModel::columnLayout(qsizetype languageCount, int gridWidth)
+{
+    // Up to five languages share the width; beyond that six columns fill it and the rest
+    // are reached by scrolling sideways.
+    const int shown = languageCount < 2 ? 2 : languageCount <= 5 ? int(languageCount) + 1 : 6;
+    return {gridColumnsFor(languageCount), std::max(0, (gridWidth - 22) / shown)};
+}
+
 void TableGridModel::setTable(QStringList lines, qsizetype languageCount)
 {
     beginResetModel();

@@ -5,6 +5,13 @@
 
 namespace ParloxEd {
 
+// Column count and the width every column gets, the key column included.
+struct ColumnLayout {
+    int columnCount = 2;
+    int columnWidth = 0;
+    bool operator==(const ColumnLayout &) const = default;
+};
+
 // The editor's grid: a virtual view over the working copy of one translation table, laid out
 // one entry per row and one language per column after the key column. Nothing is stored per
 // cell; every cell is computed from the table's lines.
@@ -52,6 +59,8 @@ public:
     static int gridRowsFor(qsizetype lineCount, qsizetype languageCount);
     // Columns of the grid: the key column and one per language, never fewer than two.
     static int gridColumnsFor(qsizetype languageCount);
+    // The columns for a grid of that width in pixels.
+    static ColumnLayout columnLayout(qsizetype languageCount, int gridWidth);
     // Line of a table behind a data cell (model row), or -1 where the grid shows no line: the
     // rule by which every table is shown, whether it is the one in the grid or not.
     static qsizetype lineFor(qsizetype lineCount, qsizetype languageCount, int col, int modelRow);
