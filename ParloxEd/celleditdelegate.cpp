@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTextLayout>
 #include <QToolTip>
 #include <limits>
 
@@ -18,6 +19,26 @@ constexpr char OpeningText[] = "openingText";
 
 // A soft amber, readable in light and dark palettes alike.
 const QColor UntranslatedTint(255, 196, 92, 96);
+
+// A tooltip's lines: about as long as a line of a book.
+constexpr int TipColumns = 70;
+
+// The whole text broken into lines at word boundaries, as rich text that keeps every character
+// (the tooltip's own wrapping would squeeze a long text into a narrow column).
+QString wrappedTip(const QString &text)
+{
+    const QFont font = QToolTip::font();
+    QTextLayout layout(text, font);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(QFontMetrics(font).averageCharWidth() * TipColumns);
+        lines << text.mid(line.textStart(), line.textLength()).toHtmlEscaped();
+    }
+    layout.endLayout();
+    return QStringLiteral("<p style='white-space:pre'>%1</p>")
+        .arg(lines.join(QStringLiteral("<br>")));
+}
 
 } // namespace
 
@@ -68,14 +89,10 @@ bool CellEditDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
     if (event->type() != QEvent::ToolTip)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     const QString text = index.data(Qt::ToolTipRole).toString();
-    // As rich text the tooltip wraps long lines instead of running off the screen.
     if (text.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(
-            event->globalPos(),
-            QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(text.toHtmlEscaped()),
-            view);
+        QToolTip::showText(event->globalPos(), wrappedTip(text), view);
     return true;
 }
 

@@ -132,6 +132,17 @@ TEST_F(WorkbenchTest, PanesShowTheEntryWholeAndTheProgressAndAreRemembered)
     EXPECT_EQ(QStringList({cell(2, 2), spanish->toPlainText(), progress(2)}),
               QStringList({"Abrir", "Abrir", "7 / 7 (100%)"}));
 
+    // A cell's tooltip holds its whole text, broken into lines, markup characters and all.
+    const QString longText = QStringLiteral("<b>Open</b> & ").repeated(20);
+    doc().grid()->setCell(1, 1, longText);
+    const QPoint at = tabla()->visualRect(tabla()->model()->index(0, 1)).center();
+    QHelpEvent help(QEvent::ToolTip, at, tabla()->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(tabla()->viewport(), &help);
+    const QString tip = QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText();
+    EXPECT_GT(tip.count(u'\n'), 1);
+    EXPECT_EQ(QString(tip).remove(u'\n'), longText);
+    command("Undo1");
+
     window->close();
     window.reset();
     start();
