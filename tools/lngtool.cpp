@@ -1,6 +1,7 @@
 #include "lngtool.h"
 
 #include "errors.h"
+#include "lngcheck.h"
 #include "lngexport.h"
 #include "lngfile.h"
 #include "lngimport.h"
@@ -12,8 +13,9 @@
 namespace Parlox::LngTool {
 namespace {
 
-const QByteArray UsageLine = "usage: parlox-lng dump FILE | build IN.json OUT.LNG | check FILE | "
-                             "export FILE ... | import FILE TRANSLATED ...\n";
+const QByteArray UsageLine =
+    "usage: parlox-lng dump FILE | build IN.json OUT.LNG | check [--strict] FILE | "
+    "export FILE ... | import FILE TRANSLATED ...\n";
 
 QByteArray readFile(const QString &path)
 {
@@ -33,16 +35,6 @@ int build(const QString &in, const QString &outPath)
     const QByteArray bytes = Lng::writeDocument(LngJson::parse(readFile(in)));
     LockedFile::writeNew(outPath, bytes);
     return Success;
-}
-
-int check(const QString &path, QIODevice &out)
-{
-    const QStringList problems = Lng::Image(readFile(path)).problems().lines();
-    for (const QString &problem : problems)
-        printLine(out, path + QStringLiteral(": ") + problem);
-    if (problems.isEmpty())
-        printLine(out, path + QStringLiteral(": OK"));
-    return problems.isEmpty() ? Success : BadInput;
 }
 
 // The file an error is about, for the one-line message.
@@ -65,12 +57,11 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
         out.write(UsageLine);
         return Success;
     }
-    const bool known = (command == u"dump" && args.size() == 2) ||
-                       (command == u"check" && args.size() == 2) ||
-                       (command == u"build" && args.size() == 3);
-    // The translators' formats parse their own options.
-    const bool translation = command == u"export" || command == u"import";
-    if (!known && !translation) {
+    const bool known =
+        (command == u"dump" && args.size() == 2) || (command == u"build" && args.size() == 3);
+    // These parse their own options.
+    const bool ownOptions = command == u"check" || command == u"export" || command == u"import";
+    if (!known && !ownOptions) {
         err.write(UsageLine);
         return Usage;
     }
@@ -79,10 +70,10 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
             return LngExport::run(args, out, err);
         if (command == u"import")
             return LngImport::run(args, out, err);
+        if (command == u"check")
+            return LngCheck::run(args, out, err);
         if (command == u"dump")
             return dump(args[1], out);
-        if (command == u"check")
-            return check(args[1], out);
         return build(args[1], args[2]);
     } catch (const FileError &e) {
         // File errors already name their file.

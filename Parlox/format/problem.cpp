@@ -26,6 +26,22 @@ constexpr std::array<const char16_t *, ProblemKindCount> Plurals = {
 
 } // namespace
 
+QString quoted(QStringView text)
+{
+    QString shown;
+    for (const QChar c : text.first(std::min<qsizetype>(text.size(), 60)))
+        shown += c.unicode() < 0x20 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
+                                    : QString(c);
+    return u'"' + shown + (text.size() > 60 ? QStringLiteral("...\"") : QStringLiteral("\""));
+}
+
+QString tableName(QStringView formName, SectionKind kind)
+{
+    return QStringLiteral("form %1 %2")
+        .arg(quoted(formName), kind == SectionKind::FormStrings ? QStringLiteral("form strings")
+                                                                : QStringLiteral("user strings"));
+}
+
 bool isDamage(ProblemKind kind)
 {
     return kind < ProblemKind::NoDirectory;

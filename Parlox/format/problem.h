@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lngtypes.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -64,5 +66,11 @@ private:
     QList<Problem> m_problems;
     std::array<qint64, ProblemKindCount> m_counts{};
 };
+
+// A text quoted for a one-line report: control characters are shown as escapes and long texts
+// are cut.
+QString quoted(QStringView text);
+// A form's table as a report names it mid-sentence: form "Main" form strings.
+QString tableName(QStringView formName, SectionKind kind);
 
 } // namespace Parlox::Lng

@@ -6,27 +6,6 @@
 #include <QHash>
 
 namespace Parlox::Lng {
-namespace {
-
-// A text quoted for a one-line report: control characters are shown as escapes and long
-// texts are cut.
-QString quoted(const QString &text)
-{
-    QString shown;
-    for (const QChar c : QStringView(text).first(std::min<qsizetype>(text.size(), 60)))
-        shown += c.unicode() < 0x20 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
-                                    : QString(c);
-    return u'"' + shown + (text.size() > 60 ? QStringLiteral("...\"") : QStringLiteral("\""));
-}
-
-QString tableName(const FormEntry &entry, SectionKind kind)
-{
-    return QStringLiteral("form %1 %2")
-        .arg(quoted(entry.name), kind == SectionKind::FormStrings ? QStringLiteral("form strings")
-                                                                  : QStringLiteral("user strings"));
-}
-
-} // namespace
 
 ProblemReport ProblemFinder::run()
 {
@@ -143,7 +122,7 @@ void ProblemFinder::checkSections(const QList<FormEntry> &forms, const QList<qin
     for (qsizetype i = 0; i < forms.size(); ++i)
         for (const SectionKind kind : {SectionKind::FormStrings, SectionKind::UserStrings})
             checkOffset(forms[i].offset(kind),
-                        {tableName(forms[i], kind),
+                        {tableName(forms[i].name, kind),
                          fieldsAt[i] + (kind == SectionKind::FormStrings ? 0 : 4)},
                         owners);
     qint64 walkedEnd = 0;

@@ -20,6 +20,8 @@ if(NOT last_err MATCHES "^usage: parlox-lng")
 endif()
 
 expect_exit(0 check ${sample}.lng)
+# The sample leaves "Error" and "No" as in English: warnings, which fail only a strict check.
+expect_exit(1 check --strict ${sample}.lng)
 expect_exit(0 build ${sample}.json ${WORK_DIR}/sample.lng)
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${sample}.lng ${WORK_DIR}/sample.lng
   RESULT_VARIABLE same)

@@ -1,4 +1,5 @@
 #include "golden.h"
+#include "runtool.h"
 
 #include "lngfile.h"
 
@@ -167,4 +168,50 @@ TEST(LngCheck, AcceptsWhatTheWritersProduce)
                                               "English",
                                               {}}));
     EXPECT_EQ(checkLines(created), QStringList());
+}
+
+// Warnings name the table, the key and the language, say what differs, and fail the check
+// only when asked to be strict.
+TEST(LngCheck, WarnsOfValuesThatBreakTheFirstLanguagesMarkersOnlyFailingWhenStrict)
+{
+    Lng::Document doc = base();
+    doc.languages.append("Deutsch");
+    doc.messages = {"&OK&", "OK", "Aceptar", "OK"};
+    doc.forms = {{"Main",
+                  {"[Open.Caption]", "&Open %1", "Abrir %1", "&Öffnen %2"},
+                  {"%LINES%", "One%%Two ", "Uno Dos", "Eins%%Zwei "}}};
+    QTemporaryDir dir;
+    const QString file = dir.filePath("warned.lng");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(Lng::writeDocument(doc));
+    out.close();
+
+    const QString warning = file + ": warning: ";
+    const QStringList expected{
+        warning + "Message strings, key \"&OK&\": Deutsch is the same as English, maybe "
+                  "untranslated.",
+        warning + "Form \"Main\" form strings, key \"[Open.Caption]\": Español has 0 access "
+                  "keys (\"&\") where English has 1.",
+        warning + "Form \"Main\" form strings, key \"[Open.Caption]\": Deutsch has the "
+                  "placeholders %2 where English has %1.",
+        warning + "Form \"Main\" user strings, key \"%LINES%\": Español has 0 line breaks "
+                  "(\"%%\") where English has 1.",
+        warning + "Form \"Main\" user strings, key \"%LINES%\": Español starts or ends with "
+                  "other white space than English.",
+        file + ": 5 warnings.",
+    };
+    const Result lenient = run({"check", file});
+    EXPECT_EQ(lenient.code, 0);
+    EXPECT_EQ(QString::fromUtf8(lenient.out).split(u'\n', Qt::SkipEmptyParts), expected);
+    const Result strict = run({"check", "--strict", file});
+    EXPECT_EQ(strict.code, 1);
+    EXPECT_EQ(strict.out, lenient.out);
+
+    out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    out.write(Lng::writeDocument(base()));
+    out.close();
+    const Result clean = run({"check", file, "--strict"});
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_EQ(clean.out, file.toUtf8() + ": OK\n");
 }

@@ -39,8 +39,12 @@ protected:
 
 TEST_F(LngTool, WrongArgumentsPrintUsageAndExit2)
 {
-    const QStringList wrong[] = {
-        {}, {"dump"}, {"check", "a", "b"}, {"build", "in.json"}, {"convert", "x"}};
+    const QStringList wrong[] = {{},
+                                 {"dump"},
+                                 {"check", "a", "b"},
+                                 {"check", "--strict"},
+                                 {"build", "in.json"},
+                                 {"convert", "x"}};
     for (const QStringList &args : wrong) {
         const Result r = run(args);
         EXPECT_EQ(r.code, 2) << args.join(u' ').toStdString();
