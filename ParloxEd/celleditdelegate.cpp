@@ -4,6 +4,7 @@
 #include "undokeyfilter.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,19 +24,28 @@ const QColor UntranslatedTint(255, 196, 92, 96);
 // A tooltip's lines: about as long as a line of a book.
 constexpr int TipColumns = 70;
 
-// The whole text broken into lines at word boundaries, as rich text that keeps every character
-// (the tooltip's own wrapping would squeeze a long text into a narrow column).
-QString wrappedTip(const QString &text)
+// One paragraph broken into lines at word boundaries, each escaped for rich text.
+QStringList wrappedLines(const QString &paragraph, const QFont &font)
 {
-    const QFont font = QToolTip::font();
-    QTextLayout layout(text, font);
+    QTextLayout layout(paragraph, font);
     QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(QFontMetrics(font).averageCharWidth() * TipColumns);
-        lines << text.mid(line.textStart(), line.textLength()).toHtmlEscaped();
+        lines << paragraph.mid(line.textStart(), line.textLength()).toHtmlEscaped();
     }
     layout.endLayout();
+    return lines;
+}
+
+// The whole text, paragraph by paragraph, as rich text that keeps every character (the
+// tooltip's own wrapping would squeeze a long text into a narrow column).
+QString wrappedTip(const QString &text)
+{
+    const QFont font = QToolTip::font();
+    QStringList lines;
+    for (const QString &paragraph : text.split(u'\n'))
+        lines << wrappedLines(paragraph, font);
     return QStringLiteral("<p style='white-space:pre'>%1</p>")
         .arg(lines.join(QStringLiteral("<br>")));
 }
@@ -76,13 +86,6 @@ void CellEditDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
     line->setProperty(OpeningText, text);
 }
 
-void CellEditDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
-{
-    QStyledItemDelegate::initStyleOption(option, index);
-    if (index.data(TableGridModel::UntranslatedRole).toBool())
-        option->backgroundBrush = UntranslatedTint;
-}
-
 bool CellEditDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
                                  const QStyleOptionViewItem &option, const QModelIndex &index)
 {
@@ -94,6 +97,18 @@ bool CellEditDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
     else
         QToolTip::showText(event->globalPos(), wrappedTip(text), view);
     return true;
+}
+
+void CellEditDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(TableGridModel::UntranslatedRole).toBool())
+        option->backgroundBrush = UntranslatedTint;
+    if (index.data(TableGridModel::WarningsRole).toInt() == 0)
+        return;
+    const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
+    option->icon = style->standardIcon(QStyle::SP_MessageBoxWarning);
+    option->features |= QStyleOptionViewItem::HasDecoration;
 }
 
 bool CellEditDelegate::eventFilter(QObject *object, QEvent *event)

@@ -22,6 +22,7 @@ public:
                    const QModelIndex &index) override;
 
 protected:
+    // An empty value is tinted; a value that fails a check carries the warning mark.
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
     bool eventFilter(QObject *object, QEvent *event) override;
 

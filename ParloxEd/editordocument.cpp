@@ -44,6 +44,12 @@ EditorDocument::EditorDocument(QObject *parent)
 
 EditorDocument::~EditorDocument() = default;
 
+void EditorDocument::setTextLookup(const TextLookup &lookup)
+{
+    m_lookup = lookup;
+    m_grid->setTextLookup(lookup);
+}
+
 QString EditorDocument::text(const QString &identifier) const
 {
     return m_lookup ? m_lookup(identifier) : QString();

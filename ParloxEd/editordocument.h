@@ -68,7 +68,8 @@ public:
     explicit EditorDocument(QObject *parent = nullptr);
     ~EditorDocument() override;
 
-    void setTextLookup(TextLookup lookup) { m_lookup = std::move(lookup); }
+    // The grid takes its texts from the same lookup.
+    void setTextLookup(const TextLookup &lookup);
 
     // NoFile and Damaged keep the document and its file name as they were; every other status
     // but Loaded leaves no document open.

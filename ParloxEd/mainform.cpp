@@ -1,8 +1,11 @@
 #include "mainform.h"
 
+#include "checkspane.h"
 #include "documentmenus.h"
+#include "filedrops.h"
 #include "gridfiltermodel.h"
 #include "opendialog.h"
+#include "recentfilesmenu.h"
 #include "statuspanelbar.h"
 #include "tablegridmodel.h"
 #include "userdialogs.h"
@@ -10,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
@@ -40,6 +44,10 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     connectCommands();
     connectDocument();
     m_workbench = new Workbench(*m_document, m_ui, *m_dialogs, *m_filter, *this);
+    const auto open = [this](const QString &path) { OpenFileNamed(path); };
+    new RecentFilesMenu(*m_document, m_ui, open, this);
+    new FileDrops(*this, open);
+    new ChecksPane(*m_document, m_ui, *this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -195,17 +203,32 @@ int TMainForm::askLanguage(const char *caption, const char *prompt, const char *
     return language;
 }
 
+bool TMainForm::confirmOpen()
+{
+    if (!m_document->isOpen())
+        return true;
+    m_document->commitGrid();
+    return !m_document->isModified() ||
+           m_dialogs->messageBox(userString(QStringLiteral("OPEN_CONFIRMATION")), mtConfirmation,
+                                 mbYes | mbNo) != mrNo;
+}
+
 void TMainForm::BtnOpenFileClick()
 {
-    if (m_document->isOpen()) {
-        m_document->commitGrid();
-        if (m_document->isModified() &&
-            m_dialogs->messageBox(userString(QStringLiteral("OPEN_CONFIRMATION")), mtConfirmation,
-                                  mbYes | mbNo) == mrNo)
-            return;
-    }
+    if (!confirmOpen())
+        return;
     if (const std::optional<QString> chosen = m_ui.openDialog->Execute())
         LoadFile(*chosen);
+}
+
+void TMainForm::OpenFileNamed(const QString &fileName)
+{
+    guarded([&] {
+        if (!QFileInfo::exists(fileName))
+            return m_dialogs->tell(mtError, "FILE_NOT_FOUND", fileName);
+        if (confirmOpen())
+            LoadFile(fileName);
+    });
 }
 
 void TMainForm::LoadFile(const QString &fileName)

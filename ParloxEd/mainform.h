@@ -31,6 +31,10 @@ public:
     // its menu item or tool button does.
     void BtnOpenFileClick();
     void LoadFile(const QString &fileName);
+    // Opens a file named on the command line, dropped on the window or chosen from File >
+    // Recent files: one that is not there is said so; any other goes the Open command's way,
+    // asking before edits are discarded.
+    void OpenFileNamed(const QString &fileName);
     void BtnSaveFileClick();
     void WindowsItemClick(int item);
     void ViewClick(EditorDocument::View view);
@@ -64,6 +68,8 @@ private:
     // empty, or when no language has that name (then said with the user string `unknown`).
     int askLanguage(const char *caption, const char *prompt, const char *unknown);
 
+    // Commits the grid and, when the document is modified, asks whether to discard it.
+    bool confirmOpen();
     void applyLoadResult(const LoadResult &result);
     void selectFirstRow();
     int currentGridRow() const;

@@ -1,5 +1,8 @@
 #include "tablegridmodel.h"
 
+#include "valuechecks.h"
+#include "warningtexts.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -7,6 +10,7 @@ namespace ParloxEd {
 namespace {
 
 constexpr int KeyColumn = int(TableGridModel::Column::Key);
+constexpr int FirstLanguageColumn = int(TableGridModel::Column::FirstLanguage);
 
 } // namespace
 
@@ -114,6 +118,29 @@ int TableGridModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_headers.size());
 }
 
+int TableGridModel::warningsAt(const QModelIndex &index) const
+{
+    if (index.column() <= FirstLanguageColumn)
+        return 0;
+    const qsizetype line = lineIndex(index.column(), index.row());
+    const qsizetype first = lineIndex(FirstLanguageColumn, index.row());
+    return line < 0 || first < 0
+               ? 0
+               : int(Parlox::ValueChecks::check(m_lines.at(first), m_lines.at(line)));
+}
+
+// The whole text, which a narrow fixed column cuts off, then why its checks fail.
+QVariant TableGridModel::toolTip(const QModelIndex &index) const
+{
+    QStringList parts;
+    if (QString text = dataCell(index.column(), index.row()); !text.isEmpty())
+        parts << text;
+    const auto failed = Parlox::ValueChecks::Checks::fromInt(warningsAt(index));
+    if (failed && m_lookup)
+        parts << warningTexts(failed, m_headers.value(FirstLanguageColumn), m_lookup);
+    return parts.isEmpty() ? QVariant() : parts.join(u'\n');
+}
+
 QVariant TableGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
@@ -122,15 +149,14 @@ QVariant TableGridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return dataCell(index.column(), index.row());
-    case Qt::ToolTipRole: {
-        // The whole text, which a narrow fixed column cuts off.
-        const QString text = dataCell(index.column(), index.row());
-        return text.isEmpty() ? QVariant() : text;
-    }
+    case Qt::ToolTipRole:
+        return toolTip(index);
     case UntranslatedRole: {
         const qsizetype line = lineIndex(index.column(), index.row());
         return index.column() != KeyColumn && line >= 0 && m_lines.at(line).isEmpty();
     }
+    case WarningsRole:
+        return warningsAt(index);
     default:
         return {};
     }
@@ -147,7 +173,12 @@ bool TableGridModel::setData(const QModelIndex &index, const QVariant &value, in
     QString text = value.toString();
     if (m_lines.at(line) != text) {
         std::swap(m_lines[line], text);
-        emit dataChanged(index, index);
+        emit dataChanged(index, index); // its text, and what its checks find
+        // The other values of the row are checked against the first language's.
+        if (index.column() == FirstLanguageColumn && columnCount() > FirstLanguageColumn + 1)
+            emit dataChanged(index.siblingAtColumn(FirstLanguageColumn + 1),
+                             index.siblingAtColumn(columnCount() - 1),
+                             {Qt::ToolTipRole, WarningsRole});
         emit cellEdited(index.column(), index.row(), text);
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <functional>
 
 namespace ParloxEd {
 
@@ -31,8 +32,15 @@ public:
     enum class Column { Key = 0, FirstLanguage = 1 };
     // True for a value cell that a line backs and that is empty: a text still to translate.
     static constexpr int UntranslatedRole = Qt::UserRole + 1;
+    // The checks a value cell fails against the first language's cell of its row, as an int of
+    // ValueChecks::Checks; 0 for every other cell. Their sentences are the cell's tooltip.
+    static constexpr int WarningsRole = Qt::UserRole + 2;
+    using TextLookup = std::function<QString(const QString &identifier)>;
 
     explicit TableGridModel(QObject *parent = nullptr);
+
+    // Where the sentences of the warnings come from (user strings of the interface language).
+    void setTextLookup(TextLookup lookup) { m_lookup = std::move(lookup); }
 
     // Shows a table with languageCount languages; keeps the header texts of the columns that
     // remain. Resets the model.
@@ -88,7 +96,10 @@ private:
     // Line of the table behind a data cell (model row), or -1 when no line backs it.
     qsizetype lineIndex(int col, int modelRow) const;
     QString dataCell(int col, int modelRow) const;
+    int warningsAt(const QModelIndex &index) const;
+    QVariant toolTip(const QModelIndex &index) const;
 
+    TextLookup m_lookup;
     QStringList m_lines;
     QStringList m_headers{QString(), QString()};
     qsizetype m_languages = 0;

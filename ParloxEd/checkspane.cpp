@@ -1,0 +1,73 @@
+#include "checkspane.h"
+
+#include "checklistmodel.h"
+#include "editordocument.h"
+#include "mainformui.h"
+#include "tablegridmodel.h"
+
+#include "form.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QTableView>
+
+namespace ParloxEd {
+namespace {
+
+// A few warnings in view without taking the grid's room.
+constexpr int PaneHeight = 120;
+
+} // namespace
+
+ChecksPane::ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMainWindow &window)
+    : QObject(&window), m_ui(ui)
+{
+    Parlox::TParloxForm *translator = ui.translator;
+    m_model = new CheckListModel(
+        *document.grid(),
+        [translator](const QString &identifier) { return translator->GetUserString(identifier); },
+        this);
+    m_list = new QTableView(&window);
+    m_list->setObjectName(QStringLiteral("ChecksList"));
+    m_list->setModel(m_model);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->hide();
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setMinimumHeight(PaneHeight);
+    connect(m_list, &QAbstractItemView::activated, this,
+            [this](const QModelIndex &index) { selectWarning(index.row()); });
+    connect(m_list, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { selectWarning(index.row()); });
+    placeDock(window);
+}
+
+void ChecksPane::placeDock(QMainWindow &window)
+{
+    auto *dock = m_ui.component<QDockWidget>("ChecksDock");
+    dock->setWidget(m_list);
+    window.addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->hide();
+    auto *toggle = m_ui.component<QAction>("ChecksPane1");
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    window.addAction(toggle);
+    connect(toggle, &QAction::triggered, dock, &QDockWidget::setVisible);
+    connect(dock->toggleViewAction(), &QAction::toggled, toggle, &QAction::setChecked);
+}
+
+void ChecksPane::selectWarning(int row) const
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const CheckListModel::Cell cell = m_model->cellAt(row);
+    const QModelIndex index = m_ui.tabla->model()->index(cell.row, cell.column);
+    m_ui.tabla->setCurrentIndex(index);
+    m_ui.tabla->scrollTo(index);
+    m_ui.tabla->setFocus();
+}
+
+} // namespace ParloxEd
