@@ -6,9 +6,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 export QT_QPA_PLATFORM=offscreen
-# Test-only tools: clang-format for the formatting check, and the translation tools the exports
-# are checked against (msgfmt from gettext, lconvert from qt6-l10n-tools).
-scripts/packages.sh clang-format gettext qt6-l10n-tools
+# Test-only tools: clang-format for the formatting check, the translation tools the exports
+# are checked against (msgfmt from gettext, lconvert from qt6-l10n-tools), and
+# update-mime-database (shared-mime-info), which reads the editor's file type.
+scripts/packages.sh clang-format gettext qt6-l10n-tools shared-mime-info
 scripts/check-format.sh
 for preset in release sanitize; do
     scripts/setup.sh "$preset"

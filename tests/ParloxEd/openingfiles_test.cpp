@@ -1,0 +1,122 @@
+#include "commandline.h"
+#include "mainformtest.h"
+
+using namespace EditorWindowTest;
+
+namespace {
+
+const QString Discard = QStringLiteral(
+    "Confirmation|You haven't saved the modifications introduced.\nAre you sure you want to "
+    "open a new file and discard the changes?");
+
+class OpeningFiles : public MainFormTest {
+protected:
+    QString notFound(const QString &file) const { return "Error|The file doesn't exist: " + file; }
+
+    // Drags the URLs onto the window and drops them there when it takes them.
+    bool drop(const QList<QUrl> &urls) const
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(window.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(window.get(), &dropped);
+        QCoreApplication::sendPostedEvents(); // the file opens once the drop is over
+        return true;
+    }
+
+    QStringList recent() const { return texts(menu("RecentFiles")->actions()); }
+    void chooseRecent(int i) const { menu("RecentFiles")->actions().at(i)->trigger(); }
+};
+
+TEST_F(OpeningFiles, TheCommandLineNamesOneFileWhichOpensOrIsSaidToBeMissing)
+{
+    const ParloxEd::CommandLine relative = ParloxEd::parseCommandLine({"ParloxEd", "some.lng"});
+    EXPECT_EQ(relative.file, QDir::current().absoluteFilePath("some.lng"));
+    EXPECT_TRUE(relative.error.isEmpty());
+    EXPECT_TRUE(ParloxEd::parseCommandLine({"ParloxEd"}).file.isEmpty());
+    EXPECT_TRUE(ParloxEd::parseCommandLine({"ParloxEd", "--help"}).help);
+    for (const QStringList &wrong :
+         {QStringList{"ParloxEd", "a.lng", "b.lng"}, QStringList{"ParloxEd", "--frobnicate"}})
+        EXPECT_FALSE(ParloxEd::parseCommandLine(wrong).error.isEmpty())
+            << wrong.join(u' ').toStdString();
+
+    start();
+    const QString missing = path("missing.lng");
+    {
+        Dialogs dialogs{press("OK")};
+        window->OpenFileNamed(missing);
+        EXPECT_EQ(dialogs.summary(), QStringList({notFound(missing)}));
+    }
+    EXPECT_FALSE(doc().isOpen());
+    const QString file = writeSample();
+    window->OpenFileNamed(ParloxEd::parseCommandLine({"ParloxEd", file}).file);
+    EXPECT_EQ(window->windowTitle(), "ParloxEd - " + file);
+}
+
+// The file argument, a drop and a recent file all ask before discarding edits, as Open does.
+TEST_F(OpeningFiles, EveryWayOfOpeningAsksBeforeDiscardingEdits)
+{
+    start();
+    const QString file = writeSample();
+    const QString other = writeSample(QStringLiteral("other.lng"));
+    open(other);
+    open(file);
+    EXPECT_EQ(recent(), QStringList({"&1 " + file, "&2 " + other, "-", "&Clear list"}));
+    selectCell(1, 2);
+    type(QStringLiteral("Okay"));
+    const std::function<void()> ways[] = {
+        [&] { window->OpenFileNamed(other); },
+        [&] { EXPECT_TRUE(drop({QUrl::fromLocalFile(other)})); },
+        [&] { chooseRecent(1); },
+    };
+    for (const auto &openOther : ways) {
+        Dialogs dialogs{press("No")};
+        openOther();
+        EXPECT_EQ(dialogs.summary(), QStringList({Discard}));
+        EXPECT_EQ(doc().fileName(), file);
+        EXPECT_EQ(cell(1, 2), "Okay");
+    }
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(file)}));
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("https://example.org/other.lng"))}));
+    Dialogs dialogs{press("Yes")};
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(other)}));
+    EXPECT_EQ(doc().fileName(), other);
+    EXPECT_FALSE(doc().isModified());
+}
+
+TEST_F(OpeningFiles, RecentFilesComeAfterOpenNewestFirstOutliveTheWindowAndForgetLostFiles)
+{
+    start();
+    EXPECT_FALSE(menu("RecentFiles")->menuAction()->isEnabled());
+    EXPECT_EQ(texts(menu("MenuFile")->actions()),
+              QStringList({"&Open", "Recent &files", "&Save", "-", "L&anguage", "-", "&Exit"}));
+    const QString file = writeSample();
+    const QString other = writeSample(QStringLiteral("R&D.lng"));
+    for (const QString &name : {file, other, file})
+        open(name);
+    window.reset();
+    start();
+    const QString otherItem = "&2 " + path(QStringLiteral("R&&D.lng"));
+    EXPECT_EQ(recent(), QStringList({"&1 " + file, otherItem, "-", "&Clear list"}));
+    chooseRecent(1);
+    EXPECT_EQ(doc().fileName(), other);
+
+    QFile::remove(file);
+    {
+        Dialogs dialogs{press("OK")};
+        chooseRecent(1);
+        EXPECT_EQ(dialogs.summary(), QStringList({notFound(file)}));
+    }
+    EXPECT_EQ(recent(),
+              QStringList({"&1 " + path(QStringLiteral("R&&D.lng")), "-", "&Clear list"}));
+    EXPECT_EQ(doc().fileName(), other);
+    action("ClearRecent1")->trigger();
+    EXPECT_EQ(recent(), QStringList({"-", "&Clear list"}));
+    EXPECT_FALSE(menu("RecentFiles")->menuAction()->isEnabled());
+}
+
+} // namespace
