@@ -16,8 +16,10 @@
 namespace ParloxEd {
 namespace {
 
-// A few warnings in view without taking the grid's room.
+// A few warnings in view without taking the grid's room; keys and language names readable.
 constexpr int PaneHeight = 120;
+constexpr int KeyWidth = 180;
+constexpr int LanguageWidth = 100;
 
 } // namespace
 
@@ -37,6 +39,10 @@ ChecksPane::ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMa
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setWordWrap(false);
     m_list->verticalHeader()->hide();
+    // Fixed row heights and widths: measuring thousands of warnings would stall the window.
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
+    m_list->horizontalHeader()->resizeSection(int(CheckListModel::Column::Key), KeyWidth);
+    m_list->horizontalHeader()->resizeSection(int(CheckListModel::Column::Language), LanguageWidth);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setMinimumHeight(PaneHeight);
     connect(m_list, &QAbstractItemView::activated, this,
