@@ -1,6 +1,9 @@
 #include "mainformtest.h"
 
+#include <QAbstractItemModelTester>
+
 using namespace EditorWindowTest;
+using ParloxEd::TableGridModel;
 
 namespace {
 
@@ -14,6 +17,7 @@ QStringList rows(const QAbstractItemModel &list)
     return out;
 }
 
+// The pane and the marks follow every edit; an edit of the first language rechecks its row.
 TEST_F(MainFormTest, ChecksPaneListsTheWarningsOfTheTableShownAndLeadsToTheirCells)
 {
     start();
@@ -25,24 +29,34 @@ TEST_F(MainFormTest, ChecksPaneListsTheWarningsOfTheTableShownAndLeadsToTheirCel
     auto *dock = named<QDockWidget>("ChecksDock");
     EXPECT_TRUE(dock->isVisible());
     auto *list = named<QTableView>("ChecksList");
+    QAbstractItemModelTester tester(list->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(list->model()->rowCount(), 0); // the message strings are fine
 
     chooseWindowsItem(1);
-    const QString keys = "The access keys (&) differ from English";
+    const QString keys = "Btn.Caption|Español|The access keys (&) differ from English";
     EXPECT_EQ(rows(*list->model()),
-              QStringList({"Btn.Caption|Español|" + keys,
-                           "Form.Caption|Español|Maybe untranslated: the same text as English"}));
-    EXPECT_EQ(tabla()->model()->index(0, 2).data(Qt::ToolTipRole).toString(), keys);
+              QStringList({keys, "Form.Caption|Español|Maybe untranslated: the same text as "
+                                 "English"}));
+    const QModelIndex marked = tabla()->model()->index(0, 2);
+    EXPECT_EQ(marked.data(Qt::ToolTipRole).toString(), keys.section(u'|', 2));
+    EXPECT_NE(marked.data(TableGridModel::WarningsRole).toInt(), 0);
+    EXPECT_EQ(tabla()->model()->index(0, 1).data(TableGridModel::WarningsRole).toInt(), 0);
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(1, 2)).center());
     EXPECT_EQ(tabla()->currentIndex(), tabla()->model()->index(1, 2));
     type(QStringLiteral("Principal"));
-    EXPECT_EQ(rows(*list->model()), QStringList({"Btn.Caption|Español|" + keys}));
+    EXPECT_EQ(rows(*list->model()), QStringList({keys}));
+    selectCell(1, 1);
+    type(QStringLiteral("Open %2"));
+    EXPECT_EQ(
+        rows(*list->model()),
+        QStringList({"Btn.Caption|Español|The placeholders (%1, %s...) differ from English"}));
 
     chooseInterfaceLanguage(QStringLiteral("Español"));
     EXPECT_EQ(list->model()->index(0, 2).data().toString(),
-              "Las teclas de acceso (&) difieren de English");
+              "Los marcadores de posición (%1, %s...) difieren de English");
     EXPECT_EQ(action("ChecksPane1")->text(), "Panel de &comprobaciones");
     EXPECT_EQ(dock->windowTitle(), "Comprobaciones");
     action("ChecksPane1")->trigger();
