@@ -26,7 +26,6 @@ public:
     struct Cell {
         int row = 0;
         int column = 0;
-        bool operator==(const Cell &) const = default;
     };
     Cell cellAt(int row) const;
 

@@ -22,8 +22,6 @@ class ChecksPane : public QObject {
 public:
     ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMainWindow &window);
 
-    CheckListModel *model() const { return m_model; }
-
 private:
     void placeDock(QMainWindow &window);
     void selectWarning(int row) const;

@@ -19,13 +19,13 @@ public:
     // Installs itself on the window, which it makes accept drops.
     FileDrops(QWidget &window, Open open);
 
-    // The local file a drag carries, or an empty text when it carries anything else.
-    static QString droppedFile(const QMimeData *data);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The local file a drag carries, or an empty text when it carries anything else.
+    static QString droppedFile(const QMimeData *data);
+
     Open m_open;
 };
 
