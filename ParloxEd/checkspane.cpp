@@ -71,9 +71,10 @@ void ChecksPane::selectWarning(int row) const
         return;
     const CheckListModel::Cell cell = m_model->cellAt(row);
     const QModelIndex index = m_ui.tabla->model()->index(cell.row, cell.column);
+    // Focus first: the cell's editor opens with the selection and must keep the focus.
+    m_ui.tabla->setFocus();
     m_ui.tabla->setCurrentIndex(index);
     m_ui.tabla->scrollTo(index);
-    m_ui.tabla->setFocus();
 }
 
 } // namespace ParloxEd
