@@ -3,12 +3,11 @@
 #include "checklistmodel.h"
 #include "editordocument.h"
 #include "mainformui.h"
+#include "panedock.h"
 #include "tablegridmodel.h"
 
 #include "form.h"
 
-#include <QAction>
-#include <QDockWidget>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QTableView>
@@ -49,20 +48,8 @@ ChecksPane::ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMa
             [this](const QModelIndex &index) { selectWarning(index.row()); });
     connect(m_list, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { selectWarning(index.row()); });
-    placeDock(window);
-}
-
-void ChecksPane::placeDock(QMainWindow &window)
-{
-    auto *dock = m_ui.component<QDockWidget>("ChecksDock");
-    dock->setWidget(m_list);
-    window.addDockWidget(Qt::BottomDockWidgetArea, dock);
-    dock->hide();
-    auto *toggle = m_ui.component<QAction>("ChecksPane1");
-    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
-    window.addAction(toggle);
-    connect(toggle, &QAction::triggered, dock, &QDockWidget::setVisible);
-    connect(dock->toggleViewAction(), &QAction::toggled, toggle, &QAction::setChecked);
+    dockPane(window, ui, "ChecksDock", "ChecksPane1", m_list, Qt::BottomDockWidgetArea,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
 }
 
 void ChecksPane::selectWarning(int row) const

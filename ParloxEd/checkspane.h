@@ -23,7 +23,6 @@ public:
     ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMainWindow &window);
 
 private:
-    void placeDock(QMainWindow &window);
     void selectWarning(int row) const;
 
     const MainFormUi &m_ui;

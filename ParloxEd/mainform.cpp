@@ -48,6 +48,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     new RecentFilesMenu(*m_document, m_ui, open, this);
     new FileDrops(*this, open);
     new ChecksPane(*m_document, m_ui, *this);
+    m_workbench->restoreLayout();
 }
 
 TMainForm::~TMainForm() = default;

@@ -5,6 +5,7 @@
 #include "findpane.h"
 #include "gridfiltermodel.h"
 #include "mainformui.h"
+#include "panedock.h"
 #include "progressmodel.h"
 #include "tablegridmodel.h"
 #include "userdialogs.h"
@@ -48,7 +49,6 @@ Workbench::Workbench(EditorDocument &document, const MainFormUi &ui, const UserD
     setUpPanes();
     setUpFilter();
     followSelection();
-    m_dialogs.guarded([this] { restoreLayout(); });
 }
 
 // Edit sits where desktop programs keep it, after File.
@@ -91,38 +91,20 @@ void Workbench::setUpPanes()
 {
     m_detail = new DetailPane(m_document, &m_window);
     m_detail->setMinimumWidth(SidePaneWidth);
-    addPane("DetailDock", "DetailPane1", m_detail, Qt::RightDockWidgetArea,
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    dockPane(m_window, m_ui, "DetailDock", "DetailPane1", m_detail, Qt::RightDockWidgetArea,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_find = new FindPane(m_document, m_ui, m_dialogs, this);
     m_find->widget()->setMinimumHeight(BottomPaneHeight);
-    addPane("FindDock", "FindPane1", m_find->widget(), Qt::BottomDockWidgetArea,
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    dockPane(m_window, m_ui, "FindDock", "FindPane1", m_find->widget(), Qt::BottomDockWidgetArea,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     auto *progress = m_ui.component<QTableView>("ProgressTable");
     progress->setModel(new ProgressModel(m_document, progress));
     progress->verticalHeader()->hide();
     progress->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     progress->setEditTriggers(QAbstractItemView::NoEditTriggers);
     progress->setMinimumWidth(SidePaneWidth);
-    addPane("ProgressDock", "ProgressPane1", progress, Qt::RightDockWidgetArea,
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-}
-
-// A pane starts hidden, so the window first shows as it always has. Its View item shows and
-// hides it and carries a mark while it shows; the keys reach it also while the View menu is
-// closed to the message strings.
-QDockWidget *Workbench::addPane(const char *dockName, const char *toggleName, QWidget *content,
-                                Qt::DockWidgetArea area, const QKeySequence &keys)
-{
-    auto *dock = m_ui.component<QDockWidget>(dockName);
-    dock->setWidget(content);
-    m_window.addDockWidget(area, dock);
-    dock->hide();
-    auto *toggle = m_ui.component<QAction>(toggleName);
-    toggle->setShortcut(keys);
-    m_window.addAction(toggle);
-    connect(toggle, &QAction::triggered, dock, &QDockWidget::setVisible);
-    connect(dock->toggleViewAction(), &QAction::toggled, toggle, &QAction::setChecked);
-    return dock;
+    dockPane(m_window, m_ui, "ProgressDock", "ProgressPane1", progress, Qt::RightDockWidgetArea,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
 }
 
 void Workbench::setUpFilter()
@@ -201,11 +183,13 @@ void Workbench::NextUntranslated1Click()
         m_dialogs.tell(mtInformation, "ALL_TRANSLATED");
 }
 
-void Workbench::restoreLayout()
+void Workbench::restoreLayout() const
 {
-    Platform::RegistryKey key;
-    if (key.open(m_ui.selector->RememberRegistryKey(), false))
-        m_window.restoreState(QByteArray::fromBase64(key.readString(LayoutValue).toLatin1()));
+    m_dialogs.guarded([this] {
+        Platform::RegistryKey key;
+        if (key.open(m_ui.selector->RememberRegistryKey(), false))
+            m_window.restoreState(QByteArray::fromBase64(key.readString(LayoutValue).toLatin1()));
+    });
 }
 
 void Workbench::saveLayout() const

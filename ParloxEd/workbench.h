@@ -27,7 +27,9 @@ public:
     Workbench(EditorDocument &document, const MainFormUi &ui, const UserDialogs &dialogs,
               GridFilterModel &filter, QMainWindow &window);
 
-    // Which panes show and where, as the window closes.
+    // Which panes show and where: restored once every pane of the window is docked, saved as
+    // the window closes.
+    void restoreLayout() const;
     void saveLayout() const;
 
     void Find1Click();
@@ -38,11 +40,8 @@ private:
     void placeEditMenu();
     void connectActions();
     void setUpPanes();
-    QDockWidget *addPane(const char *dockName, const char *toggleName, QWidget *content,
-                         Qt::DockWidgetArea area, const QKeySequence &keys);
     void setUpFilter();
     void followSelection();
-    void restoreLayout();
     // Selects a cell of the grid, clearing the filter where it hides the cell's row.
     void selectCell(int entry, int column);
     EditorDocument::CellRef selectedCell() const;

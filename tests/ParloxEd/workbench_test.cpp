@@ -143,10 +143,12 @@ TEST_F(WorkbenchTest, PanesShowTheEntryWholeAndTheProgressAndAreRemembered)
     EXPECT_EQ(QString(tip).remove(u'\n'), longText);
     command("Undo1");
 
+    action("ChecksPane1")->trigger();
     window->close();
     window.reset();
     start();
     EXPECT_TRUE(named<QDockWidget>("DetailDock")->isVisible());
+    EXPECT_TRUE(named<QDockWidget>("ChecksDock")->isVisible());
     EXPECT_TRUE(action("ProgressPane1")->isChecked());
     EXPECT_FALSE(named<QDockWidget>("FindDock")->isVisible());
     QApplication::setActiveWindow(window.get());
