@@ -26,11 +26,6 @@ qint32 intAt(const QByteArray &file, qsizetype at)
     return qFromLittleEndian<qint32>(file.constData() + at);
 }
 
-Lng::Document exampleDocument()
-{
-    return {{"English"}, 0, {"&OK&", "OK"}, {{"MainForm", {"[Add1.Caption]", "&Add"}, {}}}};
-}
-
 // Sections of 23, 23 and 14 bytes for forms X, Y and Z, one language.
 Lng::Document threeForms()
 {
@@ -49,21 +44,6 @@ Lng::SectionUpdate update(const QString &oldName, const QString &newName, Sectio
 }
 
 } // namespace
-
-TEST(LngFile, WritesTheCompactLayoutByteForByte)
-{
-    const QByteArray expected = "Parlox 2.0" + le(38) + le(2) + str("[Add1.Caption]") +
-                                str("&Add") + le(1) + str("English") + le(0) + le(2) + str("&OK&") +
-                                str("OK") + le(1) + str("MainForm") + le(14) + le(0);
-    ASSERT_EQ(expected.size(), 87);
-    const QByteArray written = Lng::writeDocument(exampleDocument());
-    EXPECT_EQ(written, expected);
-    EXPECT_EQ(Lng::readDocument(Lng::Image(written)), exampleDocument());
-
-    Lng::Document unencodable = exampleDocument();
-    unencodable.forms[0].formStrings[1] = QStringLiteral("日本");
-    EXPECT_THROW(Lng::writeDocument(unencodable), EncodingError);
-}
 
 TEST(LngFile, ReadsEveryTruncationWithoutGoingPastTheEnd)
 {

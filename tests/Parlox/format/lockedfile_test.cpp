@@ -21,14 +21,6 @@ QString messageOf(const std::function<void()> &action)
     return {};
 }
 
-// The whole-file writer, replacing a file held open (build covers writing one by path).
-QString replaceWith(const QString &path, qsizetype size)
-{
-    return messageOf([&] {
-        LockedFile(path, Access::ExclusiveReadWrite).replaceContents(QByteArray(size, 'n'));
-    });
-}
-
 } // namespace
 
 TEST_F(LockedFileTest, ReadersShareAndWritersExclude)
@@ -83,13 +75,6 @@ TEST_F(LockedFileTest, ACreatedFileThatIsNeverWrittenIsRemovedAgain)
     EXPECT_EQ(read(file), "content");
     EXPECT_FALSE(LockedFile(file, Access::ExclusiveCreate).created());
     EXPECT_EQ(read(file), "content");
-}
-
-TEST_F(LockedFileTest, WritesPastAFileSizeLimitOrOnAFullDiskFailWithTheReason)
-{
-    expectFileSizeLimitKeepsTheOldFile(write("a.lng", "old content"), replaceWith);
-    expectFullDiskKeepsTheOldFile(
-        [](const QString &file) { LockedFile::writeNew(file, "old content"); }, replaceWith);
 }
 
 // A user who may write the file but not its folder gets no temporary file beside it: the

@@ -23,20 +23,6 @@ TEST(ModalSeamTest, GuardsNestAndUnansweredDialogsAreRejected)
     EXPECT_EQ(showModal(dialog), 7);
 }
 
-TEST(ModalSeamTest, InputQueryReportsTextOrCancel)
-{
-    for (const bool accept : {true, false}) {
-        ModalHandlerGuard guard([&](QDialog &dialog) {
-            auto &input = dynamic_cast<QInputDialog &>(dialog);
-            EXPECT_EQ(input.labelText(), QStringLiteral("Name:"));
-            input.setTextValue(QStringLiteral("Deutsch"));
-            accept ? input.accept() : input.reject();
-        });
-        EXPECT_EQ(inputQuery(QStringLiteral("Add language"), QStringLiteral("Name:")),
-                  accept ? std::optional(QStringLiteral("Deutsch")) : std::nullopt);
-    }
-}
-
 TEST(OpenDialogTest, FilterTextsBecomeNameFilters)
 {
     EXPECT_EQ(

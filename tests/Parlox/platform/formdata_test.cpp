@@ -72,32 +72,23 @@ template <class T> T *named(QWidget *parent, const char *name)
     return w;
 }
 
-// A form with one of most kinds the mapping knows, all texts set away from their defaults.
+// A form of the states the demo's forms leave at their defaults, and components that refer
+// to one another.
 void buildForm(QWidget &form)
 {
     form.setObjectName(QStringLiteral("Form1"));
-    form.setWindowTitle(QStringLiteral("Main"));
-    auto *bar = named<QMenuBar>(&form, "MenuBar1");
-    auto *file = named<QMenu>(bar, "MenuFile");
-    file->setTitle(QStringLiteral("&File"));
-    bar->addMenu(file);
+    auto *file = named<QMenu>(named<QMenuBar>(&form, "MenuBar1"), "MenuFile");
+    qobject_cast<QMenuBar *>(file->parent())->addMenu(file);
     auto *open = file->addAction(QStringLiteral("&Open"));
     open->setObjectName(QStringLiteral("OpenFile"));
     open->setCheckable(true);
     open->setChecked(true);
-    auto *button = named<QPushButton>(&form, "Button1");
-    button->setText(QStringLiteral("&Save"));
-    button->setToolTip(QStringLiteral("Saves"));
-    button->setEnabled(false);
+    named<QPushButton>(&form, "Button1")->setEnabled(false);
     named<QLabel>(&form, "Label1")->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto *group = named<QGroupBox>(&form, "Group1");
-    group->setTitle(QStringLiteral("Options"));
-    named<QCheckBox>(group, "Check1")->setChecked(true);
+    named<QCheckBox>(named<QGroupBox>(&form, "Group1"), "Check1")->setChecked(true);
     auto *list = named<QListWidget>(&form, "List1");
     list->addItems({"a", "b", "c"});
     list->setCurrentRow(2);
-    named<QComboBox>(&form, "Combo1")->addItems({"x", "y"});
-    named<QPlainTextEdit>(&form, "Memo1")->setPlainText(QStringLiteral("one\ntwo"));
 
     // Second refers to First, which is read after it.
     auto *second = new Sample(&form);
@@ -123,7 +114,7 @@ protected:
 
 } // namespace
 
-TEST_F(FormDataTest, RoundTripRebuildsTextsAndProperties)
+TEST_F(FormDataTest, RoundTripRebuildsStatesAndProperties)
 {
     QWidget original;
     buildForm(original);
@@ -132,28 +123,15 @@ TEST_F(FormDataTest, RoundTripRebuildsTextsAndProperties)
     copy.setObjectName(QStringLiteral("Form1"));
     readFormData(&copy, json);
 
-    const auto *button = copy.findChild<QPushButton *>(QStringLiteral("Button1"));
     const auto *check = copy.findChild<QCheckBox *>(QStringLiteral("Check1"));
     const auto *list = copy.findChild<QListWidget *>();
-    ASSERT_TRUE(button && check && list && list->count() == 3);
-    EXPECT_EQ(QStringList({copy.windowTitle(), button->text(), button->toolTip(),
-                           check->parent()->objectName(), copy.findChild<QGroupBox *>()->title(),
-                           list->item(2)->text(), copy.findChild<QComboBox *>()->itemText(1),
-                           copy.findChild<QPlainTextEdit *>()->toPlainText()}),
-              QStringList({"Main", "&Save", "Saves", "Group1", "Options", "c", "y", "one\ntwo"}));
-    EXPECT_FALSE(button->isEnabled());
-    EXPECT_TRUE(check->isChecked());
+    QAction *open = copy.findChild<QAction *>(QStringLiteral("OpenFile"));
+    ASSERT_TRUE(check && list && open);
+    EXPECT_FALSE(copy.findChild<QPushButton *>()->isEnabled());
+    EXPECT_TRUE(check->isChecked() && open->isChecked());
+    EXPECT_EQ(check->parent()->objectName(), QStringLiteral("Group1"));
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(copy.findChild<QLabel *>()->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-
-    const auto *bar = copy.findChild<QMenuBar *>();
-    ASSERT_TRUE(bar && bar->actions().size() == 1 && bar->actions().front()->menu());
-    const QMenu *file = bar->actions().front()->menu();
-    EXPECT_EQ(file->title(), QStringLiteral("&File"));
-    ASSERT_EQ(file->actions().size(), 1);
-    QAction *open = file->actions().front();
-    EXPECT_EQ(open->objectName(), QStringLiteral("OpenFile"));
-    EXPECT_TRUE(open->isChecked());
     // What Qt derives stays derived: the tool tip follows a later (translated) caption.
     open->setText(QStringLiteral("&Abrir"));
     EXPECT_EQ(open->toolTip(), QStringLiteral("Abrir"));
@@ -168,8 +146,7 @@ TEST_F(FormDataTest, RoundTripRebuildsTextsAndProperties)
     EXPECT_TRUE(second->m_autoRead);
 
     // Enumerations by name; a property at its declared default is left out.
-    const QJsonArray components = QJsonDocument::fromJson(json).object()["components"].toArray();
-    for (const QJsonValue &c : components) {
+    for (const QJsonValue &c : QJsonDocument::fromJson(json).object()["components"].toArray()) {
         const QJsonObject props = c["properties"].toObject();
         if (c["name"] == QStringLiteral("First")) {
             EXPECT_EQ(props["Kind"], QStringLiteral("mdSecond"));
