@@ -23,6 +23,16 @@ TEST(ModalSeamTest, GuardsNestAndUnansweredDialogsAreRejected)
     EXPECT_EQ(showModal(dialog), 7);
 }
 
+// The editor's commands take an empty answer as none; other callers may tell them apart.
+TEST(ModalSeamTest, InputQueryReportsACancelAsNoText)
+{
+    ModalHandlerGuard guard([](QDialog &dialog) {
+        dynamic_cast<QInputDialog &>(dialog).setTextValue(QStringLiteral("Deutsch"));
+        dialog.reject();
+    });
+    EXPECT_EQ(inputQuery(QStringLiteral("Add language"), QStringLiteral("Name:")), std::nullopt);
+}
+
 TEST(OpenDialogTest, FilterTextsBecomeNameFilters)
 {
     EXPECT_EQ(
