@@ -27,18 +27,6 @@ void designAt(TParloxSelect &selector, const QString &file)
     selector.setLanguages({"English"});
 }
 
-// Stores form strings of the given size, returning the error message (empty for success).
-QString storeFormStrings(const TParloxSelect &selector, qsizetype size)
-{
-    try {
-        FlatFile::WriteFormStrings(selector, "MainForm", "MainForm",
-                                   {"[A.Caption]", QString(size, u'x')});
-    } catch (const Error &e) {
-        return e.message();
-    }
-    return {};
-}
-
 } // namespace
 
 class FlatFileTest : public SelectorTest {
@@ -197,8 +185,7 @@ TEST_F(FlatFileTest, AnUnencodableTextLeavesTheFileAsItWas)
 {
     const QString file = writeSample();
     TParloxSelect selector;
-    selector.setDesigning(true);
-    selector.setTranslationsFile(file);
+    designAt(selector, file);
     selector.setLanguages({"English", "Español"});
     EXPECT_THROW(FlatFile::WriteFormStrings(selector, "MainForm", "MainForm",
                                             {"[A.Caption]", QStringLiteral("日本"), ""}),
@@ -212,7 +199,13 @@ TEST_F(FlatFileTest, StoringPastAFileSizeLimitOrOnAFullDiskFailsWithTheReason)
 {
     TParloxSelect selector;
     const auto store = [&](const QString &, qsizetype size) {
-        return storeFormStrings(selector, size);
+        try {
+            FlatFile::WriteFormStrings(selector, "MainForm", "MainForm",
+                                       {"[A.Caption]", QString(size, u'x')});
+        } catch (const Error &e) {
+            return e.message();
+        }
+        return QString();
     };
     designAt(selector, writeSample());
     expectFileSizeLimitKeepsTheOldFile(selector.TranslationsFile(), store);
@@ -234,14 +227,12 @@ TEST_F(FlatFileTest, TwoProcessesStoringIntoOneFileLoseNoUpdate)
     const auto store = [&](const QString &prefix) {
         for (int i = 0; i < Writes; ++i) {
             const QString form = prefix + QString::number(i);
-            for (bool stored = false; !stored;) {
-                try {
-                    FlatFile::WriteFormStrings(selector, form, form, {"[A.Caption]", form});
-                    stored = true;
-                } catch (const FileError &e) {
-                    if (!e.message().endsWith(u"in use by another program."))
-                        return false;
-                }
+            try {
+                FlatFile::WriteFormStrings(selector, form, form, {"[A.Caption]", form});
+            } catch (const FileError &e) {
+                if (!e.message().endsWith(u"in use by another program."))
+                    return false;
+                --i; // refused at once: try again
             }
         }
         return true;

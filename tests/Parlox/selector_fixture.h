@@ -48,6 +48,17 @@ protected:
         assign();
         selector.loaded();
     }
+    static void load(Parlox::TParloxSelect &selector, const QStringList &languages,
+                     const QString &active, Parlox::TRememberLanguage remember = Parlox::rlNo,
+                     const QString &registryKey = {})
+    {
+        load(selector, [&] {
+            selector.setLanguages(languages);
+            selector.setActiveLanguage(active);
+            selector.setRememberLanguage(remember);
+            selector.setRememberRegistryKey(registryKey);
+        });
+    }
 
     Parlox::Platform::ExecutableFolderGuard m_exe{m_dir.path()};
     QStringList m_shown;
