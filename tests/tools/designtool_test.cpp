@@ -36,22 +36,12 @@ protected:
         return {code, printed.replace(m_dir.path().toUtf8(), QByteArrayLiteral("<dir>"))};
     }
 
-    // The demo's project: its two forms' data beside their units.
-    void copyDemo()
-    {
-        for (const QString unit : {"demomainwindow", "demoaboutbox"}) {
-            write(unit + ".json", readSource("examples/demo/" + unit + ".json"));
-            write(unit + ".cpp", {});
-        }
-    }
-
     QString orderForm = sourcePath(QStringLiteral("examples/designer/orderform.ui"));
 };
 
 TEST_F(DesignToolTest, WrongArgumentsPrintUsageAndExit2)
 {
-    const QStringList wrong[] = {{},
-                                 {"collect", "--ui", "f.ui", "--lng", "f.lng"},
+    const QStringList wrong[] = {{"collect", "--ui", "f.ui", "--lng", "f.lng"},
                                  {"collect", "a.json", "--yes"},
                                  {"rename", "a.json", "Old"},
                                  {"storage", "dir", "sideways", "a.json"},
@@ -96,7 +86,10 @@ TEST_F(DesignToolTest, CollectingADesignerFormFillsAFileTheEditorOpens)
 // Each refusal prints one line (a question and its answer before it) and writes nothing.
 TEST_F(DesignToolTest, RefusalsPrintOneLineAndLeaveTheFormsAlone)
 {
-    copyDemo();
+    for (const QString unit : {"demomainwindow", "demoaboutbox"}) {
+        write(unit + ".json", readSource("examples/demo/" + unit + ".json"));
+        write(unit + ".cpp", {});
+    }
     const QString main = path("demomainwindow.json");
     const QString about = path("demoaboutbox.json");
     write("foreign.json", R"({"class": "Foreign::Form"})");

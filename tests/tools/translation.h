@@ -6,10 +6,14 @@
 #include "lngfile.h"
 
 // The sample translations file and its exports, as the translation tests share them.
+inline QByteArray sampleBytes()
+{
+    return readSource(QStringLiteral("examples/sample.lng"));
+}
+
 inline Parlox::Lng::Document sampleDocument()
 {
-    return Parlox::Lng::readDocument(
-        Parlox::Lng::Image(readSource(QStringLiteral("examples/sample.lng"))));
+    return Parlox::Lng::readDocument(Parlox::Lng::Image(sampleBytes()));
 }
 
 inline Parlox::LngExport::Result exportOf(const Parlox::Lng::Document &document,
