@@ -28,8 +28,10 @@ TEST(LngJson, EveryNonNulByteSurvivesDumpAndBuild)
     EXPECT_EQ(Lng::writeDocument(LngJson::parse(LngJson::dump(file))), file);
 }
 
-TEST(LngJson, DumpRefusesEntriesThatShareSections)
+TEST(LngJson, DumpRefusesShortFilesAndEntriesThatShareSections)
 {
+    EXPECT_THROW(LngJson::dump("Parlox"), InputError);
+
     // Two thousand entries naming one section of 20,000 lines would print 44 million lines.
     Lng::Document doc{{}, -1, {}, {{"A", QStringList(20'000, QStringLiteral("x")), {}}}};
     for (int i = 0; i < 2'000; ++i)
