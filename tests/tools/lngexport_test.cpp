@@ -68,26 +68,22 @@ TEST_F(LngExportCli, RefusalsLeaveNoOutput)
               Lng::writeDocument({{"English", "Español"}, -1, {"&A&", "a", "b"}, {}}));
     const QString out = path(QStringLiteral("out.po"));
     const struct {
-        QStringList args;
+        QString file;
+        const char *format;
+        QString language;
+        QString output;
         int code;
         QByteArray err;
     } cases[] = {
-        {{"export", lng, "--format", "po", "--language", "english", "-o", out},
-         1,
-         "\"english\" is the file's default language"},
-        {{"export", noDefault, "--format", "po", "--language", "Español", "-o", out},
-         1,
-         "has no default language"},
-        {{"export", lng, "--format", "po", "--language", "Español", "-o", lng},
-         1,
-         "Cannot write the export over the translations file"},
-        {{"export", lng, "--format", "mo", "--language", "Español"},
-         2,
-         "--format must be po or xliff.\nusage: parlox-lng export "},
+        {lng, "po", "english", out, 1, "\"english\" is the file's default language"},
+        {noDefault, "po", "Español", out, 1, "has no default language"},
+        {lng, "po", "Español", lng, 1, "Cannot write the export over the translations file"},
+        {lng, "mo", "Español", out, 2, "--format must be po or xliff.\nusage: parlox-lng export "},
     };
     for (const auto &c : cases) {
-        const Result r = run(c.args);
-        EXPECT_EQ(r.code, c.code) << c.args.join(u' ').toStdString();
+        const Result r =
+            run({"export", c.file, "--format", c.format, "--language", c.language, "-o", c.output});
+        EXPECT_EQ(r.code, c.code) << c.err.toStdString();
         EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
