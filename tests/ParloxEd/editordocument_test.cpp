@@ -1,11 +1,9 @@
 #include "editordocument.h"
 #include "lngfile.h"
-#include "lockedfile.h"
 #include "tablegridmodel.h"
 #include "tempdir.h"
 #include "writefailures.h"
 
-#include <QDateTime>
 #include <QUndoStack>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -50,85 +48,29 @@ protected:
 
 } // namespace
 
-// Each failed load names its cause; a file that is there but unusable closes the document
-// and is released again, a missing one keeps the open document.
-TEST_F(EditorDocumentTest, FailedLoadsNameTheirCause)
-{
-    QByteArray lower = Lng::writeDocument(twoLanguages());
-    lower.replace(0, 10, "parlox 2.0");
-    const QString readOnly = write("ro.lng", Lng::writeDocument(twoLanguages()));
-    const bool permissionsHold = ::geteuid() != 0;
-    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
-    const QString held = write("held.lng", Lng::writeDocument(twoLanguages()));
-    const Parlox::LockedFile reader(held, Parlox::LockedFile::Access::SharedRead);
-    const struct {
-        QString file;
-        Result result;
-    } cases[] = {{write("short.lng", "Parlox 2."), Result::Invalid},
-                 {write("empty.lng", ""), Result::Invalid},
-                 {write("lower.lng", lower), Result::NotParlox},
-                 {write("upper.lng", QByteArray("PARLOX 2.0\x0e\0\0\0", 14)), Result::NotParlox},
-                 {held, Result::OpenError},
-                 {m_dir.path(), Result::OpenError},
-                 {permissionsHold ? readOnly : m_dir.path(), Result::OpenError}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.file.toStdString());
-        ASSERT_EQ(load(twoLanguages()), Result::Loaded);
-        doc.grid()->setCell(1, 1, QStringLiteral("edited"));
-        EXPECT_EQ(doc.loadFile(c.file).status, c.result);
-        EXPECT_FALSE(doc.isOpen());
-        EXPECT_EQ(doc.windowsItemCount(), 0);
-        EXPECT_TRUE(doc.languages().isEmpty());
-        EXPECT_EQ(grid().cell(1, 1), QString());
-        EXPECT_FALSE(grid().isCellEditable(1, 1));
-        if (c.result != Result::OpenError) {
-            EXPECT_NO_THROW(
-                Parlox::LockedFile(c.file, Parlox::LockedFile::Access::ExclusiveReadWrite));
-        }
-    }
-
-    ASSERT_EQ(load(twoLanguages()), Result::Loaded);
-    doc.chooseWindowsItem(1);
-    EXPECT_EQ(doc.loadFile(path("gone.lng")).status, Result::NoFile);
-    EXPECT_TRUE(doc.isOpen());
-    EXPECT_EQ(doc.fileName(), path("a.lng"));
-    EXPECT_EQ(grid().cell(1, 1), "Open");
-    // Loading released the file.
-    EXPECT_NO_THROW(
-        Parlox::LockedFile(path("a.lng"), Parlox::LockedFile::Access::ExclusiveReadWrite));
-}
-
-// A damaged file is refused with what is wrong before the open document is touched, so a
-// partial document can never be saved over what the reader could not see.
-TEST_F(EditorDocumentTest, DamagedFilesAreRefusedAndTheOpenDocumentStays)
-{
-    const QByteArray sound = Lng::writeDocument(twoLanguages());
-    QByteArray shared = sound; // the last offset, Tools' user strings, names Main's section
-    shared.replace(shared.size() - 4, 4, QByteArray("\x0e\0\0\0", 4));
-    QByteArray outside = sound;
-    outside.replace(10, 4, QByteArray("\xff\xff\0\0", 4));
-    const std::pair<QByteArray, const char *> cases[] = {
-        {shared, "shared"}, {sound.left(sound.size() - 6), "cut"}, {outside, "outside"}};
-    for (const auto &[bytes, name] : cases) {
-        SCOPED_TRACE(name);
-        ASSERT_EQ(load(twoLanguages()), Result::Loaded);
-        doc.grid()->setCell(1, 1, QStringLiteral("edited"));
-        const QString file = write(QString::fromLatin1(name), bytes);
-        const ParloxEd::LoadResult result = doc.loadFile(file);
-        EXPECT_EQ(result.status, Result::Damaged);
-        EXPECT_FALSE(result.reason.isEmpty());
-        EXPECT_EQ(doc.fileName(), path("a.lng"));
-        EXPECT_EQ(grid().cell(1, 1), "edited");
-        EXPECT_NO_THROW(Parlox::LockedFile(file, Parlox::LockedFile::Access::ExclusiveReadWrite));
-    }
-}
-
-namespace {
-
 using ParloxEd::SaveStatus;
 using Command = EditorDocument::LanguageResult;
 
-} // namespace
+// The causes the window's failure rows do not reach: each closes the document but a missing
+// file, which keeps it.
+TEST_F(EditorDocumentTest, FailedLoadsNameTheirCause)
+{
+    const QString readOnly = write("ro.lng", Lng::writeDocument(twoLanguages()));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
+    const struct {
+        QString file;
+        Result result;
+    } cases[] = {{write("empty.lng", ""), Result::Invalid},
+                 {write("upper.lng", QByteArray("PARLOX 2.0\x0e\0\0\0", 14)), Result::NotParlox},
+                 {m_dir.path(), Result::OpenError},
+                 {::geteuid() != 0 ? readOnly : m_dir.path(), Result::OpenError},
+                 {path("gone.lng"), Result::NoFile}};
+    for (const auto &c : cases) {
+        ASSERT_EQ(load(twoLanguages()), Result::Loaded);
+        EXPECT_EQ(doc.loadFile(c.file).status, c.result) << c.file.toStdString();
+        EXPECT_EQ(doc.isOpen(), c.result == Result::NoFile) << c.file.toStdString();
+    }
+}
 
 // Browsing changes nothing, so Save then writes nothing; a change of the default language alone
 // is saved, a form whose tables hold no lines is left out, and the file keeps its permissions.
@@ -143,11 +85,6 @@ TEST_F(EditorDocumentTest, SavesOnlyAModifiedDocumentAndLeavesOutFormsWithoutLin
     bytes.replace(Lng::HeaderSize, 4, QByteArray(4, '\0')); // Blank's section holds no lines
     const QString file = write("a.lng", bytes);
     ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
-    const QDateTime lastWeek = QDateTime::currentDateTimeUtc().addDays(-7);
-    QFile touched(file);
-    ASSERT_TRUE(touched.open(QIODevice::ReadWrite) &&
-                touched.setFileTime(lastWeek, QFileDevice::FileModificationTime));
-    touched.close();
     for (int item : {1, 3, 0, 2}) {
         doc.chooseWindowsItem(item);
         doc.chooseView(View::UserStrings);
@@ -156,7 +93,6 @@ TEST_F(EditorDocumentTest, SavesOnlyAModifiedDocumentAndLeavesOutFormsWithoutLin
     EXPECT_EQ(QStringList({grid().cell(0, 2), grid().cell(0, 3)}), QStringList({"", "USER"}));
     EXPECT_EQ(doc.save().status, SaveStatus::NothingToSave);
     EXPECT_EQ(read(file), bytes);
-    EXPECT_EQ(QFileInfo(file).lastModified(), lastWeek);
 
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(file, permissions));
@@ -168,9 +104,6 @@ TEST_F(EditorDocumentTest, SavesOnlyAModifiedDocumentAndLeavesOutFormsWithoutLin
     EXPECT_EQ(read(file), Lng::writeDocument(content));
     const auto forAll = QFileInfo(file).permissions() & ~(QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(forAll, permissions);
-    ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
-    EXPECT_EQ(doc.windowsItems(), QStringList({"<STRINGS_MESSAGES>", "Main", "Tools"}));
-    EXPECT_EQ(doc.defaultLanguageName(), "English");
 }
 
 // Each failed save leaves the old file as it was and the document modified.
@@ -260,8 +193,6 @@ TEST_F(EditorDocumentTest, FullDiskAndFileSizeLimitKeepTheOldFile)
     expectFullDiskKeepsTheOldFile(makeOld, save);
 }
 
-namespace {
-
 // Every kind of change in turn, then all undone and redone: each step comes back to exactly the
 // tables and the modified state it had, a saved state counting as unmodified.
 TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
@@ -325,5 +256,3 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
     EXPECT_EQ(doc.windowsItemCount(), 0);
     EXPECT_FALSE(doc.isModified());
 }
-
-} // namespace

@@ -110,6 +110,7 @@ TEST_F(MainFormTest, ReportsEveryFailedLoadOrSaveInATranslatedErrorBox)
         EXPECT_TRUE(menu("WindowsMenu")->actions().isEmpty());
         EXPECT_TRUE(menu("LanguagesMenu")->actions().isEmpty());
         EXPECT_EQ(panels("StatusValue"), QStringList({"", ""}));
+        EXPECT_EQ(tabla()->model()->rowCount(), 1);
     }
     Dialogs dialogs{press("OK")};
     for (const char *name : {"Add1", "Rename1", "SaveFile", "Delete1"})
@@ -157,38 +158,6 @@ TEST_F(MainFormTest, OddFilesOpenSoundlyAndTheirFirstLanguageIsTheDefault)
                Lng::writeDocument({{"R&D", "B"}, 7, {"&OK&", "OK", "Vale"}, {}})));
     EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"R&&D"}));
     EXPECT_EQ(panels("StatusValue"), QStringList({"R&D", "OK"}));
-}
-
-TEST_F(MainFormTest, AsksBeforeAnOpenDiscardsEdits)
-{
-    start();
-    const QString file = writeSample();
-    open(file);
-    selectCell(1, 2);
-    type(QStringLiteral("Okay"));
-    const QString question = QStringLiteral(
-        "You haven't saved the modifications introduced.\nAre you sure you want to open a new "
-        "file and discard the changes?");
-
-    for (const Answer &refuse : {press("No"), pressEscape()}) {
-        Dialogs dialogs{refuse};
-        action("OpenFile")->trigger();
-        ASSERT_EQ(dialogs.shown().size(), 1);
-        EXPECT_EQ(dialogs.shown()[0].title + u'|' + dialogs.shown()[0].text,
-                  "Confirmation|" + question);
-        EXPECT_EQ(doc().messageTable().at(4), "Okay");
-    }
-    // Yes, or closing the box from its frame, goes on to the open dialog; cancelling that
-    // keeps everything.
-    for (const Answer &goOn : {press("Yes"), cancelDialog()}) {
-        Dialogs dialogs{goOn, cancelDialog()};
-        action("OpenFile")->trigger();
-        ASSERT_EQ(dialogs.shown().size(), 2);
-        EXPECT_TRUE(dialogs.shown()[1].fileDialog);
-    }
-    EXPECT_EQ(doc().fileName(), file);
-    EXPECT_TRUE(doc().isModified());
-    EXPECT_EQ(cell(1, 2), "Okay");
 }
 
 TEST_F(MainFormTest, StatusBarsFollowTheSelectionTheViewAndTheDefaultLanguage)

@@ -41,7 +41,8 @@ TEST(CommandLine, NamesOneFileToOpen)
         EXPECT_FALSE(parseCommandLine(wrong).error.isEmpty()) << wrong.join(u' ').toStdString();
 }
 
-// The file argument, a drop and a recent file all ask before discarding edits, as Open does.
+// Open, the file argument, a drop and a recent file all ask before discarding edits; No and
+// Esc keep them. Yes, or closing the box from its frame, goes on to the open dialog.
 TEST_F(OpeningFiles, EveryWayOfOpeningAsksBeforeDiscardingEdits)
 {
     start();
@@ -53,6 +54,7 @@ TEST_F(OpeningFiles, EveryWayOfOpeningAsksBeforeDiscardingEdits)
     selectCell(1, 2);
     type(QStringLiteral("Okay"));
     const std::function<void()> ways[] = {
+        [&] { action("OpenFile")->trigger(); },
         [&] {
             window->OpenFileNamed(ParloxEd::parseCommandLine({"ParloxEd", other}).file);
         },
@@ -60,12 +62,20 @@ TEST_F(OpeningFiles, EveryWayOfOpeningAsksBeforeDiscardingEdits)
         [&] { chooseRecent(1); },
     };
     for (const auto &openOther : ways) {
-        Dialogs dialogs{press("No")};
-        openOther();
-        EXPECT_EQ(dialogs.summary(), QStringList({Discard}));
-        EXPECT_EQ(doc().fileName(), file);
-        EXPECT_EQ(cell(1, 2), "Okay");
+        for (const Answer &refuse : {press("No"), pressEscape()}) {
+            Dialogs dialogs{refuse};
+            openOther();
+            EXPECT_EQ(dialogs.summary(), QStringList({Discard}));
+            EXPECT_EQ(cell(1, 2), "Okay");
+        }
     }
+    for (const Answer &goOn : {press("Yes"), cancelDialog()}) {
+        Dialogs dialogs{goOn, cancelDialog()};
+        action("OpenFile")->trigger();
+        EXPECT_TRUE(dialogs.shown().value(1).fileDialog);
+    }
+    EXPECT_EQ(doc().fileName(), file);
+    EXPECT_EQ(cell(1, 2), "Okay");
     EXPECT_FALSE(drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(file)}));
     EXPECT_FALSE(drop({QUrl(QStringLiteral("https://example.org/other.lng"))}));
     Dialogs dialogs{press("Yes")};
