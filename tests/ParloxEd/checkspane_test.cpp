@@ -20,13 +20,11 @@ QStringList rows(const QAbstractItemModel &list)
 // The pane and the marks follow every edit; an edit of the first language rechecks its row.
 TEST_F(MainFormTest, ChecksPaneListsTheWarningsOfTheTableShownAndLeadsToTheirCells)
 {
-    start();
     Lng::Document doc = sampleDocument();
     doc.forms[0].formStrings = {"[Btn.Caption]",  "&Open %1", "Abrir %1",
                                 "[Form.Caption]", "Main",     "Main"};
-    open(write("checks.lng", Lng::writeDocument(doc)));
+    startOn(write("checks.lng", Lng::writeDocument(doc)));
     // Its key reaches it while the View menu is closed to the message strings.
-    QApplication::setActiveWindow(window.get());
     QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
     auto *dock = named<QDockWidget>("ChecksDock");
     EXPECT_TRUE(dock->isVisible());

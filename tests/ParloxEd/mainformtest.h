@@ -40,13 +40,6 @@ inline Lng::Document sampleDocument()
              {"Tools", {}, {"%BYE%", "Bye", "Adiós", "%A%", "a", "b"}}}};
 }
 
-// What a dialog showed when it came up.
-struct Shown {
-    QString title;
-    QString text; // the message of a message dialog
-    bool fileDialog = false;
-};
-
 using Answer = std::function<void(QDialog &)>;
 
 inline Answer press(const char *button)
@@ -95,26 +88,18 @@ public:
     explicit Dialogs(QList<Answer> answers) : m_answers(std::move(answers)) {}
     ~Dialogs() { EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " dialogs never came"; }
 
-    const QList<Shown> &shown() const { return m_shown; }
     // "title|text" of each dialog shown, an input box's text being its prompt.
-    QStringList summary() const
-    {
-        QStringList out;
-        for (const Shown &shown : m_shown)
-            out.append(shown.title + u'|' + shown.text);
-        return out;
-    }
+    const QStringList &summary() const { return m_shown; }
 
 private:
     void answer(QDialog &dialog)
     {
         const auto *message = dialog.findChild<QLabel *>(QStringLiteral("Message"));
         const auto *input = qobject_cast<QInputDialog *>(&dialog);
-        m_shown.append({dialog.windowTitle(),
-                        input     ? input->labelText()
+        m_shown.append(dialog.windowTitle() + u'|' +
+                       (input     ? input->labelText()
                         : message ? message->text()
-                                  : QString(),
-                        qobject_cast<QFileDialog *>(&dialog) != nullptr});
+                                  : QString()));
         if (m_answers.empty()) {
             ADD_FAILURE() << "unexpected dialog " << dialog.windowTitle().toStdString();
             return;
@@ -123,7 +108,7 @@ private:
     }
 
     QList<Answer> m_answers;
-    QList<Shown> m_shown;
+    QStringList m_shown;
     Platform::ModalHandlerGuard m_guard{[this](QDialog &dialog) { answer(dialog); }};
 };
 
@@ -154,6 +139,15 @@ protected:
     {
         window = std::make_unique<TMainForm>();
         window->show();
+    }
+
+    // A started window, active, with the file open; the file's path.
+    QString startOn(const QString &file)
+    {
+        start();
+        open(file);
+        QApplication::setActiveWindow(window.get());
+        return file;
     }
 
     template <class T> T *named(const char *name) const

@@ -9,12 +9,6 @@ namespace {
 
 class WorkbenchTest : public MainFormTest {
 protected:
-    void startActive(const QString &file)
-    {
-        start();
-        open(file);
-        QApplication::setActiveWindow(window.get());
-    }
     void key(QWidget *target, int key, Qt::KeyboardModifiers modifiers = {}) const
     {
         QTest::keyClick(target, Qt::Key(key), modifiers);
@@ -30,7 +24,7 @@ protected:
 // file's state (when closing asks nothing), and forward again; the menu undoes a language.
 TEST_F(WorkbenchTest, UndoAndRedoWalkTheDocumentFromTheKeysAndTheMenu)
 {
-    startActive(writeSample());
+    startOn(writeSample());
     selectCell(2, 1);
     type(QStringLiteral("Aviso"));
     key(cellEditor(), Qt::Key_Return);
@@ -70,7 +64,7 @@ TEST_F(WorkbenchTest, FindGoToKeyAndNextUntranslatedShowTheCellTheyLeadTo)
 {
     Lng::Document sample = sampleDocument();
     sample.forms[2].userStrings[5].clear(); // Tools: no Spanish text for A
-    startActive(write(QStringLiteral("gaps.lng"), Lng::writeDocument(sample)));
+    startOn(write(QStringLiteral("gaps.lng"), Lng::writeDocument(sample)));
 
     key(window.get(), Qt::Key_F, Qt::ControlModifier);
     auto *text = named<QLineEdit>("FindText");
@@ -108,7 +102,7 @@ TEST_F(WorkbenchTest, FindGoToKeyAndNextUntranslatedShowTheCellTheyLeadTo)
 // their keys work while the View menu is closed.
 TEST_F(WorkbenchTest, PanesShowTheEntryWholeAndTheProgressAndAreRemembered)
 {
-    startActive(writeSample());
+    startOn(writeSample());
     chooseWindowsItem(1);
     action("DetailPane1")->trigger();
     action("ProgressPane1")->trigger();
