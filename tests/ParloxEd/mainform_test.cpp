@@ -175,7 +175,6 @@ TEST_F(MainFormTest, StatusBarsFollowTheSelectionTheViewAndTheDefaultLanguage)
 
     action("Form1")->trigger();
     EXPECT_EQ(panels("StatusObject"), QStringList({"Object.Property", ""}));
-    EXPECT_TRUE(doc().isModified());
     EXPECT_EQ(doc().userTable(2).at(2), "Adiós!");
 
     chooseWindowsItem(1);
@@ -190,11 +189,10 @@ TEST_F(MainFormTest, StatusBarsFollowTheSelectionTheViewAndTheDefaultLanguage)
 TEST_F(MainFormTest, SwitchingTheInterfaceToSpanishKeepsTheDocumentAndIsRemembered)
 {
     const QString file = startOn(writeSample());
-    chooseInterfaceLanguage(QStringLiteral("Español"));
+    chooseSpanishInterface();
 
     const QStringList spanishMenus{"Archivo", "&Edición", "&Idiomas", "&Ver", "&Ventanas"};
     EXPECT_EQ(texts(named<QMenuBar>("MainMenu")->actions()), spanishMenus);
-    EXPECT_EQ(action("OpenFile")->text(), "&Abrir");
     EXPECT_EQ(window->windowTitle(), ClosedCaption);
     // Texts fetched before the switch keep their language until fetched again.
     EXPECT_EQ(cell(0, 0), "Message ID");
