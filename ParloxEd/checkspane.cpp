@@ -4,6 +4,7 @@
 #include "editordocument.h"
 #include "mainformui.h"
 #include "panedock.h"
+#include "resultlist.h"
 #include "tablegridmodel.h"
 
 #include "form.h"
@@ -33,16 +34,10 @@ ChecksPane::ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMa
     m_list = new QTableView(&window);
     m_list->setObjectName(QStringLiteral("ChecksList"));
     m_list->setModel(m_model);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->hide();
-    // Fixed row heights and widths: measuring thousands of warnings would stall the window.
-    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
+    // Fixed column widths too: measuring thousands of warnings would stall the window.
+    makeResultList(*m_list);
     m_list->horizontalHeader()->resizeSection(int(CheckListModel::Column::Key), KeyWidth);
     m_list->horizontalHeader()->resizeSection(int(CheckListModel::Column::Language), LanguageWidth);
-    m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setMinimumHeight(PaneHeight);
     connect(m_list, &QAbstractItemView::activated, this,
             [this](const QModelIndex &index) { selectWarning(index.row()); });

@@ -3,6 +3,7 @@
 #include "documentsearch.h"
 #include "findresultsmodel.h"
 #include "mainformui.h"
+#include "resultlist.h"
 #include "userdialogs.h"
 
 #include <QCheckBox>
@@ -60,15 +61,8 @@ void FindPane::layOut(const MainFormUi &ui)
 void FindPane::setUpResults()
 {
     m_view->setModel(m_results);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setWordWrap(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    QHeaderView *columns = m_view->horizontalHeader();
-    columns->setDefaultSectionSize(ResultColumnWidth);
-    columns->setStretchLastSection(true);
+    makeResultList(*m_view);
+    m_view->horizontalHeader()->setDefaultSectionSize(ResultColumnWidth);
     // A click on the found cell already chosen shows it again after the grid moved on.
     connect(m_view, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { choose(index.row()); });
