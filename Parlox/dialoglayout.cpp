@@ -1,4 +1,4 @@
-#include "dialoglayout.h"
+#include <Parlox/dialoglayout.h>
 
 #include <QtGlobal>
 #include <algorithm>

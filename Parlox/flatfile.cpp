@@ -1,12 +1,12 @@
-#include "flatfile.h"
+#include <Parlox/flatfile.h>
 
-#include "errors.h"
-#include "lngfile.h"
-#include "lockedfile.h"
-#include "platform/application.h"
-#include "platform/filesystem.h"
-#include "platform/standarddialogs.h"
-#include "select.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/filesystem.h>
+#include <Parlox/platform/standarddialogs.h>
+#include <Parlox/select.h>
 
 namespace Parlox::FlatFile {
 namespace {

@@ -1,17 +1,18 @@
-#include "form.h"
+#include <Parlox/form.h>
 
-#include "errors.h"
-#include "flatfile.h"
-#include "formpaths.h"
-#include "formstringindex.h"
-#include "platform/application.h"
-#include "platform/componentkinds.h"
-#include "platform/formcomponents.h"
-#include "platform/publishedproperties.h"
-#include "platform/standarddialogs.h"
-#include "select.h"
-#include "tables.h"
-#include "translationextension.h"
+#include <Parlox/flatfile.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/tables.h>
+#include <Parlox/formpaths.h>
+#include <Parlox/formstringindex.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/componentkinds.h>
+#include <Parlox/platform/formcomponents.h>
+#include <Parlox/platform/logging.h>
+#include <Parlox/platform/publishedproperties.h>
+#include <Parlox/platform/standarddialogs.h>
+#include <Parlox/select.h>
+#include <Parlox/translationextension.h>
 
 #include <QScopeGuard>
 #include <QWidget>
@@ -323,6 +324,9 @@ void TParloxForm::loaded()
         else if (Platform::componentList(mainForm).size() > 1)
             linkSelectorsOf(mainForm);
     }
+    if (!m_selector && !isDesigning())
+        qCWarning(parloxLog) << "The translator of" << (m_form ? m_form->objectName() : QString())
+                             << "is linked to no TParloxSelect: its window keeps its texts";
     if (m_selector && !m_selector->ActiveLanguage().isEmpty()) {
         showLanguage(m_selector->ActiveLanguage());
         collectAtDesignTime();

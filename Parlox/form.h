@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/component.h"
-#include "select.h"
+#include <Parlox/platform/component.h>
+#include <Parlox/select.h>
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "formpaths.h"
+#include <Parlox/formpaths.h>
 
-#include "tables.h"
+#include <Parlox/format/tables.h>
 
 namespace Parlox::FormPaths {
 

@@ -1,7 +1,7 @@
-#include "formstringindex.h"
+#include <Parlox/formstringindex.h>
 
-#include "formpaths.h"
-#include "tables.h"
+#include <Parlox/format/tables.h>
+#include <Parlox/formpaths.h>
 
 namespace Parlox {
 

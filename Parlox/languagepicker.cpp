@@ -1,9 +1,9 @@
-#include "languagepicker.h"
+#include <Parlox/languagepicker.h>
 
-#include "errors.h"
-#include "platform/application.h"
-#include "platform/standarddialogs.h"
-#include "select.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/standarddialogs.h>
+#include <Parlox/select.h>
 
 #include <QCollator>
 

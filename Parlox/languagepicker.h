@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/component.h"
+#include <Parlox/platform/component.h>
 
 class QString;
 

@@ -1,7 +1,7 @@
-#include "messageform.h"
+#include <Parlox/messageform.h>
 
-#include "parloxtypes.h"
-#include "platform/application.h"
+#include <Parlox/parloxtypes.h>
+#include <Parlox/platform/application.h>
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
-#include "msgdialog.h"
+#include <Parlox/msgdialog.h>
 
-#include "dialoglayout.h"
-#include "messageform.h"
-#include "platform/application.h"
-#include "platform/modalseam.h"
-#include "select.h"
+#include <Parlox/dialoglayout.h>
+#include <Parlox/messageform.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/select.h>
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "parloxcombobox.h"
+#include <Parlox/parloxcombobox.h>
 
-#include "tables.h"
+#include <Parlox/format/tables.h>
 
 #include <QPointer>
 #include <algorithm>

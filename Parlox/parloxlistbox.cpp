@@ -1,6 +1,6 @@
-#include "parloxlistbox.h"
+#include <Parlox/parloxlistbox.h>
 
-#include "tables.h"
+#include <Parlox/format/tables.h>
 
 #include <QPointer>
 #include <QScopedValueRollback>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "languagepicker.h"
-#include "select.h"
+#include <Parlox/languagepicker.h>
+#include <Parlox/select.h>
 
 #include <QListWidget>
 

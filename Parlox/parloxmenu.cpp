@@ -1,4 +1,4 @@
-#include "parloxmenu.h"
+#include <Parlox/parloxmenu.h>
 
 #include <QAction>
 

@@ -1,11 +1,11 @@
-#include "registercomponents.h"
+#include <Parlox/registercomponents.h>
 
-#include "form.h"
-#include "parloxcombobox.h"
-#include "parloxlistbox.h"
-#include "parloxmenu.h"
-#include "platform/componentregistry.h"
-#include "select.h"
+#include <Parlox/form.h>
+#include <Parlox/parloxcombobox.h>
+#include <Parlox/parloxlistbox.h>
+#include <Parlox/parloxmenu.h>
+#include <Parlox/platform/componentregistry.h>
+#include <Parlox/select.h>
 
 namespace Parlox {
 

@@ -1,21 +1,43 @@
-#include "select.h"
+#include <Parlox/select.h>
 
-#include "flatfile.h"
-#include "form.h"
-#include "languagepicker.h"
-#include "msgdialog.h"
-#include "platform/application.h"
-#include "platform/filesystem.h"
-#include "platform/registrykey.h"
-#include "platform/standarddialogs.h"
-#include "tables.h"
+#include <Parlox/flatfile.h>
+#include <Parlox/form.h>
+#include <Parlox/format/tables.h>
+#include <Parlox/languagepicker.h>
+#include <Parlox/msgdialog.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/filesystem.h>
+#include <Parlox/platform/logging.h>
+#include <Parlox/platform/registrykey.h>
+#include <Parlox/platform/standarddialogs.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QScopedValueRollback>
 
 namespace Parlox {
 namespace {
 const QString DefLang = QStringLiteral("DefLang");
+
+bool isListed(const QStringList &languages, const QString &language)
+{
+    return !language.isEmpty() && Tables::indexOfLanguage(languages, language) >= 0;
 }
+
+// Code that retranslates itself on QEvent::LanguageChange (uic's retranslateUi, changeEvent
+// handlers) runs now, before the translators write their texts over whatever it set. Qt passes
+// the application's event on to every window by posting it; those are delivered here too, so
+// none arrives later to undo the translation.
+void announceLanguageChange()
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    if (!application)
+        return;
+    QEvent event(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(application, &event);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+} // namespace
 
 const QStringList &TParloxSelect::messageKeys()
 {
@@ -49,6 +71,7 @@ void TParloxSelect::setLanguages(const QStringList &languages)
 {
     m_languages = languages;
     RefreshPickers();
+    emit languagesChanged();
 }
 
 void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)
@@ -57,10 +80,13 @@ void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)
         m_translationsAre = position;
         return;
     }
-    // Where translations live is a design decision: running programs keep what they were
-    // built with.
-    if (!isDesigning())
+    if (!isDesigning()) {
+        if (position == m_translationsAre)
+            return;
+        m_translationsAre = position;
+        reloadTranslations();
         return;
+    }
     // In a designer the change moves every linked form's tables, when the design side is
     // there to do it.
     if (const auto &move = TParloxForm::designHooks().setTranslationsAre)
@@ -74,9 +100,60 @@ qsizetype TParloxSelect::activeIndex() const
     return Tables::indexOfLanguage(m_languages, m_activeLanguage);
 }
 
+void TParloxSelect::setTranslationsFile(const QString &path)
+{
+    if (path == m_translationsFile)
+        return;
+    m_translationsFile = path;
+    if (!isLoading() && !isDesigning() && m_translationsAre == InFlatFile)
+        reloadTranslations();
+}
+
+// A running program pointed at other translations: the languages and message strings are
+// read again, and every linked window shows the active language from there.
+void TParloxSelect::reloadTranslations()
+{
+    if (m_translationsAre == InFlatFile)
+        FlatFile::LoadTranslationsFile(*this);
+    emit translationsChanged();
+    if (!isListed(m_languages, m_activeLanguage)) {
+        if (!m_activeLanguage.isEmpty())
+            qCWarning(parloxLog) << "The active language" << m_activeLanguage
+                                 << "is not among the languages" << m_languages;
+        return;
+    }
+    for (TParloxForm *form : QList<TParloxForm *>(m_forms))
+        if (m_forms.contains(form))
+            form->ApplyLanguage(m_activeLanguage);
+}
+
+bool TParloxSelect::trySetActiveLanguage(const QString &language, QString *errorMessage)
+{
+    QString error;
+    if (!isListed(m_languages, language)) {
+        error = QStringLiteral("Invalid language \"%1\"").arg(language);
+    } else {
+        try {
+            setActiveLanguage(language);
+            return true;
+        } catch (const Error &e) {
+            error = e.message();
+        } catch (const std::exception &e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+    }
+    qCWarning(parloxLog).noquote() << error;
+    if (errorMessage)
+        *errorMessage = error;
+    emit errorOccurred(error);
+    return false;
+}
+
 void TParloxSelect::setActiveLanguage(const QString &language)
 {
-    if (language.isEmpty() || Tables::indexOfLanguage(m_languages, language) < 0) {
+    if (!isListed(m_languages, language)) {
+        qCWarning(parloxLog) << "Language" << language << "is not among the languages"
+                             << m_languages;
         MessageDlg(QStringLiteral("Invalid language"), mtError, mbOK, 0);
         return;
     }
@@ -91,13 +168,23 @@ void TParloxSelect::setActiveLanguage(const QString &language)
     const QScopedValueRollback guard(m_changing, true);
     if (!isDesigning())
         rememberLanguage(language);
+    switchLanguage(language);
+}
+
+void TParloxSelect::switchLanguage(const QString &language)
+{
+    const bool changed = language != m_activeLanguage;
     m_activeLanguage = language;
+    if (changed && !isDesigning())
+        announceLanguageChange();
     // A translator may unlink itself while it retranslates; walk a copy.
     const QList<TParloxForm *> forms = m_forms;
     for (TParloxForm *form : forms)
         if (m_forms.contains(form) && form->Language() != language)
             form->LanguageChanged(language);
     RefreshPickers();
+    if (changed)
+        emit languageChanged(language);
 }
 
 QString TParloxSelect::flagFile(qsizetype position) const
@@ -152,8 +239,11 @@ void TParloxSelect::readRememberedLanguage()
                                      Platform::Application::instance().title(), error.message(),
                                      QMessageBox::Ok);
         }
-        if (!remembered.isEmpty() && Tables::indexOfLanguage(m_languages, remembered) >= 0)
+        if (isListed(m_languages, remembered))
             m_activeLanguage = remembered;
+        else if (!remembered.isEmpty())
+            qCWarning(parloxLog) << "The remembered language" << remembered
+                                 << "is not among the languages" << m_languages;
         break;
     }
     case rlNo:
@@ -164,6 +254,9 @@ void TParloxSelect::readRememberedLanguage()
 void TParloxSelect::loaded()
 {
     Component::loaded();
+    if (objectName().isEmpty())
+        qCWarning(parloxLog) << "A TParloxSelect has no object name: translators look for their "
+                                "selector among their window's named components";
     if (m_translationsAre == InFlatFile)
         FlatFile::LoadTranslationsFile(*this);
     readRememberedLanguage();

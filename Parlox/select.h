@@ -1,7 +1,7 @@
 #pragma once
 
-#include "parloxtypes.h"
-#include "platform/component.h"
+#include <Parlox/parloxtypes.h>
+#include <Parlox/platform/component.h>
 
 #include <QList>
 #include <QObject>
@@ -20,12 +20,14 @@ class TranslationExtension;
 // refreshes every linked picker.
 class TParloxSelect : public QObject, public Platform::Component {
     Q_OBJECT
-    Q_PROPERTY(QStringList Languages READ Languages WRITE setLanguages)
-    Q_PROPERTY(QString ActiveLanguage READ ActiveLanguage WRITE setActiveLanguage)
+    Q_PROPERTY(QStringList Languages READ Languages WRITE setLanguages NOTIFY languagesChanged)
+    Q_PROPERTY(
+        QString ActiveLanguage READ ActiveLanguage WRITE setActiveLanguage NOTIFY languageChanged)
     Q_PROPERTY(QStringList MsgsStrings READ MsgsStrings WRITE setMsgsStrings)
     Q_PROPERTY(Parlox::TPxTranslationsPosition TranslationsAre READ TranslationsAre WRITE
-                   setTranslationsAre)
-    Q_PROPERTY(QString TranslationsFile READ TranslationsFile WRITE setTranslationsFile)
+                   setTranslationsAre NOTIFY translationsChanged)
+    Q_PROPERTY(QString TranslationsFile READ TranslationsFile WRITE setTranslationsFile NOTIFY
+                   translationsChanged)
     Q_PROPERTY(
         Parlox::TRememberLanguage RememberLanguage READ RememberLanguage WRITE setRememberLanguage)
     Q_PROPERTY(QString RememberRegistryKey READ RememberRegistryKey WRITE setRememberRegistryKey)
@@ -44,6 +46,11 @@ public:
     // Throws the registry's or the file system's error when the choice cannot be remembered;
     // nothing changes then.
     void setActiveLanguage(const QString &language);
+    // setActiveLanguage for callers in Qt's event loop (slots, lambdas): no exception leaves it
+    // and no message box is shown. Returns false, with the reason in errorMessage and in the
+    // errorOccurred signal, when the language is not listed or cannot be remembered; nothing
+    // changes then.
+    bool trySetActiveLanguage(const QString &language, QString *errorMessage = nullptr);
     // Stores a language read from the translations file or the remembered choice, without the
     // checks, remembering and retranslation of setActiveLanguage.
     void storeActiveLanguage(const QString &language) { m_activeLanguage = language; }
@@ -52,11 +59,13 @@ public:
     void setMsgsStrings(const QStringList &strings) { m_msgsStrings = strings; }
 
     TPxTranslationsPosition TranslationsAre() const { return m_translationsAre; }
+    // At run time the selector reads the languages and message strings again from where the
+    // translations now are, and every linked translator shows the active language from there.
     void setTranslationsAre(TPxTranslationsPosition position);
     // Stores the value without the design-time move of the tables.
     void storeTranslationsAre(TPxTranslationsPosition position) { m_translationsAre = position; }
     const QString &TranslationsFile() const { return m_translationsFile; }
-    void setTranslationsFile(const QString &path) { m_translationsFile = path; }
+    void setTranslationsFile(const QString &path);
     TRememberLanguage RememberLanguage() const { return m_rememberLanguage; }
     void setRememberLanguage(TRememberLanguage how) { m_rememberLanguage = how; }
     const QString &RememberRegistryKey() const { return m_rememberRegistryKey; }
@@ -88,7 +97,18 @@ public:
     // Adds a missing message key, or value lines missing from an existing one.
     void EnsureMsgKey(const QString &key);
 
+signals:
+    // The active language changed and every linked window shows it: also sent to every top-level
+    // window as QEvent::LanguageChange, before the translators rewrite their windows.
+    void languageChanged(const QString &language);
+    void languagesChanged();
+    void translationsChanged();
+    // A change asked through trySetActiveLanguage failed; the message says why.
+    void errorOccurred(const QString &message);
+
 private:
+    void switchLanguage(const QString &language);
+    void reloadTranslations();
     void rememberLanguage(const QString &language) const;
     void readRememberedLanguage();
     QString flagFile(qsizetype position) const;

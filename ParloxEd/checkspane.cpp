@@ -7,7 +7,7 @@
 #include "resultlist.h"
 #include "tablegridmodel.h"
 
-#include "form.h"
+#include <Parlox/form.h>
 
 #include <QHeaderView>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "documentfile.h"
 
-#include "errors.h"
-#include "lockedfile.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lockedfile.h>
 
 #include <QFileInfo>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "documentfile.h"
-#include "lngfile.h"
 #include "tablegridmodel.h"
+#include <Parlox/format/lngfile.h>
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "languagecolumns.h"
 
-#include "tables.h"
+#include <Parlox/format/tables.h>
 
 #include <functional>
 

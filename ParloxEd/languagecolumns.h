@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
 // Adding and deleting a language in a whole document: its name in the language list and its
 // value line in every entry of every table, the message strings and each form's two tables.

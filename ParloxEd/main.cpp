@@ -1,9 +1,9 @@
 // ParloxEd: the editor of Parlox application translations files.
 #include "commandline.h"
-#include "errors.h"
 #include "mainform.h"
-#include "platform/application.h"
-#include "platform/standarddialogs.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/standarddialogs.h>
 
 #include <QApplication>
 #include <cstdio>

@@ -6,13 +6,13 @@
 #include "opendialog.h"
 #include "statuspanelbar.h"
 
-#include "errors.h"
-#include "form.h"
-#include "platform/componentregistry.h"
-#include "platform/formcomponents.h"
-#include "platform/formdata.h"
-#include "registercomponents.h"
-#include "select.h"
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/componentregistry.h>
+#include <Parlox/platform/formcomponents.h>
+#include <Parlox/platform/formdata.h>
+#include <Parlox/registercomponents.h>
+#include <Parlox/select.h>
 
 #include <QAction>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "opendialog.h"
 
-#include "platform/standarddialogs.h"
+#include <Parlox/platform/standarddialogs.h>
 
 namespace ParloxEd {
 

@@ -1,6 +1,6 @@
 #include "recentfiles.h"
 
-#include "platform/registrykey.h"
+#include <Parlox/platform/registrykey.h>
 
 namespace ParloxEd {
 namespace {

@@ -3,7 +3,7 @@
 #include "editordocument.h"
 #include "mainformui.h"
 
-#include "select.h"
+#include <Parlox/select.h>
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "tablegridmodel.h"
 
-#include "valuechecks.h"
 #include "warningtexts.h"
+#include <Parlox/format/valuechecks.h>
 
 #include <algorithm>
 #include <climits>

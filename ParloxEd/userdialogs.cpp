@@ -1,10 +1,10 @@
 #include "userdialogs.h"
 
-#include "errors.h"
-#include "form.h"
-#include "platform/application.h"
-#include "platform/standarddialogs.h"
-#include "select.h"
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/standarddialogs.h>
+#include <Parlox/select.h>
 
 namespace ParloxEd {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parloxtypes.h"
+#include <Parlox/parloxtypes.h>
 
 #include <QObject>
 #include <QString>

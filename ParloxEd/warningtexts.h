@@ -1,6 +1,6 @@
 #pragma once
 
-#include "valuechecks.h"
+#include <Parlox/format/valuechecks.h>
 
 #include <QStringList>
 #include <functional>

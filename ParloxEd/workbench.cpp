@@ -10,8 +10,8 @@
 #include "tablegridmodel.h"
 #include "userdialogs.h"
 
-#include "platform/registrykey.h"
-#include "select.h"
+#include <Parlox/platform/registrykey.h>
+#include <Parlox/select.h>
 
 #include <QAction>
 #include <QDockWidget>

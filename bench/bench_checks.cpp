@@ -4,7 +4,7 @@
 
 #include "checklistmodel.h"
 #include "tablegridmodel.h"
-#include "valuechecks.h"
+#include <Parlox/format/valuechecks.h>
 
 #include <benchmark/benchmark.h>
 

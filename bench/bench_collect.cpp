@@ -1,8 +1,8 @@
 // Collecting the texts of the large form into its table at design time, as a translator does
 // before the form is saved.
-#include "design/collection.h"
-#include "design/formstringcollector.h"
 #include "largeform.h"
+#include <Parlox/design/collection.h>
+#include <Parlox/design/formstringcollector.h>
 
 #include <benchmark/benchmark.h>
 

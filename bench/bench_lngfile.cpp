@@ -1,5 +1,5 @@
 // The translations file at the size of a large application: about a million lines, 30 MB.
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
 #include <benchmark/benchmark.h>
 #include <cstring>

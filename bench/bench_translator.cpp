@@ -1,10 +1,10 @@
 // ApplyLanguage on a large form: 2,000 named components (labels and buttons with captions and
 // hints) and a form-strings table of 10,000 entries in two languages, switching language on
 // every iteration so that every text really changes.
-#include "form.h"
 #include "largeform.h"
-#include "platform/application.h"
-#include "select.h"
+#include <Parlox/form.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/select.h>
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

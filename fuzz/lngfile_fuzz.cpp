@@ -1,9 +1,9 @@
 // Arbitrary bytes as a translations file: every reader, the problem report and the dump. The
 // writers have their own target, fuzz_lngwrite.
 // Run: fuzz_lngfile -max_len=4096 CORPUS_DIR (seed it with examples/sample.lng).
-#include "errors.h"
-#include "lngfile.h"
 #include "lngjson.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
 
 #include <QSet>
 

@@ -3,10 +3,10 @@
 // other table as it was, give the same bytes when it stores the same table again, and refuse
 // a damaged file without touching it. Any broken promise traps.
 // Run: fuzz_lngwrite -max_len=4096 CORPUS_DIR (seed it with examples/sample.lng).
-#include "bytewriter.h"
-#include "errors.h"
-#include "lngfile.h"
-#include "tables.h"
+#include <Parlox/format/bytewriter.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/tables.h>
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "design/autoupdatelink.h"
+#include <Parlox/design/autoupdatelink.h>
 
-#include "design/designhost.h"
-#include "design/designtime.h"
-#include "design/moduleinterface.h"
-#include "design/parloxmodulenotifier.h"
-#include "form.h"
+#include <Parlox/design/designhost.h>
+#include <Parlox/design/designtime.h>
+#include <Parlox/design/moduleinterface.h>
+#include <Parlox/design/parloxmodulenotifier.h>
+#include <Parlox/form.h>
 
 #include <QTimer>
 

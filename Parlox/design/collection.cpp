@@ -1,11 +1,11 @@
-#include "design/collection.h"
+#include <Parlox/design/collection.h>
 
-#include "design/formstringcollector.h"
-#include "flatfile.h"
-#include "form.h"
-#include "select.h"
-#include "tables.h"
-#include "translationextension.h"
+#include <Parlox/design/formstringcollector.h>
+#include <Parlox/flatfile.h>
+#include <Parlox/form.h>
+#include <Parlox/format/tables.h>
+#include <Parlox/select.h>
+#include <Parlox/translationextension.h>
 
 namespace Parlox::Design {
 namespace {

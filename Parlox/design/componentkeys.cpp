@@ -1,10 +1,10 @@
-#include "design/componentkeys.h"
+#include <Parlox/design/componentkeys.h>
 
-#include "design/designmessages.h"
-#include "flatfile.h"
-#include "form.h"
-#include "select.h"
-#include "tables.h"
+#include <Parlox/design/designmessages.h>
+#include <Parlox/flatfile.h>
+#include <Parlox/form.h>
+#include <Parlox/format/tables.h>
+#include <Parlox/select.h>
 
 #include <QWidget>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "design/designmessages.h"
+#include <Parlox/design/designmessages.h>
 
-#include "platform/standarddialogs.h"
+#include <Parlox/platform/standarddialogs.h>
 
 namespace Parlox::Design {
 

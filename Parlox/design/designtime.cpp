@@ -1,9 +1,9 @@
-#include "design/designtime.h"
+#include <Parlox/design/designtime.h>
 
-#include "design/autoupdatelink.h"
-#include "design/collection.h"
-#include "design/storageswitch.h"
-#include "form.h"
+#include <Parlox/design/autoupdatelink.h>
+#include <Parlox/design/collection.h>
+#include <Parlox/design/storageswitch.h>
+#include <Parlox/form.h>
 
 namespace Parlox::Design {
 namespace {

@@ -1,10 +1,10 @@
-#include "design/formstringcollector.h"
+#include <Parlox/design/formstringcollector.h>
 
-#include "parloxcombobox.h"
-#include "platform/componentkinds.h"
-#include "platform/formcomponents.h"
-#include "platform/publishedproperties.h"
-#include "tables.h"
+#include <Parlox/format/tables.h>
+#include <Parlox/parloxcombobox.h>
+#include <Parlox/platform/componentkinds.h>
+#include <Parlox/platform/formcomponents.h>
+#include <Parlox/platform/publishedproperties.h>
 
 #include <QWidget>
 
@@ -62,11 +62,20 @@ void FormStringCollector::collectComponent(QObject &component,
 {
     const QString name = component.objectName();
     const QString prefix = name + u'.';
-    for (const QString &property : {QStringLiteral("Caption"), QStringLiteral("Hint"),
-                                    QStringLiteral("Title"), QStringLiteral("DisplayLabel")}) {
+    for (const QString &property :
+         {QStringLiteral("Caption"), QStringLiteral("Hint"), QStringLiteral("Title"),
+          QStringLiteral("DisplayLabel"), QStringLiteral("PlaceholderText"),
+          QStringLiteral("StatusTip"), QStringLiteral("WhatsThis"), QStringLiteral("Prefix"),
+          QStringLiteral("Suffix")}) {
         if (!Platform::hasProperty(&component, property))
             continue;
         const QString value = text(component, property);
+        // The newer texts are collected only where the form has them, so forms collected before
+        // they were translated keep the same tables.
+        const bool newer = property != u"Caption" && property != u"Hint" && property != u"Title" &&
+                           property != u"DisplayLabel";
+        if (value.isEmpty() && newer)
+            continue;
         store(prefix + property, property == u"Hint" ? substituteLineBreaks(value) : value);
     }
     if (visit)
@@ -77,6 +86,8 @@ void FormStringCollector::collectComponent(QObject &component,
         collectItems(component, u"Items", name);
     if (Platform::isNotebook(&component))
         collectItems(component, u"Pages", name);
+    collectItems(component, u"Headers", name);
+    collectItems(component, u"Buttons", name);
 }
 
 void FormStringCollector::collectItems(const QObject &component, QStringView property,

@@ -1,6 +1,6 @@
-#include "design/moduleinterface.h"
+#include <Parlox/design/moduleinterface.h>
 
-#include "design/modulenotifier.h"
+#include <Parlox/design/modulenotifier.h>
 
 namespace Parlox::Design {
 

@@ -1,9 +1,9 @@
-#include "design/parloxmodulenotifier.h"
+#include <Parlox/design/parloxmodulenotifier.h>
 
-#include "design/collection.h"
-#include "design/componentkeys.h"
-#include "design/designmessages.h"
-#include "form.h"
+#include <Parlox/design/collection.h>
+#include <Parlox/design/componentkeys.h>
+#include <Parlox/design/designmessages.h>
+#include <Parlox/form.h>
 
 namespace Parlox::Design {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/modulenotifier.h"
+#include <Parlox/design/modulenotifier.h>
 
 namespace Parlox {
 class TParloxForm;

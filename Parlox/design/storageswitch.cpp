@@ -1,14 +1,14 @@
-#include "design/storageswitch.h"
+#include <Parlox/design/storageswitch.h>
 
-#include "design/componentkeys.h"
-#include "design/designhost.h"
-#include "design/designmessages.h"
-#include "design/designtime.h"
-#include "errors.h"
-#include "flatfile.h"
-#include "form.h"
-#include "platform/filesystem.h"
-#include "select.h"
+#include <Parlox/design/componentkeys.h>
+#include <Parlox/design/designhost.h>
+#include <Parlox/design/designmessages.h>
+#include <Parlox/design/designtime.h>
+#include <Parlox/flatfile.h>
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/filesystem.h>
+#include <Parlox/select.h>
 
 #include <QFileInfo>
 #include <QPointer>

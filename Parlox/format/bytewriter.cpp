@@ -1,7 +1,7 @@
-#include "bytewriter.h"
+#include <Parlox/format/bytewriter.h>
 
-#include "codepage.h"
-#include "errors.h"
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/errors.h>
 
 #include <QtEndian>
 

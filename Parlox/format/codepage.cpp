@@ -1,6 +1,6 @@
-#include "codepage.h"
+#include <Parlox/format/codepage.h>
 
-#include "errors.h"
+#include <Parlox/format/errors.h>
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "directorywalk.h"
+#include <Parlox/format/directorywalk.h>
 
-#include "codepage.h"
-#include "problem.h"
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/problem.h>
 
 namespace Parlox::Lng {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cursor.h"
-#include "lngtypes.h"
+#include <Parlox/format/cursor.h>
+#include <Parlox/format/lngtypes.h>
 
 #include <functional>
 

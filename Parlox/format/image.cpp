@@ -1,7 +1,7 @@
-#include "image.h"
+#include <Parlox/format/image.h>
 
-#include "directorywalk.h"
-#include "problemfinder.h"
+#include <Parlox/format/directorywalk.h>
+#include <Parlox/format/problemfinder.h>
 
 namespace Parlox::Lng {
 

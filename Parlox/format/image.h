@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lngtypes.h"
-#include "problem.h"
+#include <Parlox/format/lngtypes.h>
+#include <Parlox/format/problem.h>
 
 namespace Parlox::Lng {
 

@@ -1,6 +1,6 @@
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
-#include "bytewriter.h"
+#include <Parlox/format/bytewriter.h>
 
 #include <QHash>
 

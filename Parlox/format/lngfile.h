@@ -1,8 +1,8 @@
 #pragma once
 
-#include "image.h"
-#include "lngtypes.h"
-#include "problem.h"
+#include <Parlox/format/image.h>
+#include <Parlox/format/lngtypes.h>
+#include <Parlox/format/problem.h>
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
-#include "lockedfile.h"
+#include <Parlox/format/lockedfile.h>
 
-#include "errors.h"
+#include <Parlox/format/errors.h>
 
 #include <QFileInfo>
 #include <QSaveFile>

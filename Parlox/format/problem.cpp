@@ -1,4 +1,4 @@
-#include "problem.h"
+#include <Parlox/format/problem.h>
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lngtypes.h"
+#include <Parlox/format/lngtypes.h>
 
 #include <QList>
 #include <QString>

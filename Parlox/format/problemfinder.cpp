@@ -1,7 +1,7 @@
-#include "problemfinder.h"
+#include <Parlox/format/problemfinder.h>
 
-#include "codepage.h"
-#include "directorywalk.h"
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/directorywalk.h>
 
 #include <QHash>
 

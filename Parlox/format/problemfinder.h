@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image.h"
+#include <Parlox/format/image.h>
 
 #include <map>
 #include <optional>

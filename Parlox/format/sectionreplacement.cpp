@@ -1,9 +1,9 @@
 // The in-place replacement of one form's section.
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
-#include "bytewriter.h"
-#include "errors.h"
-#include "tables.h"
+#include <Parlox/format/bytewriter.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/tables.h>
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "tables.h"
+#include <Parlox/format/tables.h>
 
 namespace Parlox::Tables {
 

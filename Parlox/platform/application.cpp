@@ -1,4 +1,4 @@
-#include "platform/application.h"
+#include <Parlox/platform/application.h>
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/component.h"
+#include <Parlox/platform/component.h>
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "platform/componentkinds.h"
+#include <Parlox/platform/componentkinds.h>
 
 #include <QButtonGroup>
 #include <QComboBox>

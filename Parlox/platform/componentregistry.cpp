@@ -1,4 +1,4 @@
-#include "platform/componentregistry.h"
+#include <Parlox/platform/componentregistry.h>
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
-#include "platform/filesystem.h"
+#include <Parlox/platform/filesystem.h>
 
-#include "errors.h"
+#include <Parlox/format/errors.h>
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/formcomponents.h"
+#include <Parlox/platform/formcomponents.h>
 
-#include "platform/componentkinds.h"
+#include <Parlox/platform/componentkinds.h>
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>

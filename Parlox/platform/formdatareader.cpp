@@ -1,10 +1,10 @@
-#include "platform/formdata.h"
+#include <Parlox/platform/formdata.h>
 
-#include "platform/component.h"
-#include "platform/componentregistry.h"
-#include "platform/formcomponents.h"
-#include "platform/publishedproperties.h"
-#include "platform/storedproperties.h"
+#include <Parlox/platform/component.h>
+#include <Parlox/platform/componentregistry.h>
+#include <Parlox/platform/formcomponents.h>
+#include <Parlox/platform/publishedproperties.h>
+#include <Parlox/platform/storedproperties.h>
 
 #include <QAction>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "platform/modalseam.h"
+#include <Parlox/platform/modalseam.h>
 
 #include <QDialog>
 

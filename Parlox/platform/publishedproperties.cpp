@@ -1,24 +1,31 @@
-#include "platform/publishedproperties.h"
+#include <Parlox/platform/publishedproperties.h>
 
-#include "platform/componentkinds.h"
+#include <Parlox/platform/componentkinds.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMetaProperty>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTreeWidget>
 #include <algorithm>
 #include <memory>
 
@@ -89,6 +96,42 @@ std::optional<TextAccess> hintAccess(const QObject *o)
     return std::nullopt;
 }
 
+std::optional<TextAccess> placeholderAccess(const QObject *o)
+{
+    if (qobject_cast<const QLineEdit *>(o))
+        return access<QLineEdit, &QLineEdit::placeholderText, &QLineEdit::setPlaceholderText>();
+    if (qobject_cast<const QPlainTextEdit *>(o))
+        return access<QPlainTextEdit, &QPlainTextEdit::placeholderText,
+                      &QPlainTextEdit::setPlaceholderText>();
+    if (qobject_cast<const QTextEdit *>(o))
+        return access<QTextEdit, &QTextEdit::placeholderText, &QTextEdit::setPlaceholderText>();
+    return std::nullopt;
+}
+
+// The texts both widgets and actions carry under the same names.
+template <QString (QWidget::*WidgetGet)() const, void (QWidget::*WidgetSet)(const QString &),
+          QString (QAction::*ActionGet)() const, void (QAction::*ActionSet)(const QString &)>
+std::optional<TextAccess> widgetOrActionAccess(const QObject *o)
+{
+    if (qobject_cast<const QWidget *>(o))
+        return access<QWidget, WidgetGet, WidgetSet>();
+    if (qobject_cast<const QAction *>(o))
+        return access<QAction, ActionGet, ActionSet>();
+    return std::nullopt;
+}
+
+template <QString (QSpinBox::*SpinGet)() const, void (QSpinBox::*SpinSet)(const QString &),
+          QString (QDoubleSpinBox::*DoubleGet)() const,
+          void (QDoubleSpinBox::*DoubleSet)(const QString &)>
+std::optional<TextAccess> spinBoxAccess(const QObject *o)
+{
+    if (qobject_cast<const QSpinBox *>(o))
+        return access<QSpinBox, SpinGet, SpinSet>();
+    if (qobject_cast<const QDoubleSpinBox *>(o))
+        return access<QDoubleSpinBox, DoubleGet, DoubleSet>();
+    return std::nullopt;
+}
+
 std::optional<TextAccess> mappedText(const QObject *o, QStringView name)
 {
     if (name == u"Caption")
@@ -97,6 +140,20 @@ std::optional<TextAccess> mappedText(const QObject *o, QStringView name)
         return hintAccess(o);
     if (name == u"Title" && qobject_cast<const QDialog *>(o))
         return windowTitle;
+    if (name == u"PlaceholderText")
+        return placeholderAccess(o);
+    if (name == u"StatusTip")
+        return widgetOrActionAccess<&QWidget::statusTip, &QWidget::setStatusTip,
+                                    &QAction::statusTip, &QAction::setStatusTip>(o);
+    if (name == u"WhatsThis")
+        return widgetOrActionAccess<&QWidget::whatsThis, &QWidget::setWhatsThis,
+                                    &QAction::whatsThis, &QAction::setWhatsThis>(o);
+    if (name == u"Prefix")
+        return spinBoxAccess<&QSpinBox::prefix, &QSpinBox::setPrefix, &QDoubleSpinBox::prefix,
+                             &QDoubleSpinBox::setPrefix>(o);
+    if (name == u"Suffix")
+        return spinBoxAccess<&QSpinBox::suffix, &QSpinBox::setSuffix, &QDoubleSpinBox::suffix,
+                             &QDoubleSpinBox::setSuffix>(o);
     return std::nullopt;
 }
 
@@ -283,6 +340,70 @@ private:
     QTabWidget *m_widget;
 };
 
+// The column titles of an item view that holds its own header items.
+class HeaderLabels : public ItemList {
+public:
+    explicit HeaderLabels(QTreeWidget *w) : m_tree(w) {}
+    explicit HeaderLabels(QTableWidget *w) : m_table(w) {}
+    QStringList items() const override
+    {
+        QStringList out;
+        for (int i = 0; i < count(); ++i)
+            out.append(text(i));
+        return out;
+    }
+    bool setItem(int index, const QString &value) override
+    {
+        if (index < 0 || index >= count())
+            return false;
+        if (m_tree)
+            m_tree->headerItem()->setText(index, value);
+        else if (QTableWidgetItem *item = m_table->horizontalHeaderItem(index))
+            item->setText(value);
+        else
+            m_table->setHorizontalHeaderItem(index, new QTableWidgetItem(value));
+        return true;
+    }
+
+private:
+    int count() const { return m_tree ? m_tree->columnCount() : m_table->columnCount(); }
+    // A tree's header item holds every column; a table has one item per column, or none.
+    QString text(int i) const
+    {
+        if (m_tree)
+            return m_tree->headerItem()->text(i);
+        const QTableWidgetItem *item = m_table->horizontalHeaderItem(i);
+        return item ? item->text() : QString();
+    }
+
+    QTreeWidget *m_tree = nullptr;
+    QTableWidget *m_table = nullptr;
+};
+
+// The buttons of a button box, standard ones included, in the order it lists them.
+class BoxButtons : public ItemList {
+public:
+    explicit BoxButtons(QDialogButtonBox *w) : m_box(w) {}
+    QStringList items() const override
+    {
+        QStringList out;
+        for (const QAbstractButton *button : m_box->buttons())
+            out.append(button->text());
+        return out;
+    }
+    bool setItem(int index, const QString &value) override
+    {
+        const QList<QAbstractButton *> buttons = m_box->buttons();
+        if (index < 0 || index >= buttons.size())
+            return false;
+        buttons[index]->setText(value);
+        return true;
+    }
+
+private:
+    QDialogButtonBox *m_box;
+};
+
 // Read-only callers pass a const object; the list only writes through the non-const entry points.
 std::unique_ptr<ItemList> itemList(const QObject *object, QStringView name)
 {
@@ -305,12 +426,23 @@ std::unique_ptr<ItemList> itemList(const QObject *object, QStringView name)
         if (auto *tabs = qobject_cast<QTabWidget *>(o))
             return std::make_unique<TabPages>(tabs);
     }
+    if (name == u"Headers") {
+        if (auto *tree = qobject_cast<QTreeWidget *>(o))
+            return std::make_unique<HeaderLabels>(tree);
+        if (auto *table = qobject_cast<QTableWidget *>(o))
+            return std::make_unique<HeaderLabels>(table);
+    }
+    if (name == u"Buttons") {
+        if (auto *box = qobject_cast<QDialogButtonBox *>(o))
+            return std::make_unique<BoxButtons>(box);
+    }
     return nullptr;
 }
 
 bool isListName(QStringView name)
 {
-    return name == u"Lines" || name == u"Items" || name == u"Pages";
+    return name == u"Lines" || name == u"Items" || name == u"Pages" || name == u"Headers" ||
+           name == u"Buttons";
 }
 
 } // namespace

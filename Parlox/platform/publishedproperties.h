@@ -18,12 +18,17 @@ namespace Parlox::Platform {
 //   Hint          toolTip of a QWidget (a form included) or QAction; an action's tool tip that
 //                 Qt derives from its text reads as empty
 //   Title         windowTitle of a QDialog (QFileDialog included)
+//   PlaceholderText  placeholderText of QLineEdit, QPlainTextEdit, QTextEdit
+//   StatusTip, WhatsThis  statusTip and whatsThis of a QWidget or QAction
+//   Prefix, Suffix  prefix and suffix of QSpinBox, QDoubleSpinBox
 //   DisplayLabel  only a Q_PROPERTY
 //   Lines         memo kinds (QPlainTextEdit, QTextEdit): the lines of the plain text; an empty
 //                 text has no lines
 //   Items         QListWidget and QComboBox item texts; QButtonGroup: its buttons' texts in id
 //                 order (explicit ids >= 0 ascending, then automatic ids in the order assigned)
 //   Pages         QTabWidget tab texts
+//   Headers       QTreeWidget and QTableWidget column titles
+//   Buttons       QDialogButtonBox button texts, standard buttons included, in its order
 // A property the object does not have is absent (nullopt / false), never guessed.
 
 // Whether the object has the text or string-list property at all.

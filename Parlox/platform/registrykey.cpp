@@ -1,4 +1,4 @@
-#include "platform/registrykey.h"
+#include <Parlox/platform/registrykey.h>
 
 #include <QDir>
 #include <QFile>

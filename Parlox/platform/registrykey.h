@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors.h"
+#include <Parlox/format/errors.h>
 
 #include <QString>
 #include <memory>

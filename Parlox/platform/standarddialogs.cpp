@@ -1,6 +1,6 @@
-#include "platform/standarddialogs.h"
+#include <Parlox/platform/standarddialogs.h>
 
-#include "platform/modalseam.h"
+#include <Parlox/platform/modalseam.h>
 
 #include <QAbstractButton>
 #include <QFileDialog>

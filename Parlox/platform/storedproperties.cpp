@@ -1,7 +1,7 @@
-#include "platform/storedproperties.h"
+#include <Parlox/platform/storedproperties.h>
 
-#include "errors.h"
-#include "platform/componentkinds.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/componentkinds.h>
 
 #include <QJsonArray>
 #include <QMetaEnum>

@@ -1,11 +1,11 @@
 #include "demoforms.h"
 
-#include "form.h"
-#include "parloxcombobox.h"
-#include "parloxmenu.h"
-#include "platform/formdata.h"
-#include "registercomponents.h"
-#include "select.h"
+#include <Parlox/form.h>
+#include <Parlox/parloxcombobox.h>
+#include <Parlox/parloxmenu.h>
+#include <Parlox/platform/formdata.h>
+#include <Parlox/registercomponents.h>
+#include <Parlox/select.h>
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,10 +1,10 @@
 #include "demomainwindow.h"
 
 #include "demoaboutbox.h"
-#include "form.h"
-#include "parloxcombobox.h"
-#include "platform/modalseam.h"
-#include "select.h"
+#include <Parlox/form.h>
+#include <Parlox/parloxcombobox.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/select.h>
 
 #include <QComboBox>
 #include <QGridLayout>

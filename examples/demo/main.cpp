@@ -7,9 +7,9 @@
 // value DefLang under \Software\Parlox\Demo.
 #include "demoforms.h"
 #include "demomainwindow.h"
-#include "errors.h"
-#include "platform/application.h"
-#include "platform/standarddialogs.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/standarddialogs.h>
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
-#include "errors.h"
-#include "flatfile.h"
-#include "lngfile.h"
-#include "lockedfile.h"
 #include "selector_fixture.h"
 #include "writefailures.h"
+#include <Parlox/flatfile.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
 
 using namespace Parlox;
 using Access = LockedFile::Access;

@@ -1,15 +1,15 @@
-#include "errors.h"
-#include "form.h"
-#include "lngfile.h"
-#include "lockedfile.h"
 #include "namedwidget.h"
-#include "platform/application.h"
-#include "platform/filesystem.h"
-#include "platform/formdata.h"
-#include "platform/modalseam.h"
-#include "registercomponents.h"
-#include "select.h"
 #include "tempdir.h"
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/filesystem.h>
+#include <Parlox/platform/formdata.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/registercomponents.h>
+#include <Parlox/select.h>
 
 #include <QtWidgets>
 #include <gtest/gtest.h>

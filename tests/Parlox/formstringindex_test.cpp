@@ -1,8 +1,8 @@
 // The hashed key lookup of ApplyLanguage must find exactly the line a scan from the top finds:
 // case ignored in every script, the first of equal keys, and nothing for near misses.
-#include "formpaths.h"
-#include "formstringindex.h"
-#include "tables.h"
+#include <Parlox/format/tables.h>
+#include <Parlox/formpaths.h>
+#include <Parlox/formstringindex.h>
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "dialoglayout.h"
-#include "messageform.h"
-#include "msgdialog.h"
-#include "platform/application.h"
-#include "platform/modalseam.h"
-#include "select.h"
+#include <Parlox/dialoglayout.h>
+#include <Parlox/messageform.h>
+#include <Parlox/msgdialog.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/select.h>
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,11 +1,11 @@
 // The three language pickers, driven the way a user drives them: menu items triggered, combo
 // boxes picked with the keyboard (closed and in the open list), list boxes clicked and moved
 // with the arrow keys.
-#include "parloxcombobox.h"
-#include "parloxlistbox.h"
-#include "parloxmenu.h"
-#include "platform/modalseam.h"
-#include "select.h"
+#include <Parlox/parloxcombobox.h>
+#include <Parlox/parloxlistbox.h>
+#include <Parlox/parloxmenu.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/select.h>
 
 #include <QtTest>
 #include <QtWidgets>

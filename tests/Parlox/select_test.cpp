@@ -1,7 +1,7 @@
-#include "errors.h"
-#include "form.h"
-#include "platform/registrykey.h"
 #include "selector_fixture.h"
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/registrykey.h>
 
 #include <QtWidgets>
 

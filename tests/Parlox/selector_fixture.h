@@ -1,10 +1,10 @@
 #pragma once
 
-#include "languagepicker.h"
-#include "platform/filesystem.h"
-#include "platform/modalseam.h"
-#include "select.h"
 #include "tempdir.h"
+#include <Parlox/languagepicker.h>
+#include <Parlox/platform/filesystem.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/select.h>
 
 #include <QDialog>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "documentsearch.h"
 #include "findresultsmodel.h"
 #include "gridfiltermodel.h"
-#include "lngfile.h"
 #include "progressmodel.h"
 #include "tablegridmodel.h"
 #include "tempdir.h"
+#include <Parlox/format/lngfile.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

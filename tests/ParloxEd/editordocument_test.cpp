@@ -1,8 +1,8 @@
 #include "editordocument.h"
-#include "lngfile.h"
 #include "tablegridmodel.h"
 #include "tempdir.h"
 #include "writefailures.h"
+#include <Parlox/format/lngfile.h>
 
 #include <QUndoStack>
 #include <sys/stat.h>

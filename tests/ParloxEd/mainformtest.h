@@ -3,14 +3,14 @@
 // The editor's main window driven as a user drives it: menu items triggered, tool buttons
 // clicked, cells typed into, and every dialog answered through the modal seam.
 #include "editordocument.h"
-#include "lngfile.h"
 #include "lockholder.h"
 #include "mainform.h"
-#include "platform/modalseam.h"
-#include "platform/registrykey.h"
 #include "statuspanelbar.h"
 #include "tablegridmodel.h"
 #include "tempdir.h"
+#include <Parlox/format/lngfile.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/platform/registrykey.h>
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,13 +1,13 @@
 #include "demoaboutbox.h"
 #include "demomainwindow.h"
-#include "form.h"
-#include "parloxcombobox.h"
-#include "platform/application.h"
-#include "platform/filesystem.h"
-#include "platform/formcomponents.h"
-#include "platform/modalseam.h"
-#include "platform/publishedproperties.h"
-#include "select.h"
+#include <Parlox/form.h>
+#include <Parlox/parloxcombobox.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/filesystem.h>
+#include <Parlox/platform/formcomponents.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/platform/publishedproperties.h>
+#include <Parlox/select.h>
 
 #include <QtWidgets>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "designtool.h"
-#include "registercomponents.h"
+#include <Parlox/registercomponents.h>
 
 #include <QApplication>
 #include <QFile>

@@ -1,16 +1,16 @@
 #include "designsession.h"
 
-#include "design/designtime.h"
-#include "design/moduleinterface.h"
-#include "design/modulenotifier.h"
-#include "errors.h"
-#include "form.h"
-#include "lockedfile.h"
-#include "platform/component.h"
-#include "platform/componentregistry.h"
-#include "platform/formcomponents.h"
-#include "platform/formdata.h"
-#include "select.h"
+#include <Parlox/design/designtime.h>
+#include <Parlox/design/moduleinterface.h>
+#include <Parlox/design/modulenotifier.h>
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lockedfile.h>
+#include <Parlox/platform/component.h>
+#include <Parlox/platform/componentregistry.h>
+#include <Parlox/platform/formcomponents.h>
+#include <Parlox/platform/formdata.h>
+#include <Parlox/select.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/designhost.h"
+#include <Parlox/design/designhost.h>
 
 #include <QByteArray>
 #include <QDir>

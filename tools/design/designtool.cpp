@@ -1,11 +1,11 @@
 #include "designtool.h"
 
 #include "designsession.h"
-#include "errors.h"
-#include "form.h"
-#include "select.h"
 #include "terminalmessages.h"
 #include "uiformcollection.h"
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/select.h>
 
 #include <QFileInfo>
 #include <QIODevice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/modalseam.h"
+#include <Parlox/platform/modalseam.h>
 
 class QDialog;
 class QIODevice;

@@ -1,8 +1,8 @@
 #include "documentunits.h"
 
 #include "inputerror.h"
-#include "lngfile.h"
-#include "tables.h"
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/tables.h>
 
 #include <QSet>
 

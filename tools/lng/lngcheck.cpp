@@ -1,10 +1,10 @@
 #include "lngcheck.h"
 
-#include "directorywalk.h"
-#include "lngfile.h"
 #include "lngtool.h"
-#include "lockedfile.h"
-#include "valuechecks.h"
+#include <Parlox/format/directorywalk.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
+#include <Parlox/format/valuechecks.h>
 
 #include <QIODevice>
 

@@ -2,14 +2,14 @@
 
 #include "catalog.h"
 #include "documentunits.h"
-#include "errors.h"
-#include "lngfile.h"
 #include "lngread.h"
 #include "lngtool.h"
-#include "lockedfile.h"
 #include "powriter.h"
 #include "translationargs.h"
 #include "xliffwriter.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
 
 #include <QFileInfo>
 #include <QIODevice>

@@ -1,16 +1,16 @@
 #include "lngimport.h"
 
-#include "codepage.h"
 #include "documentunits.h"
 #include "inputerror.h"
-#include "lngfile.h"
 #include "lngread.h"
 #include "lngtool.h"
-#include "lockedfile.h"
 #include "poreader.h"
-#include "tables.h"
 #include "translationargs.h"
 #include "xliffreader.h"
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
+#include <Parlox/format/tables.h>
 
 #include <QHash>
 #include <QIODevice>

@@ -1,10 +1,10 @@
 #include "lngjson.h"
 
-#include "codepage.h"
-#include "errors.h"
 #include "inputerror.h"
-#include "lngfile.h"
 #include "lngread.h"
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #include "lngread.h"
 
 #include "inputerror.h"
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
 namespace Parlox::LngRead {
 

@@ -1,12 +1,12 @@
 #include "lngtool.h"
 
-#include "errors.h"
 #include "lngcheck.h"
 #include "lngexport.h"
-#include "lngfile.h"
 #include "lngimport.h"
 #include "lngjson.h"
-#include "lockedfile.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
 
 #include <QIODevice>
 

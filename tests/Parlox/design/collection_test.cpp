@@ -1,6 +1,6 @@
-#include "design/collection.h"
 #include "design_fixture.h"
-#include "parloxcombobox.h"
+#include <Parlox/design/collection.h>
+#include <Parlox/parloxcombobox.h>
 
 #include <QtWidgets>
 

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "design/designhost.h"
-#include "design/designtime.h"
-#include "design/moduleinterface.h"
-#include "design/modulenotifier.h"
-#include "form.h"
 #include "namedwidget.h"
-#include "platform/component.h"
-#include "platform/modalseam.h"
-#include "select.h"
 #include "tempdir.h"
+#include <Parlox/design/designhost.h>
+#include <Parlox/design/designtime.h>
+#include <Parlox/design/moduleinterface.h>
+#include <Parlox/design/modulenotifier.h>
+#include <Parlox/form.h>
+#include <Parlox/platform/component.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/select.h>
 
 #include <QAbstractButton>
 #include <QMessageBox>

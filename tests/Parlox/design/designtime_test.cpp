@@ -1,7 +1,7 @@
-#include "design/autoupdatelink.h"
 #include "design_fixture.h"
-#include "flatfile.h"
-#include "lngfile.h"
+#include <Parlox/design/autoupdatelink.h>
+#include <Parlox/flatfile.h>
+#include <Parlox/format/lngfile.h>
 
 #include <QtWidgets>
 

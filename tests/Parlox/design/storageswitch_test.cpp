@@ -1,6 +1,6 @@
-#include "design/storageswitch.h"
 #include "design_fixture.h"
-#include "lngfile.h"
+#include <Parlox/design/storageswitch.h>
+#include <Parlox/format/lngfile.h>
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
-#include "codepage.h"
-#include "errors.h"
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/errors.h>
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "errors.h"
-#include "lngfile.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
 
 #include <QtEndian>
 #include <gtest/gtest.h>

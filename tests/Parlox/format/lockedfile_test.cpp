@@ -1,7 +1,7 @@
-#include "errors.h"
-#include "lockedfile.h"
 #include "tempdir.h"
 #include "writefailures.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lockedfile.h>
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "tables.h"
+#include <Parlox/format/tables.h>
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "valuechecks.h"
+#include <Parlox/format/valuechecks.h>
 
 #include <gtest/gtest.h>
 

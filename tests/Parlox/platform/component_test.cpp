@@ -1,7 +1,7 @@
 // Forms, their owners and the component list.
-#include "platform/component.h"
-#include "platform/componentkinds.h"
-#include "platform/formcomponents.h"
+#include <Parlox/platform/component.h>
+#include <Parlox/platform/componentkinds.h>
+#include <Parlox/platform/formcomponents.h>
 
 #include <QtWidgets>
 #include <gtest/gtest.h>

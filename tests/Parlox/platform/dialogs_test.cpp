@@ -1,7 +1,7 @@
 // The modal seam, the standard dialogs on it, and the application service.
-#include "platform/application.h"
-#include "platform/modalseam.h"
-#include "platform/standarddialogs.h"
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/modalseam.h>
+#include <Parlox/platform/standarddialogs.h>
 
 #include <QtWidgets>
 #include <gtest/gtest.h>

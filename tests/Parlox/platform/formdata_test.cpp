@@ -1,9 +1,9 @@
 // Stored form data: write a form of real widgets, read it into a fresh form, and refuse what
 // cannot be read before touching the form.
-#include "platform/component.h"
-#include "platform/componentregistry.h"
-#include "platform/formcomponents.h"
-#include "platform/formdata.h"
+#include <Parlox/platform/component.h>
+#include <Parlox/platform/componentregistry.h>
+#include <Parlox/platform/formcomponents.h>
+#include <Parlox/platform/formdata.h>
 
 #include <QtWidgets>
 #include <gtest/gtest.h>

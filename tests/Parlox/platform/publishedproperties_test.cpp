@@ -1,5 +1,5 @@
 // Text and string-list properties by name over one widget of each kind.
-#include "platform/publishedproperties.h"
+#include <Parlox/platform/publishedproperties.h>
 
 #include <QtWidgets>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The registry layer, in the test program's own configuration folder.
-#include "platform/registrykey.h"
+#include <Parlox/platform/registrykey.h>
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Stored property values and their JSON form, one property type at a time: what the writer
 // produces must read back to the same value, and what cannot be read is refused with a reason.
-#include "errors.h"
-#include "platform/storedproperties.h"
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/storedproperties.h>
 
 #include <QJsonArray>
 #include <QObject>

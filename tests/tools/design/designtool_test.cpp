@@ -1,12 +1,15 @@
 #include "golden.h"
 
 #include "designtool.h"
-#include "lngfile.h"
 #include "lngjson.h"
-#include "registercomponents.h"
+#include <Parlox/format/lngfile.h>
+#include <Parlox/registercomponents.h>
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 using namespace Parlox;
@@ -77,6 +80,38 @@ TEST_F(DesignToolTest, CollectingADesignerFormFillsATranslationsFile)
     EXPECT_EQ(unknown.code, 1);
     EXPECT_EQ(unknown.err, "parlox-design: <dir>/order.lng: the file has no language \"Nl\"\n");
     EXPECT_EQ(read(lng), before);
+}
+
+// Every text Qt's own lupdate finds in a Qt Designer form is collected, the newer properties
+// (placeholders, status tips, what's-this, spin-box prefixes and suffixes, header labels)
+// included.
+TEST_F(DesignToolTest, CollectsEveryTextLupdateFindsInADesignerForm)
+{
+    const QString lupdate = QStringLiteral("/usr/lib/qt6/bin/lupdate");
+    if (!QFileInfo::exists(lupdate))
+        GTEST_SKIP() << "lupdate (qt6-l10n-tools) is not installed";
+    QProcess process;
+    process.start(lupdate, {orderForm, "-ts", path("order.ts")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    QStringList sources;
+    QFile ts(path("order.ts"));
+    ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source")
+            sources.append(xml.readElementText());
+
+    ASSERT_EQ(
+        run({"collect", "--ui", orderForm, "--lng", path("order.lng"), "--language", "En"}).code,
+        0);
+    const QStringList table =
+        Lng::readDocument(Lng::Image(read(path("order.lng")))).forms.value(0).formStrings;
+    QStringList collected;
+    for (qsizetype line = 1; line < table.size(); line += 2)
+        collected.append(QString(table[line]).replace(QChar(0x15), u'\n'));
+    EXPECT_EQ(sources.size(), 20);
+    for (const QString &source : sources)
+        EXPECT_TRUE(collected.contains(source)) << source.toStdString();
 }
 
 // Each refusal prints one line (a question and its answer before it) and writes nothing.

@@ -1,7 +1,7 @@
 #include "golden.h"
 #include "runtool.h"
 
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
 #include <QtEndian>
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "lngimport.h"
 #include "powriter.h"
 #include "runtool.h"
-#include "tables.h"
 #include "xliffwriter.h"
+#include <Parlox/format/tables.h>
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "golden.h"
 
-#include "codepage.h"
-#include "errors.h"
 #include "inputerror.h"
-#include "lngfile.h"
 #include "lngjson.h"
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/format/lngfile.h>
 
 #include <QtEndian>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "golden.h"
 
-#include "lngfile.h"
 #include "lngjson.h"
-#include "lockedfile.h"
 #include "runtool.h"
 #include "writefailures.h"
+#include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
 
 #include <gtest/gtest.h>
 

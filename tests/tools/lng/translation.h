@@ -3,7 +3,7 @@
 #include "golden.h"
 
 #include "lngexport.h"
-#include "lngfile.h"
+#include <Parlox/format/lngfile.h>
 
 // The sample translations file and its exports, as the translation tests share them.
 inline QByteArray sampleBytes()

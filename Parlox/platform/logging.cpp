@@ -1,0 +1,7 @@
+#include <Parlox/platform/logging.h>
+
+namespace Parlox {
+
+Q_LOGGING_CATEGORY(parloxLog, "parlox")
+
+} // namespace Parlox

@@ -1,0 +1,158 @@
+// Windows that exist without stored form data, translated through the one call an application
+// makes; the selector's signals, Qt's LanguageChange and the "parlox" warnings.
+#include "selector_fixture.h"
+#include <Parlox/form.h>
+#include <Parlox/format/errors.h>
+#include <Parlox/platform/application.h>
+#include <Parlox/windowtranslation.h>
+
+#include <QSignalSpy>
+#include <QtWidgets>
+
+using namespace Parlox;
+
+namespace {
+
+const QStringList Languages{QStringLiteral("English"), QStringLiteral("Deutsch")};
+
+// Records the "parlox" warnings while it lives.
+class ParloxWarnings {
+public:
+    ParloxWarnings() { m_previous = qInstallMessageHandler(&ParloxWarnings::record); }
+    ~ParloxWarnings()
+    {
+        qInstallMessageHandler(m_previous);
+        messages().clear();
+    }
+    static QStringList &messages()
+    {
+        static QStringList recorded;
+        return recorded;
+    }
+    bool contains(const QString &part) const { return !messages().filter(part).isEmpty(); }
+
+private:
+    static void record(QtMsgType, const QMessageLogContext &context, const QString &text)
+    {
+        if (QLatin1String(context.category) == QLatin1String("parlox"))
+            messages().append(text);
+    }
+    QtMessageHandler m_previous = nullptr;
+};
+
+// A window as uic or hand-written code makes it: a label, and code that counts the
+// LanguageChange events it receives and what the label showed then.
+class CodedWindow : public QWidget {
+public:
+    CodedWindow()
+    {
+        setObjectName(QStringLiteral("CodedWindow"));
+        label->setObjectName(QStringLiteral("Greeting"));
+    }
+    QLabel *label = new QLabel(QStringLiteral("Hello"), this);
+    QStringList seenOnChange;
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange) {
+            label->setText(QStringLiteral("Hello")); // what retranslateUi does with no .qm
+            seenOnChange.append(label->text());
+        }
+        QWidget::changeEvent(event);
+    }
+};
+
+class WindowTranslationTest : public SelectorTest {
+protected:
+    void TearDown() override { Platform::Application::instance().forgetMainForm(); }
+};
+
+} // namespace
+
+TEST_F(WindowTranslationTest, CodedWindowsFollowTheLanguageInBothStorageModes)
+{
+    // In the form data's place: the tables given in code.
+    QMainWindow main;
+    TParloxSelect &selector =
+        createSelector(main, {.translationsAre = InExe, .languages = Languages});
+    CodedWindow window;
+    TParloxForm &translator =
+        translateWindow(window, selector,
+                        {"[Greeting.Caption]", "Hello", "Hallo", "[Form.Caption]", "", "Fenster"});
+    EXPECT_EQ(&translateWindow(window, selector), &translator) << "one translator per window";
+
+    QSignalSpy changed(&selector, &TParloxSelect::languageChanged);
+    selector.setActiveLanguage("Deutsch");
+    EXPECT_EQ(window.label->text(), "Hallo") << "LanguageChange came first, the table last";
+    EXPECT_EQ(window.windowTitle(), "Fenster");
+    EXPECT_EQ(window.seenOnChange, QStringList{"Hello"});
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed.value(0).value(0).toString(), "Deutsch");
+
+    // In flat-file mode the tables are the translations file's section of the window's name.
+    Platform::Application::instance().forgetMainForm();
+    const QByteArray lng = read(QStringLiteral(PARLOX_SOURCE_DIR "/examples/sample.lng"));
+    ASSERT_FALSE(lng.isEmpty());
+    write("app.lng", lng);
+    QMainWindow flatMain;
+    TParloxSelect &flat = createSelector(flatMain, {.translationsFile = "app.lng"});
+    QWidget about;
+    about.setObjectName("AboutBox");
+    auto *version = new QLabel("Version", &about);
+    version->setObjectName("Version");
+    translateWindow(about, flat);
+    flat.setActiveLanguage("Español");
+    EXPECT_EQ(about.windowTitle(), "Acerca de");
+    EXPECT_EQ(version->text(), "Versión 2.0");
+}
+
+TEST_F(WindowTranslationTest, SettersInSlotsReportInsteadOfThrowing)
+{
+    QMainWindow main;
+    TParloxSelect &selector = createSelector(
+        main, {.translationsAre = InExe, .languages = Languages, .rememberLanguage = rlFlagFile});
+    QSignalSpy errors(&selector, &TParloxSelect::errorOccurred);
+    QString why;
+    EXPECT_FALSE(selector.trySetActiveLanguage("Klingon", &why));
+    EXPECT_TRUE(why.contains("Klingon"));
+    EXPECT_TRUE(m_shown.isEmpty()) << "no message box from the checked variant";
+
+    // The choice cannot be remembered: a folder stands where the flag file goes.
+    QDir(m_dir.path()).mkdir("Parlox.1");
+    EXPECT_THROW(selector.setActiveLanguage("Deutsch"), Error);
+    EXPECT_FALSE(selector.trySetActiveLanguage("Deutsch", &why));
+    EXPECT_TRUE(why.contains("Parlox.1"));
+    EXPECT_EQ(selector.ActiveLanguage(), "English");
+    EXPECT_EQ(errors.size(), 2);
+}
+
+TEST_F(WindowTranslationTest, EveryQuietNoOpIsAWarning)
+{
+    ParloxWarnings warnings;
+    QWidget loneWindow;
+    loneWindow.setObjectName("Lone");
+    TParloxForm lone(&loneWindow);
+    lone.loaded();
+    EXPECT_TRUE(warnings.contains("is linked to no TParloxSelect"));
+
+    TParloxSelect unnamed;
+    load(unnamed, Languages, "English");
+    EXPECT_TRUE(warnings.contains("has no object name"));
+    unnamed.trySetActiveLanguage("Klingon");
+    EXPECT_TRUE(warnings.contains("Klingon"));
+}
+
+TEST_F(WindowTranslationTest, ChangingTheStorageAtRunTimeReadsTheTranslationsAgain)
+{
+    write("app.lng", read(QStringLiteral(PARLOX_SOURCE_DIR "/examples/sample.lng")));
+    QMainWindow main;
+    TParloxSelect &selector =
+        createSelector(main, {.translationsAre = InExe, .languages = Languages});
+    QSignalSpy changed(&selector, &TParloxSelect::translationsChanged);
+    selector.setTranslationsFile("app.lng");
+    selector.setTranslationsAre(InFlatFile);
+    EXPECT_EQ(selector.TranslationsAre(), InFlatFile);
+    EXPECT_NE(selector.Languages(), Languages) << "the file's languages";
+    EXPECT_EQ(changed.size(), 1);
+}

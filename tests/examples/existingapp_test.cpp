@@ -1,0 +1,79 @@
+// The existing application: a window from Qt Designer and a dialog written in C++ switch
+// between three languages through the menu picker, with the translations file beside the
+// executable.
+#include "mainwindow.h"
+#include "settingsdialog.h"
+#include <Parlox/platform/application.h>
+#include <Parlox/platform/filesystem.h>
+#include <Parlox/select.h>
+#include <Parlox/windowtranslation.h>
+
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Texts = QMap<QString, QString>;
+
+// Every text a user reads in the two windows, by where it shows.
+Texts textsOf(const QMainWindow &window, const QDialog &dialog)
+{
+    Texts texts{{"title", window.windowTitle()},
+                {"status", window.statusBar()->currentMessage()},
+                {"dialog", dialog.windowTitle()}};
+    for (const auto *label : window.findChildren<QLabel *>() + dialog.findChildren<QLabel *>())
+        texts.insert(label->objectName(), label->text());
+    for (const auto *button : window.findChildren<QAbstractButton *>())
+        texts.insert(button->objectName(), button->text());
+    for (const auto *menu : window.findChildren<QMenu *>())
+        texts.insert(menu->objectName(), menu->title());
+    for (const auto *action : window.findChildren<QAction *>())
+        if (!action->objectName().isEmpty())
+            texts.insert(action->objectName() + ".tip", action->toolTip());
+    texts.insert("filterBox", window.findChild<QGroupBox *>("filterBox")->title());
+    texts.insert("searchEdit.tip", window.findChild<QLineEdit *>("searchEdit")->toolTip());
+    return texts;
+}
+
+void chooseInMenu(ExistingApp::MainWindow &window, const QString &language)
+{
+    for (QAction *action : window.languageMenu()->actions())
+        if (action->text().remove(u'&') == language)
+            action->trigger();
+}
+
+TEST(ExistingApp, BothWindowsFollowEveryLanguageAndRetranslateUiRuns)
+{
+    Parlox::Platform::ExecutableFolderGuard folder{QStringLiteral(PARLOX_EXISTING_APP_DIR)};
+    ExistingApp::MainWindow window;
+    Parlox::TParloxSelect &selector =
+        Parlox::createSelector(window, {.translationsFile = QStringLiteral("existing-app.lng")});
+    window.translate(selector);
+    ExistingApp::SettingsDialog dialog(&window);
+    Parlox::translateWindow(dialog, selector);
+    const Texts english = textsOf(window, dialog);
+
+    chooseInMenu(window, "Deutsch");
+    const Texts german = textsOf(window, dialog);
+    EXPECT_EQ(german["title"], "Bestellungen");
+    EXPECT_EQ(german["fileMenu"], "&Datei");
+    EXPECT_EQ(german["actionQuit.tip"], "Schließt das Programm");
+    EXPECT_EQ(german["searchEdit.tip"], "Sucht Bestellungen nach Kunde");
+    EXPECT_EQ(german["filterBox"], "Anzeigen");
+    EXPECT_EQ(german["status"], "0 Bestellungen angezeigt") << "changeEvent's own text";
+    EXPECT_EQ(german["dialog"], "Einstellungen");
+    EXPECT_EQ(german["nameLabel"], "Ihr &Name:");
+    for (const char *shown : {"greetingLabel", "sizeLabel", "settingsButton", "openOnlyCheck",
+                              "languageMenu", "actionQuit.tip"}) {
+        EXPECT_NE(german.value(shown), english.value(shown)) << shown;
+    }
+
+    chooseInMenu(window, "Español");
+    EXPECT_EQ(textsOf(window, dialog)["settingsButton"], "&Ajustes...");
+    chooseInMenu(window, "English");
+    EXPECT_EQ(textsOf(window, dialog), english);
+    EXPECT_EQ(window.languageChanges(), 3) << "retranslateUi ran on every switch";
+    Parlox::Platform::Application::instance().forgetMainForm();
+}
+
+} // namespace
