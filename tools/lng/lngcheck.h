@@ -17,7 +17,13 @@ namespace Parlox::LngCheck {
 // be read.
 int run(const QStringList &args, QIODevice &out, QIODevice &err);
 
-// One line per failed check of every value, naming the table, the key and the language.
-QStringList warnings(const Lng::Document &document);
+struct Warnings {
+    // One line per failed check, naming the table, the key and the language, for the first few
+    // of each kind; then one line per kind with the number left unlisted.
+    QStringList lines;
+    qint64 total = 0; // failed checks, listed or not
+};
+
+Warnings warnings(const Lng::Document &document);
 
 } // namespace Parlox::LngCheck

@@ -47,7 +47,15 @@ QString subject(const QStringList &args)
 
 void printLine(QIODevice &device, const QString &line)
 {
-    device.write((line + u'\n').toUtf8());
+    // Texts from the files read (ids, keywords, element names) may hold control characters; a
+    // raw NUL or line break would cut or split the line for whoever reads it.
+    QString shown;
+    shown.reserve(line.size() + 1);
+    for (const QChar c : line)
+        shown += c.unicode() < 0x20 && c != u'\t'
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
+                     : QString(c);
+    device.write((shown + u'\n').toUtf8());
 }
 
 int run(const QStringList &args, QIODevice &out, QIODevice &err)
