@@ -4,6 +4,7 @@
 #include "lockedfile.h"
 
 #include <QFileInfo>
+#include <new>
 #include <optional>
 
 namespace ParloxEd {
@@ -98,7 +99,13 @@ LoadedFile readDocumentFile(const QString &path)
     } catch (const Parlox::FileError &error) {
         return withoutDirectory(LoadStatus::OpenError, error.message());
     }
-    LoadedFile loaded = decode(bytes);
+    LoadedFile loaded;
+    try {
+        loaded = decode(bytes);
+    } catch (const std::bad_alloc &) {
+        return withoutDirectory(LoadStatus::OpenError,
+                                QStringLiteral("There is not enough memory to read it."));
+    }
     loaded.readOnly = readOnly;
     loaded.stamp = stamp;
     return loaded;

@@ -3,6 +3,7 @@
 #include "errors.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +31,24 @@ QString systemReason(int error)
 {
     throw FileError(
         QStringLiteral("Cannot %1 file \"%2\". %3").arg(QLatin1StringView(what), path, reason));
+}
+
+QString dataSize(qint64 bytes)
+{
+    return QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+// Half of the memory this process may take (the machine's, or less under a limit on its
+// address space or data), leaving the other half to the program that reads.
+qint64 memoryBudget()
+{
+    qint64 limit = qint64(::sysconf(_SC_PHYS_PAGES)) * ::sysconf(_SC_PAGESIZE);
+    for (const int resource : {RLIMIT_AS, RLIMIT_DATA}) {
+        rlimit current{};
+        if (::getrlimit(resource, &current) == 0 && current.rlim_cur != RLIM_INFINITY)
+            limit = std::min(limit, qint64(current.rlim_cur));
+    }
+    return limit / 2;
 }
 
 FileStamp stampFrom(const struct stat &info)
@@ -204,11 +224,32 @@ bool LockedFile::namesThisFile() const
 
 QByteArray LockedFile::readAll()
 {
+    requireMemoryToRead(m_file.size());
     m_file.seek(0);
-    QByteArray bytes = m_file.readAll();
+    QByteArray bytes;
+    try {
+        bytes = m_file.readAll();
+    } catch (const std::bad_alloc &) {
+        fail("read", m_path, QStringLiteral("There is not enough memory to read it."));
+    }
     if (m_file.error() != QFileDevice::NoError)
         fail("read", m_path, m_file.errorString());
     return bytes;
+}
+
+// The readers turn every line of a file into a string of its own, so reading takes more
+// memory than the file's size: an empty line, one byte on disk, becomes a string of 24 bytes
+// in a list that grows by doubling. A file is refused before it is read when its worst case
+// is past what this process may use, instead of failing midway with no memory left.
+void LockedFile::requireMemoryToRead(qint64 size) const
+{
+    constexpr qint64 WorstCaseFactor = 32;
+    const qint64 budget = memoryBudget();
+    if (size > budget / WorstCaseFactor)
+        fail("read", m_path,
+             QStringLiteral("Reading its %1 could take up to %2 of memory, more than the %3 "
+                            "this program may use.")
+                 .arg(dataSize(size), dataSize(size * WorstCaseFactor), dataSize(budget)));
 }
 
 FileStamp LockedFile::stamp() const

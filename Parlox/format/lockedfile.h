@@ -47,6 +47,9 @@ public:
     const QString &path() const { return m_path; }
     // Whether this object created the file (ExclusiveCreate on a missing file).
     bool created() const { return m_created; }
+    // The whole file. A file whose reading could take more memory than this process may use
+    // (about 32 times its size, for a file of empty lines) is refused with FileError naming
+    // both sizes before anything is read.
     QByteArray readAll();
     // The stamp of the file as opened.
     FileStamp stamp() const;
@@ -71,6 +74,7 @@ private:
     void lock(bool exclusive);
     void writeInPlace(const QByteArray &bytes);
     bool namesThisFile() const;
+    void requireMemoryToRead(qint64 size) const;
 
     QString m_path;
     QFile m_file;

@@ -9,6 +9,7 @@
 #include "lockedfile.h"
 
 #include <QIODevice>
+#include <new>
 
 namespace Parlox::LngTool {
 namespace {
@@ -88,6 +89,10 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
         printLine(err, QStringLiteral("parlox-lng: ") + e.message());
     } catch (const Error &e) {
         printLine(err, QStringLiteral("parlox-lng: %1: %2").arg(subject(args), e.message()));
+    } catch (const std::bad_alloc &) {
+        // Whatever was allocated for the command is gone by now, so the message fits.
+        printLine(err, QStringLiteral("parlox-lng: %1: There is not enough memory for this file.")
+                           .arg(subject(args)));
     }
     return BadInput;
 }
