@@ -202,25 +202,3 @@ TEST_F(LockedFileTest, ANewFileAppearsOnlyWhole)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList());
 }
-
-// A file whose reading could take more memory than the process may use is refused before it
-// is read, naming both sizes; a small one reads as ever under the same limit.
-TEST_F(LockedFileTest, AFileTooLargeForTheMemoryIsRefusedBeforeItIsRead)
-{
-    const QString small = write("small.lng", "bytes");
-    const QString large = path("large.lng");
-    writeFileOfEmptyLines(large, qint64(20) << 20);
-    const auto readUnder1GiB = [](const QString &file) {
-        return inChildWithAddressSpace(rlim_t(1) << 30, [&] {
-            try {
-                return QString::fromLatin1(LockedFile(file, Access::SharedRead).readAll());
-            } catch (const Error &e) {
-                return e.message();
-            }
-        });
-    };
-    EXPECT_EQ(readUnder1GiB(small), "bytes");
-    EXPECT_EQ(readUnder1GiB(large), "Cannot read file \"" + large +
-                                        "\". Reading its 20.0 MB could take up to 640.0 MB of "
-                                        "memory, more than the 512.0 MB this program may use.");
-}
