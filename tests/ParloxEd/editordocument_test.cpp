@@ -258,6 +258,8 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
 // sizes, instead of ending the editor with no memory left.
 TEST_F(EditorDocumentTest, AFileTooLargeForTheMemoryIsRefusedWithItsSizes)
 {
+    if (!AddressSpaceCanBeLimited)
+        GTEST_SKIP() << "AddressSanitizer needs more address space than the limit leaves";
     const QString huge = path("huge.lng");
     writeFileOfEmptyLines(huge, (qint64(1) << 31) - 1);
     const QString outcome = inChildWithAddressSpace(rlim_t(4) << 30, [&] {

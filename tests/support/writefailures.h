@@ -108,6 +108,14 @@ inline QString inChildWithFileSizeLimit(rlim_t limit, const std::function<QStrin
         write);
 }
 
+// AddressSanitizer reserves terabytes of address space for its shadow memory, so under it a
+// limit on the address space leaves a process no room at all.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool AddressSpaceCanBeLimited = false;
+#else
+inline constexpr bool AddressSpaceCanBeLimited = true;
+#endif
+
 // Runs `work` with its address space limited to limit bytes, as `prlimit --as` does.
 inline QString inChildWithAddressSpace(rlim_t limit, const std::function<QString()> &work)
 {
