@@ -67,15 +67,13 @@ QLocale localeOf(const QString &languageName)
     return QLocale::c();
 }
 
-QString tagOf(const QLocale &locale)
+QString tagOf(const QString &languageName)
 {
+    const QLocale locale = localeOf(languageName);
     if (locale.language() == QLocale::C)
         return {};
-    const QString language = QLocale::languageToCode(locale.language());
-    // A bare language keeps its default territory implicit, as lupdate writes it.
-    if (QLocale(locale.language()).territory() == locale.territory())
-        return language;
-    return language + u'_' + QLocale::territoryToCode(locale.territory());
+    const bool territory = languageName.contains(u'_') || languageName.contains(u'-');
+    return territory ? locale.name() : QLocale::languageToCode(locale.language());
 }
 
 int formCount(const QLocale &locale)

@@ -12,8 +12,9 @@ namespace Parlox::Exchange::Plurals {
 // QLocale::c() when nothing matches.
 QLocale localeOf(const QString &languageName);
 
-// The tag written in a .ts file: "de", "pt_BR"; empty for an unknown language.
-QString tagOf(const QLocale &locale);
+// The tag written in a .ts file: the language's code ("de" for "Deutsch" or "de"), with the
+// territory when the name gives one ("pt_BR" for "pt-BR"); empty for an unknown language.
+QString tagOf(const QString &languageName);
 
 int formCount(const QLocale &locale);
 // The form of count n, from 0 to formCount() - 1.

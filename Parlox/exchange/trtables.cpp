@@ -206,8 +206,8 @@ TsFile messages(const Lng::Document &document, const QString &language)
     if (target < 0)
         throw Error(QStringLiteral("the translations file has no language \"%1\".").arg(language));
     TsFile ts;
-    ts.language = Plurals::tagOf(Plurals::localeOf(document.languages[target]));
-    ts.sourceLanguage = Plurals::tagOf(Plurals::localeOf(document.languages[source]));
+    ts.language = Plurals::tagOf(document.languages[target]);
+    ts.sourceLanguage = Plurals::tagOf(document.languages[source]);
     const qsizetype stride = document.languages.size() + 1;
     for (const Lng::Form &form : document.forms) {
         // Plural forms after the first join the message of their first form.

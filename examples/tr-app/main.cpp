@@ -2,6 +2,7 @@
 // The picker switches among English, Spanish and German; the choice is remembered in the
 // registry value DefLang under \Software\Parlox\TrApp.
 #include "select.h"
+#include "trapp.h"
 #include "trtranslator.h"
 #include "trwindow.h"
 
@@ -12,12 +13,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parlox tr() example"));
     Parlox::TParloxSelect selector;
-    selector.beginLoading();
-    selector.setTranslationsAre(Parlox::InFlatFile);
-    selector.setTranslationsFile(QStringLiteral("tr-app.lng"));
-    selector.setRememberLanguage(Parlox::rlRegistryKey);
-    selector.setRememberRegistryKey(QStringLiteral("\\Software\\Parlox\\TrApp"));
-    selector.loaded();
+    TrApp::setUpSelector(selector);
     // The one Parlox call: from now on every language the selector activates serves tr().
     Parlox::TrTranslator translator(selector);
     TrApp::TrWindow window(selector);

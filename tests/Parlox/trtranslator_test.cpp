@@ -1,0 +1,107 @@
+#include "lngtypes.h"
+#include "platform/filesystem.h"
+#include "platform/modalseam.h"
+#include "select.h"
+#include "tempdir.h"
+#include "trtranslator.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <gtest/gtest.h>
+
+using namespace Parlox;
+
+namespace {
+
+Lng::Document document()
+{
+    Lng::Document d;
+    d.languages = QStringList{"English", "Español", "Polski"};
+    d.defaultIndex = 0;
+    d.forms.append({"Main",
+                    {"[Form.Caption]", "Main", "Principal", "Główne"},
+                    {"%Open%",
+                     "Open",
+                     "Abrir",
+                     "Otwórz",
+                     "%Open%{verb}",
+                     "Open",
+                     "Abre",
+                     "",
+                     "%%n file(s)%",
+                     "%n file",
+                     "%n archivo",
+                     "%n plik",
+                     "%%n file(s)%#1",
+                     "%n files",
+                     "%n archivos",
+                     "%n pliki",
+                     "%%n file(s)%#2",
+                     "",
+                     "",
+                     "%n plików",
+                     "%Two%%lines%",
+                     "Two%%lines",
+                     "Dos%%líneas",
+                     "Dwie%%linie",
+                     "%NO_TR_KEY",
+                     "x",
+                     "y",
+                     "z"}});
+    d.forms.append({"Other", {}, {"%Open%", "Open", "Abrir otro", ""}});
+    return d;
+}
+
+QString translate(const char *context, const char *source, const char *disambiguation = nullptr,
+                  int n = -1)
+{
+    return QCoreApplication::translate(context, source, disambiguation, n);
+}
+
+} // namespace
+
+TEST(TrTranslator, AnswersTrByContextDisambiguationAndPluralFormAndLeavesTheRestToTheSource)
+{
+    TParloxSelect selector;
+    TrTranslator translator(selector);
+    ASSERT_EQ(translator.load(document(), "español"), 6);
+    QCoreApplication::installTranslator(&translator);
+    EXPECT_EQ(translate("Main", "Open"), "Abrir");
+    EXPECT_EQ(translate("Main", "Open", "verb"), "Abre");
+    EXPECT_EQ(translate("Other", "Open"), "Abrir otro");
+    EXPECT_EQ(translate("Main", "Open", "noun"), "Open");
+    EXPECT_EQ(translate("Nowhere", "Open"), "Open");
+    EXPECT_EQ(translate("Main", "open"), "open");
+    EXPECT_EQ(translate("Main", "Two\nlines"), "Dos\nlíneas");
+    EXPECT_EQ(translate("Main", "%n file(s)", nullptr, 1), "1 archivo");
+    EXPECT_EQ(translate("Main", "%n file(s)", nullptr, 0), "0 archivos");
+
+    translator.load(document(), "Polski");
+    EXPECT_EQ(translate("Main", "%n file(s)", nullptr, 1), "1 plik");
+    EXPECT_EQ(translate("Main", "%n file(s)", nullptr, 22), "22 pliki");
+    EXPECT_EQ(translate("Main", "%n file(s)", nullptr, 25), "25 plików");
+    EXPECT_EQ(translate("Main", "Open", "verb"), "Open");
+    EXPECT_EQ(translate("Other", "Open"), "Open");
+    QCoreApplication::removeTranslator(&translator);
+}
+
+class TrTranslatorFile : public TempDirTest {
+protected:
+    Platform::ExecutableFolderGuard m_exe{m_dir.path()};
+    Platform::ModalHandlerGuard m_dialogs{[](QDialog &dialog) { dialog.done(QDialog::Rejected); }};
+};
+
+TEST_F(TrTranslatorFile, ADamagedFileLeavesSourceTextsAndQtsOwnTextsFollowTheLanguage)
+{
+    write("app.lng", "Parlox 2.0\xff\xff\xff\x7f garbage");
+    TParloxSelect selector;
+    selector.setLanguages({"English", "Deutsch"});
+    selector.storeTranslationsAre(InFlatFile);
+    selector.setTranslationsFile("app.lng");
+    TrTranslator translator(selector);
+    selector.setActiveLanguage("Deutsch");
+    EXPECT_EQ(translate("Main", "Open"), "Open");
+    EXPECT_EQ(translate("QPlatformTheme", "Close"), "Schließen");
+    selector.setActiveLanguage("English");
+    EXPECT_EQ(translate("QPlatformTheme", "Close"), "Close");
+}
