@@ -15,6 +15,18 @@
 #include <algorithm>
 
 namespace Parlox {
+namespace {
+
+// A damaged directory naming one section for many tables would make a small file read as
+// gigabytes of tables; such a file is not read at all.
+bool sharesSections(const Lng::Image &image)
+{
+    const Lng::ProblemReport damage = image.problems(Lng::ProblemScope::Damage);
+    return damage.count(Lng::ProblemKind::SharedSection) > 0 ||
+           damage.count(Lng::ProblemKind::OverlappingSection) > 0;
+}
+
+} // namespace
 
 TrTranslator::TrTranslator(TParloxSelect &selector, QObject *parent)
     : QTranslator(parent), m_selector(&selector), m_locale(QLocale::c())
@@ -48,7 +60,7 @@ void TrTranslator::activate(const QString &language)
                                             LockedFile::Access::SharedRead)
                                      .readAll();
         const Lng::Image image(bytes);
-        if (image.header() == Lng::HeaderState::Valid)
+        if (image.header() == Lng::HeaderState::Valid && !sharesSections(image))
             document = Lng::readDocument(image);
     } catch (const Error &) {
         // Without its file the application shows its source texts; the selector has already

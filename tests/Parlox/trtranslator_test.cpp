@@ -1,3 +1,4 @@
+#include "lngfile.h"
 #include "lngtypes.h"
 #include "platform/filesystem.h"
 #include "platform/modalseam.h"
@@ -19,7 +20,7 @@ Lng::Document document()
     d.languages = QStringList{"English", "Español", "Polski"};
     d.defaultIndex = 0;
     d.forms.append({"Main",
-                    {"[Form.Caption]", "Main", "Principal", "Główne"},
+                    {"[Form.Caption]", "Main", "Principal", "Glówne"},
                     {"%Open%",
                      "Open",
                      "Abrir",
@@ -91,17 +92,27 @@ protected:
     Platform::ModalHandlerGuard m_dialogs{[](QDialog &dialog) { dialog.done(QDialog::Rejected); }};
 };
 
-TEST_F(TrTranslatorFile, ADamagedFileLeavesSourceTextsAndQtsOwnTextsFollowTheLanguage)
+TEST_F(TrTranslatorFile, FollowsTheSelectorWithQtsOwnTextsAndReadsNoDamagedDirectory)
 {
-    write("app.lng", "Parlox 2.0\xff\xff\xff\x7f garbage");
+    QByteArray bytes = Lng::writeDocument(document());
+    write("app.lng", bytes);
     TParloxSelect selector;
-    selector.setLanguages({"English", "Deutsch"});
+    selector.setLanguages({"English", "Español", "Polski"});
     selector.storeTranslationsAre(InFlatFile);
     selector.setTranslationsFile("app.lng");
     TrTranslator translator(selector);
-    selector.setActiveLanguage("Deutsch");
+    selector.setActiveLanguage("Español");
+    EXPECT_EQ(translate("Main", "Open"), "Abrir");
+    EXPECT_EQ(translate("QPlatformTheme", "Close"), "Cerrar");
+
+    // Two tables naming one section: the file shows no texts rather than reading it twice.
+    const qsizetype main = bytes.lastIndexOf(QByteArray("Main\0", 5)) + 5 + 4;
+    const qsizetype other = bytes.lastIndexOf(QByteArray("Other\0", 6)) + 6 + 4;
+    bytes.replace(other, 4, bytes.mid(main, 4));
+    write("app.lng", bytes);
+    selector.setActiveLanguage("Polski");
     EXPECT_EQ(translate("Main", "Open"), "Open");
-    EXPECT_EQ(translate("QPlatformTheme", "Close"), "Schließen");
+    EXPECT_EQ(translate("QPlatformTheme", "Close"), "Zamknij");
     selector.setActiveLanguage("English");
     EXPECT_EQ(translate("QPlatformTheme", "Close"), "Close");
 }
