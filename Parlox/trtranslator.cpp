@@ -91,7 +91,9 @@ qsizetype TrTranslator::load(const Lng::Document &document, const QString &langu
         for (qsizetype k = 0; k + stride <= form.userStrings.size(); k += stride) {
             const QString &value = form.userStrings[k + 1 + column];
             const std::optional<Exchange::TrKey> key = Exchange::TrKey::parse(form.userStrings[k]);
-            if (!key || value.isEmpty())
+            // An empty later form still marks the text as plural, so that its count never
+            // takes the first form's text.
+            if (!key || (value.isEmpty() && key->form == 0))
                 continue;
             std::vector<Message> &variants = messages[key->source.toStdString()];
             const std::string disambiguation = key->disambiguation.toStdString();
@@ -102,8 +104,11 @@ qsizetype TrTranslator::load(const Lng::Document &document, const QString &langu
                 found = variants.insert(variants.end(), {disambiguation, {}});
             if (found->forms.size() <= size_t(key->form))
                 found->forms.resize(key->form + 1);
-            found->forms[key->form] = Exchange::visibleText(value);
-            ++count;
+            // Left null when empty: Qt takes any non-null answer as the translation.
+            if (!value.isEmpty()) {
+                found->forms[key->form] = Exchange::visibleText(value);
+                ++count;
+            }
         }
         if (messages.empty())
             m_contexts.erase(form.name.toStdString());
