@@ -104,30 +104,35 @@ private:
         }
     }
 
-    // The element's text, with <byte value="..."/> standing for characters XML cannot carry.
+    // The element's text, with <byte value="..."/> standing for characters XML cannot carry;
+    // of length variants only the first, the full text. Iterative, so that no nesting in a
+    // file can exhaust the stack.
     QString readText()
     {
         QString text;
+        int variantDepth = 0;
+        bool firstVariantRead = false;
         while (!m_xml.atEnd()) {
             switch (m_xml.readNext()) {
             case QXmlStreamReader::Characters:
-                text += m_xml.text();
+                if (!firstVariantRead)
+                    text += m_xml.text();
                 break;
             case QXmlStreamReader::StartElement:
-                if (m_xml.name() == u"byte") {
-                    text += byteValue(attribute("value"));
-                    m_xml.skipCurrentElement();
-                } else if (m_xml.name() == u"lengthvariant") {
-                    // The first variant is the full text; readText() ends on its end tag.
-                    const QString variant = readText();
-                    if (text.isEmpty())
-                        text = variant;
+                if (m_xml.name() == u"lengthvariant") {
+                    if (variantDepth++ == 0 && !firstVariantRead)
+                        text.clear(); // the white space before it
                 } else {
+                    if (m_xml.name() == u"byte" && !firstVariantRead)
+                        text += byteValue(attribute("value"));
                     m_xml.skipCurrentElement();
                 }
                 break;
             case QXmlStreamReader::EndElement:
-                return text;
+                if (variantDepth == 0)
+                    return text;
+                firstVariantRead = --variantDepth == 0 || firstVariantRead;
+                break;
             default:
                 break;
             }

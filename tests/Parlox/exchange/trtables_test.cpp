@@ -150,4 +150,12 @@ TEST(TsFiles, ReadWhatLinguistWritesAndWriteWhatXmlCannotCarryAsBytes)
         EXPECT_TRUE(e.message().startsWith("4: ")) << e.message().toStdString();
     }
     EXPECT_THROW(TsReader::read("<xliff/>"), Error);
+
+    // Nesting as deep as a file cares to go is read without exhausting the stack.
+    const int depth = 200'000;
+    const QByteArray deep = "<TS><context><name>x</name><message><source>" +
+                            QByteArray("<lengthvariant>").repeated(depth) + "a" +
+                            QByteArray("</lengthvariant>").repeated(depth) +
+                            "</source></message></context></TS>";
+    EXPECT_EQ(TsReader::read(deep).messages.value(0).source, "a");
 }
