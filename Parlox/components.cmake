@@ -7,6 +7,7 @@ add_library(parlox STATIC
   parloxcombobox.h parloxcombobox.cpp
   parloxlistbox.h parloxlistbox.cpp
   select.h select.cpp
+  trtranslator.h trtranslator.cpp
   registercomponents.h registercomponents.cpp
   flatfile.h flatfile.cpp
   form.h form.cpp formpaths.h formpaths.cpp formstringindex.h formstringindex.cpp
@@ -15,4 +16,4 @@ add_library(parlox STATIC
   dialoglayout.h dialoglayout.cpp
 )
 target_include_directories(parlox PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(parlox PUBLIC parloxformat parloxplatform Qt6::Widgets)
+target_link_libraries(parlox PUBLIC parloxformat parloxexchange parloxplatform Qt6::Widgets)

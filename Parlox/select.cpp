@@ -98,6 +98,7 @@ void TParloxSelect::setActiveLanguage(const QString &language)
         if (m_forms.contains(form) && form->Language() != language)
             form->LanguageChanged(language);
     RefreshPickers();
+    emit languageActivated(language);
 }
 
 QString TParloxSelect::flagFile(qsizetype position) const
@@ -176,6 +177,8 @@ void TParloxSelect::loaded()
             EnsureMsgKey(key);
         RefreshPickers();
     }
+    if (!m_activeLanguage.isEmpty())
+        emit languageActivated(m_activeLanguage);
 }
 
 void TParloxSelect::EnsureMsgKey(const QString &key)

@@ -88,6 +88,11 @@ public:
     // Adds a missing message key, or value lines missing from an existing one.
     void EnsureMsgKey(const QString &key);
 
+signals:
+    // A language became active: at the end of loading, and after each change of language
+    // has retranslated the linked forms. Qt's tr() translator follows it.
+    void languageActivated(const QString &language);
+
 private:
     void rememberLanguage(const QString &language) const;
     void readRememberedLanguage();

@@ -6,6 +6,7 @@
 #include "lngfile.h"
 #include "lngimport.h"
 #include "lngjson.h"
+#include "lngts.h"
 #include "lockedfile.h"
 
 #include <QIODevice>
@@ -75,6 +76,8 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
         return Usage;
     }
     try {
+        if (LngTs::handles(args))
+            return LngTs::run(args, out, err);
         if (command == u"export")
             return LngExport::run(args, out, err);
         if (command == u"import")
