@@ -1,5 +1,6 @@
 #include "lngcheck.h"
 
+#include "codepage.h"
 #include "directorywalk.h"
 #include "lngfile.h"
 #include "lngtool.h"
@@ -44,22 +45,44 @@ QString failure(Check check, const QString &english, QStringView first, QStringV
     return {};
 }
 
-void checkTable(QStringList &out, const QString &name, const QStringList &table,
+// A table's lines as the file holds them: only the lines a warning quotes are decoded.
+using EncodedTable = QList<QByteArrayView>;
+
+void checkTable(QStringList &out, const QString &name, const EncodedTable &table,
                 const QStringList &languages)
 {
     const qsizetype size = languages.size() + 1;
     for (const ValueChecks::Warning &warning : ValueChecks::checkTable(table, languages.size())) {
         const qsizetype key = warning.entry * size;
-        const QString &first = table.at(key + 1);
-        const QString &value = table.at(key + 1 + warning.language);
+        const QString first = CodePage::decode(table.at(key + 1));
+        const QString value = CodePage::decode(table.at(key + 1 + warning.language));
         for (const Check check : ValueChecks::AllChecks) {
             if (warning.failed.testFlag(check))
                 out.append(QStringLiteral("%1, key %2: %3 %4")
-                               .arg(Lng::capitalized(name), Lng::quoted(table.at(key)),
+                               .arg(Lng::capitalized(name),
+                                    Lng::quoted(CodePage::decode(table.at(key))),
                                     languages.at(warning.language),
                                     failure(check, languages.first(), first, value)));
         }
     }
+}
+
+EncodedTable section(const Lng::Image &image, qint32 offset)
+{
+    EncodedTable lines;
+    if (offset > 0)
+        Lng::DirectoryWalk(image.bytes(), offset, nullptr).encodedSection(&lines, {});
+    return lines;
+}
+
+EncodedTable messages(const Lng::Image &image)
+{
+    Lng::DirectoryWalk walk(image.bytes(), image.directoryOffset(), nullptr);
+    walk.languages(nullptr);
+    walk.defaultIndex();
+    EncodedTable lines;
+    walk.messages(&lines);
+    return lines;
 }
 
 int check(const QString &path, bool strict, QIODevice &out)
@@ -72,7 +95,7 @@ int check(const QString &path, bool strict, QIODevice &out)
         LngTool::printLine(out, path + QStringLiteral(": ") + problem);
     // Damage makes the tables mean something else than was written; so does a foreign file.
     const bool readable = image.header() == Lng::HeaderState::Valid && !report.isDamaged();
-    const QStringList found = readable ? warnings(Lng::readDocument(image)) : QStringList();
+    const QStringList found = readable ? warnings(image) : QStringList();
     for (const QString &warning : found)
         LngTool::printLine(out, path + QStringLiteral(": warning: ") + warning);
     if (!found.isEmpty())
@@ -87,15 +110,16 @@ int check(const QString &path, bool strict, QIODevice &out)
 
 } // namespace
 
-QStringList warnings(const Lng::Document &document)
+QStringList warnings(const Lng::Image &image)
 {
     QStringList out;
-    checkTable(out, QStringLiteral("message strings"), document.messages, document.languages);
-    for (const Lng::Form &form : document.forms) {
-        checkTable(out, Lng::tableName(form.name, Lng::SectionKind::FormStrings), form.formStrings,
-                   document.languages);
-        checkTable(out, Lng::tableName(form.name, Lng::SectionKind::UserStrings), form.userStrings,
-                   document.languages);
+    const Lng::Directory directory = image.directory();
+    checkTable(out, QStringLiteral("message strings"), messages(image), directory.languages);
+    for (const Lng::FormEntry &form : directory.forms) {
+        for (const Lng::SectionKind kind :
+             {Lng::SectionKind::FormStrings, Lng::SectionKind::UserStrings})
+            checkTable(out, Lng::tableName(form.name, kind), section(image, form.offset(kind)),
+                       directory.languages);
     }
     return out;
 }

@@ -5,7 +5,7 @@
 class QIODevice;
 
 namespace Parlox::Lng {
-struct Document;
+class Image;
 }
 
 // `parlox-lng check [--strict] FILE`: what is wrong with the file, then the translators'
@@ -17,7 +17,8 @@ namespace Parlox::LngCheck {
 // be read.
 int run(const QStringList &args, QIODevice &out, QIODevice &err);
 
-// One line per failed check of every value, naming the table, the key and the language.
-QStringList warnings(const Lng::Document &document);
+// One line per failed check of every value, naming the table, the key and the language. The
+// file must be sound: its tables are read straight from its bytes.
+QStringList warnings(const Lng::Image &image);
 
 } // namespace Parlox::LngCheck
