@@ -8,7 +8,7 @@ add_library(parlox STATIC
   parloxlistbox.h parloxlistbox.cpp
   select.h select.cpp
   registercomponents.h registercomponents.cpp
-  flatfile.h flatfile.cpp
+  flatfile.h flatfile.cpp sectioncache.h sectioncache.cpp
   form.h form.cpp formpaths.h formpaths.cpp formstringindex.h formstringindex.cpp
   msgdialog.h msgdialog.cpp
   messageform.h messageform.cpp

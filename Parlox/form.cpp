@@ -54,7 +54,7 @@ void writeText(QObject &target, QStringView property, const QString &value,
 // The text property Name.Property. The value is looked up first: most components have no
 // entry for most properties, and asking a component for a property by name costs more.
 void translateText(QObject &component, const QString &name, QStringView property,
-                   const FormStringIndex &index, LineBreaks lineBreaks = LineBreaks::AsStored)
+                   const TParloxForm::Lookup &index, LineBreaks lineBreaks = LineBreaks::AsStored)
 {
     writeText(component, property, index.value(name + u'.' + property.toString()), lineBreaks);
 }
@@ -71,7 +71,7 @@ QString asOneLine(QString value)
 
 // Replaces the existing items of a string list; the list keeps its item count.
 void writeItems(QObject &component, QStringView property, const QString &name,
-                const FormStringIndex &index)
+                const TParloxForm::Lookup &index)
 {
     const bool lines = Platform::isMemo(&component);
     const int count = Platform::itemCount(&component, property).value_or(0);
@@ -84,6 +84,11 @@ void writeItems(QObject &component, QStringView property, const QString &name,
 }
 
 } // namespace
+
+QString TParloxForm::Lookup::value(QStringView path) const
+{
+    return index.value(path, language);
+}
 
 void TParloxForm::setDesignHooks(DesignHooks hooks)
 {
@@ -245,19 +250,32 @@ void TParloxForm::ApplyLanguage(const QString &language)
         if (flatFile)
             m_formStrings.clear();
     });
-    if (flatFile)
-        FlatFile::ReadFormStrings(*m_selector, m_form->objectName(), m_formStrings);
+    std::shared_ptr<const FormStringIndex> index;
+    if (flatFile) {
+        index = FlatFile::FormStringsSection(*m_selector, m_form->objectName());
+        if (index)
+            m_formStrings = index->table();
+    }
+    if (!index)
+        index = formStringIndex();
 
-    const FormStringIndex index(m_formStrings,
-                                Tables::indexOfLanguage(m_selector->Languages(), language));
-    writeText(*m_form, u"Caption", index.value(u"Form.Caption"), LineBreaks::Substituted);
-    writeText(*m_form, u"Hint", index.value(u"Form.Hint"), LineBreaks::Substituted);
+    const Lookup lookup{*index, Tables::indexOfLanguage(m_selector->Languages(), language)};
+    writeText(*m_form, u"Caption", lookup.value(u"Form.Caption"), LineBreaks::Substituted);
+    writeText(*m_form, u"Hint", lookup.value(u"Form.Hint"), LineBreaks::Substituted);
     for (QObject *component : Platform::componentList(m_form))
-        applyToComponent(*component, index, language);
+        applyToComponent(*component, lookup, language);
 }
 
-void TParloxForm::applyToComponent(QObject &component, const FormStringIndex &index,
-                                   const QString &language)
+// Built once per table: a table changed through FormStrings() no longer shares the index's
+// lines, and gets a new index at the next call.
+std::shared_ptr<const FormStringIndex> TParloxForm::formStringIndex()
+{
+    if (!m_formStringIndex || !m_formStringIndex->isIndexOf(m_formStrings))
+        m_formStringIndex = std::make_shared<const FormStringIndex>(m_formStrings);
+    return m_formStringIndex;
+}
+
+void TParloxForm::applyToComponent(QObject &component, const Lookup &index, const QString &language)
 {
     using namespace Platform;
     const QString name = component.objectName();
@@ -288,10 +306,16 @@ QString TParloxForm::GetUserString(const QString &identifier)
         if (flatFile)
             m_userStrings.clear();
     });
-    if (flatFile)
-        FlatFile::ReadUserStrings(*m_selector, m_form ? m_form->objectName() : QString(),
-                                  m_userStrings);
-    const qsizetype keyLine = Tables::indexOfKey(m_userStrings, u'%' + identifier + u'%');
+    qsizetype keyLine = -1;
+    if (flatFile) {
+        // The section read from the file stands for UserStrings during the call.
+        const auto section =
+            FlatFile::UserStringsSection(*m_selector, m_form ? m_form->objectName() : QString());
+        m_userStrings = section->table();
+        keyLine = section->keyLine(identifier);
+    } else {
+        keyLine = Tables::indexOfKey(m_userStrings, u'%' + identifier + u'%');
+    }
     if (keyLine < 0)
         return {};
     // With the active language unlisted this is the key line itself; an entry cut short by
@@ -299,7 +323,7 @@ QString TParloxForm::GetUserString(const QString &identifier)
     const qsizetype line = keyLine + 1 + m_selector->activeIndex();
     if (line >= m_userStrings.size())
         return {};
-    return Tables::expandLineBreaks(m_userStrings[line]);
+    return Tables::expandLineBreaks(m_userStrings.at(line));
 }
 
 void TParloxForm::convertOldKeys()

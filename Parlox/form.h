@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace Parlox {
 
@@ -96,6 +97,13 @@ public:
 
     void loaded() override;
 
+    // The values of one language, as ApplyLanguage looks them up.
+    struct Lookup {
+        const FormStringIndex &index;
+        qsizetype language = -1;
+        QString value(QStringView path) const;
+    };
+
 protected:
     void removalNotice(Platform::Component *gone) override;
 
@@ -103,8 +111,8 @@ private:
     static QObject *admitted(QObject *owner);
     void linkSelectorsOf(const QWidget *form);
     void convertOldKeys();
-    void applyToComponent(QObject &component, const FormStringIndex &index,
-                          const QString &language);
+    void applyToComponent(QObject &component, const Lookup &index, const QString &language);
+    std::shared_ptr<const FormStringIndex> formStringIndex();
     void collectAtDesignTime();
     void showLanguage(const QString &language);
 
@@ -113,6 +121,7 @@ private:
     QString m_language;
     QStringList m_formStrings;
     QStringList m_userStrings;
+    std::shared_ptr<const FormStringIndex> m_formStringIndex;
     QString m_storedFormName;
     bool m_autoUpdate = false;
     bool m_autoRead = true;
