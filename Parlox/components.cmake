@@ -10,6 +10,7 @@ add_library(parlox STATIC
   registercomponents.h registercomponents.cpp
   flatfile.h flatfile.cpp sectioncache.h sectioncache.cpp
   form.h form.cpp formpaths.h formpaths.cpp formstringindex.h formstringindex.cpp
+  translationplan.h translationplan.cpp
   msgdialog.h msgdialog.cpp
   messageform.h messageform.cpp
   dialoglayout.h dialoglayout.cpp

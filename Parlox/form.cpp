@@ -12,6 +12,7 @@
 #include "select.h"
 #include "tables.h"
 #include "translationextension.h"
+#include "translationplan.h"
 
 #include <QScopeGuard>
 #include <QWidget>
@@ -51,14 +52,6 @@ void writeText(QObject &target, QStringView property, const QString &value,
         lineBreaks == LineBreaks::Substituted ? FormPaths::restoreLineBreaks(value) : value);
 }
 
-// The text property Name.Property. The value is looked up first: most components have no
-// entry for most properties, and asking a component for a property by name costs more.
-void translateText(QObject &component, const QString &name, QStringView property,
-                   const TParloxForm::Lookup &index, LineBreaks lineBreaks = LineBreaks::AsStored)
-{
-    writeText(component, property, index.value(name + u'.' + property.toString()), lineBreaks);
-}
-
 // A memo's item is one line of its text: a line break inside a value would add lines.
 QString asOneLine(QString value)
 {
@@ -70,12 +63,11 @@ QString asOneLine(QString value)
 }
 
 // Replaces the existing items of a string list; the list keeps its item count.
-void writeItems(QObject &component, QStringView property, const QString &name,
-                const TParloxForm::Lookup &index)
+// lines: the component is a memo.
+void writeItems(QObject &component, QStringView property, const QString &prefix,
+                const TParloxForm::Lookup &index, bool lines)
 {
-    const bool lines = Platform::isMemo(&component);
     const int count = Platform::itemCount(&component, property).value_or(0);
-    const QString prefix = name + u'.';
     for (int n = 0; n < count; ++n) {
         const QString value = index.value(prefix + QString::number(n));
         if (!value.isEmpty())
@@ -88,6 +80,11 @@ void writeItems(QObject &component, QStringView property, const QString &name,
 QString TParloxForm::Lookup::value(QStringView path) const
 {
     return index.value(path, language);
+}
+
+QString TParloxForm::Lookup::valueAt(qsizetype keyLine) const
+{
+    return FormPaths::valueAfterKey(index.table(), keyLine, language);
 }
 
 void TParloxForm::setDesignHooks(DesignHooks hooks)
@@ -262,8 +259,15 @@ void TParloxForm::ApplyLanguage(const QString &language)
     const Lookup lookup{*index, Tables::indexOfLanguage(m_selector->Languages(), language)};
     writeText(*m_form, u"Caption", lookup.value(u"Form.Caption"), LineBreaks::Substituted);
     writeText(*m_form, u"Hint", lookup.value(u"Form.Hint"), LineBreaks::Substituted);
-    for (QObject *component : Platform::componentList(m_form))
-        applyToComponent(*component, lookup, language);
+    // The plan keeps what the components' names and classes decide; a nested call (from a
+    // slot or an extension) may change it, so each entry is copied before use.
+    const QList<QObject *> components = Platform::componentList(m_form);
+    m_plan.begin(index);
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        const TranslationPlan::Entry entry = m_plan.entry(i, *components[i]);
+        applyToComponent(*components[i], entry, lookup, language);
+    }
+    m_plan.end(components.size());
 }
 
 // Built once per table: a table changed through FormStrings() no longer shares the index's
@@ -275,26 +279,28 @@ std::shared_ptr<const FormStringIndex> TParloxForm::formStringIndex()
     return m_formStringIndex;
 }
 
-void TParloxForm::applyToComponent(QObject &component, const Lookup &index, const QString &language)
+void TParloxForm::applyToComponent(QObject &component, const TranslationPlan::Entry &entry,
+                                   const Lookup &lookup, const QString &language)
 {
-    using namespace Platform;
-    const QString name = component.objectName();
-    // Charts keep their own texts.
-    if (name.isEmpty() || name.toUpper().contains(u"CHART"))
+    // Unnamed components have no paths; charts keep their own texts.
+    if (entry.skipped)
         return;
-    translateText(component, name, u"Caption", index);
-    translateText(component, name, u"Hint", index, LineBreaks::Substituted);
-    translateText(component, name, u"Title", index);
-    translateText(component, name, u"DisplayLabel", index);
+    static constexpr std::array<LineBreaks, TranslationPlan::TextProperties.size()> lineBreaks{
+        LineBreaks::AsStored, LineBreaks::Substituted, LineBreaks::AsStored, LineBreaks::AsStored};
+    for (size_t p = 0; p < entry.keyLines.size(); ++p) {
+        if (entry.keyLines[p] >= 0)
+            writeText(component, TranslationPlan::TextProperties[p],
+                      lookup.valueAt(entry.keyLines[p]), lineBreaks[p]);
+    }
     for (TranslationExtension *extension : std::as_const(m_selector->extensions()))
         extension->apply(*this, component, language);
-    // The kind tests are cheap; a missing list property has no items.
-    if (isMemo(&component))
-        writeItems(component, u"Lines", name, index);
-    if (isListBox(&component) || isComboBox(&component) || isRadioGroup(&component))
-        writeItems(component, u"Items", name, index);
-    if (isNotebook(&component))
-        writeItems(component, u"Pages", name, index);
+    // A missing list property has no items.
+    if (entry.memo)
+        writeItems(component, u"Lines", entry.prefix, lookup, true);
+    if (entry.items)
+        writeItems(component, u"Items", entry.prefix, lookup, entry.memo);
+    if (entry.pages)
+        writeItems(component, u"Pages", entry.prefix, lookup, entry.memo);
 }
 
 QString TParloxForm::GetUserString(const QString &identifier)

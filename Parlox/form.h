@@ -2,6 +2,7 @@
 
 #include "platform/component.h"
 #include "select.h"
+#include "translationplan.h"
 
 #include <QObject>
 #include <QPointer>
@@ -102,6 +103,7 @@ public:
         const FormStringIndex &index;
         qsizetype language = -1;
         QString value(QStringView path) const;
+        QString valueAt(qsizetype keyLine) const;
     };
 
 protected:
@@ -111,7 +113,8 @@ private:
     static QObject *admitted(QObject *owner);
     void linkSelectorsOf(const QWidget *form);
     void convertOldKeys();
-    void applyToComponent(QObject &component, const Lookup &index, const QString &language);
+    void applyToComponent(QObject &component, const TranslationPlan::Entry &entry,
+                          const Lookup &lookup, const QString &language);
     std::shared_ptr<const FormStringIndex> formStringIndex();
     void collectAtDesignTime();
     void showLanguage(const QString &language);
@@ -122,6 +125,7 @@ private:
     QStringList m_formStrings;
     QStringList m_userStrings;
     std::shared_ptr<const FormStringIndex> m_formStringIndex;
+    TranslationPlan m_plan;
     QString m_storedFormName;
     bool m_autoUpdate = false;
     bool m_autoRead = true;

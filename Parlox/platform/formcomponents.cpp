@@ -12,11 +12,10 @@
 namespace Parlox::Platform {
 namespace {
 
-bool isQtHelper(const QObject *object)
+bool isQtHelper(const QObject *object, const QString &name)
 {
     // A main window names its own layout "_layout".
-    return object->objectName().startsWith(QLatin1String("qt_")) ||
-           object->inherits("QMainWindowLayout");
+    return name.startsWith(QLatin1String("qt_")) || object->inherits("QMainWindowLayout");
 }
 
 // Controls whose children are all Qt's own (a tab bar names its scroll buttons without the
@@ -32,7 +31,9 @@ bool holdsOnlyQtParts(const QObject *object)
 void collect(const QObject *parent, QList<QObject *> &out)
 {
     for (QObject *child : parent->children()) {
-        if (!child->objectName().isEmpty() && !isQtHelper(child))
+        // Reading a name costs more than it seems (it may join a property binding).
+        const QString name = child->objectName();
+        if (!name.isEmpty() && !isQtHelper(child, name))
             out.append(child);
         if (!isForm(child) && !holdsOnlyQtParts(child))
             collect(child, out);
