@@ -261,11 +261,12 @@ void TParloxForm::ApplyLanguage(const QString &language)
     writeText(*m_form, u"Hint", lookup.value(u"Form.Hint"), LineBreaks::Substituted);
     // The plan keeps what the components' names and classes decide; a nested call (from a
     // slot or an extension) may change it, so each entry is copied before use.
-    const QList<QObject *> components = Platform::componentList(m_form);
+    const QList<Platform::NamedComponent> components = Platform::namedComponentList(m_form);
     m_plan.begin(index);
     for (qsizetype i = 0; i < components.size(); ++i) {
-        const TranslationPlan::Entry entry = m_plan.entry(i, *components[i]);
-        applyToComponent(*components[i], entry, lookup, language);
+        QObject &component = *components[i].object;
+        const TranslationPlan::Entry entry = m_plan.entry(i, component, components[i].name);
+        applyToComponent(component, entry, lookup, language);
     }
     m_plan.end(components.size());
 }

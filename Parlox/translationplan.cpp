@@ -15,12 +15,12 @@ void TranslationPlan::begin(const std::shared_ptr<const FormStringIndex> &index)
     m_index = index;
 }
 
-const TranslationPlan::Entry &TranslationPlan::entry(qsizetype position, const QObject &component)
+const TranslationPlan::Entry &TranslationPlan::entry(qsizetype position, const QObject &component,
+                                                     const QString &name)
 {
     if (position >= m_entries.size())
         m_entries.resize(position + 1);
     Entry &entry = m_entries[position];
-    const QString name = component.objectName();
     if (entry.object != &component || entry.meta != component.metaObject() || entry.name != name) {
         entry.object = &component;
         entry.meta = component.metaObject();

@@ -39,7 +39,7 @@ public:
     // Starts a pass over the form's components against index.
     void begin(const std::shared_ptr<const FormStringIndex> &index);
     // The entry of the component at this position of the form's component list.
-    const Entry &entry(qsizetype position, const QObject &component);
+    const Entry &entry(qsizetype position, const QObject &component, const QString &name);
     // Ends the pass over a list of this many components.
     void end(qsizetype count);
 

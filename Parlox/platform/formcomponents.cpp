@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QWidget>
+#include <type_traits>
 
 namespace Parlox::Platform {
 namespace {
@@ -28,13 +29,16 @@ bool holdsOnlyQtParts(const QObject *object)
            qobject_cast<const QAbstractSlider *>(object);
 }
 
-void collect(const QObject *parent, QList<QObject *> &out)
+template <typename Component> void collect(const QObject *parent, QList<Component> &out)
 {
     for (QObject *child : parent->children()) {
-        // Reading a name costs more than it seems (it may join a property binding).
-        const QString name = child->objectName();
-        if (!name.isEmpty() && !isQtHelper(child, name))
-            out.append(child);
+        QString name = child->objectName();
+        if (!name.isEmpty() && !isQtHelper(child, name)) {
+            if constexpr (std::is_same_v<Component, NamedComponent>)
+                out.append({child, std::move(name)});
+            else
+                out.append(child);
+        }
         if (!isForm(child) && !holdsOnlyQtParts(child))
             collect(child, out);
     }
@@ -54,6 +58,14 @@ QWidget *owningForm(QObject *object)
 QList<QObject *> componentList(const QWidget *form)
 {
     QList<QObject *> out;
+    if (form)
+        collect(form, out);
+    return out;
+}
+
+QList<NamedComponent> namedComponentList(const QWidget *form)
+{
+    QList<NamedComponent> out;
     if (form)
         collect(form, out);
     return out;
