@@ -65,7 +65,7 @@ QString asOneLine(QString value)
 // Replaces the existing items of a string list; the list keeps its item count.
 // lines: the component is a memo.
 void writeItems(QObject &component, QStringView property, const QString &prefix,
-                const TParloxForm::Lookup &index, bool lines)
+                const FormStringIndex::Language &index, bool lines)
 {
     const int count = Platform::itemCount(&component, property).value_or(0);
     for (int n = 0; n < count; ++n) {
@@ -76,16 +76,6 @@ void writeItems(QObject &component, QStringView property, const QString &prefix,
 }
 
 } // namespace
-
-QString TParloxForm::Lookup::value(QStringView path) const
-{
-    return index.value(path, language);
-}
-
-QString TParloxForm::Lookup::valueAt(qsizetype keyLine) const
-{
-    return FormPaths::valueAfterKey(index.table(), keyLine, language);
-}
 
 void TParloxForm::setDesignHooks(DesignHooks hooks)
 {
@@ -256,16 +246,16 @@ void TParloxForm::ApplyLanguage(const QString &language)
     if (!index)
         index = formStringIndex();
 
-    const Lookup lookup{*index, Tables::indexOfLanguage(m_selector->Languages(), language)};
+    const FormStringIndex::Language lookup{
+        *index, Tables::indexOfLanguage(m_selector->Languages(), language)};
     writeText(*m_form, u"Caption", lookup.value(u"Form.Caption"), LineBreaks::Substituted);
     writeText(*m_form, u"Hint", lookup.value(u"Form.Hint"), LineBreaks::Substituted);
     // The plan keeps what the components' names and classes decide; a nested call (from a
     // slot or an extension) may change it, so each entry is copied before use.
     const QList<Platform::NamedComponent> components = Platform::namedComponentList(m_form);
-    m_plan.begin(index);
     for (qsizetype i = 0; i < components.size(); ++i) {
         QObject &component = *components[i].object;
-        const TranslationPlan::Entry entry = m_plan.entry(i, component, components[i].name);
+        const TranslationPlan::Entry entry = m_plan.entry(i, component, components[i].name, index);
         applyToComponent(component, entry, lookup, language);
     }
     m_plan.end(components.size());
@@ -281,7 +271,7 @@ std::shared_ptr<const FormStringIndex> TParloxForm::formStringIndex()
 }
 
 void TParloxForm::applyToComponent(QObject &component, const TranslationPlan::Entry &entry,
-                                   const Lookup &lookup, const QString &language)
+                                   const FormStringIndex::Language &lookup, const QString &language)
 {
     // Unnamed components have no paths; charts keep their own texts.
     if (entry.skipped)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formstringindex.h"
 #include "platform/component.h"
 #include "select.h"
 #include "translationplan.h"
@@ -13,8 +14,6 @@
 #include <memory>
 
 namespace Parlox {
-
-class FormStringIndex;
 
 // The translator of one form: holds the form's form strings (texts keyed by property path)
 // and user strings (texts the application asks for by identifier), links to the application's
@@ -98,14 +97,6 @@ public:
 
     void loaded() override;
 
-    // The values of one language, as ApplyLanguage looks them up.
-    struct Lookup {
-        const FormStringIndex &index;
-        qsizetype language = -1;
-        QString value(QStringView path) const;
-        QString valueAt(qsizetype keyLine) const;
-    };
-
 protected:
     void removalNotice(Platform::Component *gone) override;
 
@@ -114,7 +105,7 @@ private:
     void linkSelectorsOf(const QWidget *form);
     void convertOldKeys();
     void applyToComponent(QObject &component, const TranslationPlan::Entry &entry,
-                          const Lookup &lookup, const QString &language);
+                          const FormStringIndex::Language &lookup, const QString &language);
     std::shared_ptr<const FormStringIndex> formStringIndex();
     void collectAtDesignTime();
     void showLanguage(const QString &language);

@@ -48,4 +48,9 @@ QString FormStringIndex::value(QStringView path, qsizetype language) const
     return line < 0 ? QString() : FormPaths::valueAfterKey(m_table, line, language);
 }
 
+QString FormStringIndex::Language::valueAt(qsizetype keyLine) const
+{
+    return FormPaths::valueAfterKey(index.table(), keyLine, position);
+}
+
 } // namespace Parlox

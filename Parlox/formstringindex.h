@@ -26,6 +26,15 @@ public:
     // is not listed), or the empty text when there is none.
     QString value(QStringView path, qsizetype language) const;
 
+    // The values of one language: its position in the language list, -1 when not listed.
+    struct Language {
+        const FormStringIndex &index;
+        qsizetype position = -1;
+        QString value(QStringView path) const { return index.value(path, position); }
+        // The value of the entry whose key stands at keyLine.
+        QString valueAt(qsizetype keyLine) const;
+    };
+
     const QStringList &table() const { return m_table; }
     // Whether this index was built from that table as it is now. Any non-const use of a table
     // that shares its lines with the index detaches it, so a table changed since no longer

@@ -7,17 +7,15 @@
 
 namespace Parlox {
 
-void TranslationPlan::begin(const std::shared_ptr<const FormStringIndex> &index)
+const TranslationPlan::Entry &
+TranslationPlan::entry(qsizetype position, const QObject &component, const QString &name,
+                       const std::shared_ptr<const FormStringIndex> &index)
 {
     // Holding the index keeps its address from being reused by another one.
-    if (index != m_index)
+    if (index != m_index) {
         m_entries.clear();
-    m_index = index;
-}
-
-const TranslationPlan::Entry &TranslationPlan::entry(qsizetype position, const QObject &component,
-                                                     const QString &name)
-{
+        m_index = index;
+    }
     if (position >= m_entries.size())
         m_entries.resize(position + 1);
     Entry &entry = m_entries[position];

@@ -36,10 +36,11 @@ public:
         bool pages = false; // Pages
     };
 
-    // Starts a pass over the form's components against index.
-    void begin(const std::shared_ptr<const FormStringIndex> &index);
-    // The entry of the component at this position of the form's component list.
-    const Entry &entry(qsizetype position, const QObject &component, const QString &name);
+    // The entry of the component at this position of the form's component list, with its key
+    // lines in index. Entries worked out against another index are dropped first, so a nested
+    // call with another table cannot leave lines of its own behind.
+    const Entry &entry(qsizetype position, const QObject &component, const QString &name,
+                       const std::shared_ptr<const FormStringIndex> &index);
     // Ends the pass over a list of this many components.
     void end(qsizetype count);
 
