@@ -9,8 +9,9 @@ add_library(parlox STATIC
   select.h select.cpp
   trtranslator.h trtranslator.cpp
   registercomponents.h registercomponents.cpp
-  flatfile.h flatfile.cpp
+  flatfile.h flatfile.cpp sectioncache.h sectioncache.cpp
   form.h form.cpp formpaths.h formpaths.cpp formstringindex.h formstringindex.cpp
+  translationplan.h translationplan.cpp
   msgdialog.h msgdialog.cpp
   messageform.h messageform.cpp
   dialoglayout.h dialoglayout.cpp

@@ -1,11 +1,13 @@
 #include "flatfile.h"
 
 #include "errors.h"
+#include "formstringindex.h"
 #include "lngfile.h"
 #include "lockedfile.h"
 #include "platform/application.h"
 #include "platform/filesystem.h"
 #include "platform/standarddialogs.h"
+#include "sectioncache.h"
 #include "select.h"
 
 namespace Parlox::FlatFile {
@@ -32,18 +34,10 @@ std::optional<OpenedFile> readIfPresent(const QString &path)
     return opened;
 }
 
-void readSection(const TParloxSelect &selector, const QString &formName, Lng::SectionKind kind,
-                 QStringList &destination)
+std::shared_ptr<const FormStringIndex> readSection(const TParloxSelect &selector,
+                                                   const QString &formName, Lng::SectionKind kind)
 {
-    const auto opened = readIfPresent(ResolveTranslationsPath(selector));
-    if (!opened)
-        return;
-    destination.clear();
-    const Lng::Image image = opened->image();
-    const Lng::Directory directory = image.directory(false);
-    const qsizetype entry = directory.findForm(formName);
-    if (entry >= 0)
-        destination.append(image.section(directory.forms[entry].offset(kind)));
+    return SectionCache::instance().section(ResolveTranslationsPath(selector), formName, kind);
 }
 
 // Returns whether the file now holds the table.
@@ -52,6 +46,7 @@ bool writeSection(const TParloxSelect &selector, const QString &oldName, const Q
 {
     if (!selector.isDesigning())
         return false;
+    SectionCache::instance().clear();
     const QString path = ResolveTranslationsPath(selector);
     const Lng::SectionUpdate update{oldName,
                                     newName,
@@ -105,21 +100,36 @@ void LoadTranslationsFile(TParloxSelect &selector)
     selector.setMsgsStrings(directory.messages);
 }
 
+std::shared_ptr<const FormStringIndex> FormStringsSection(const TParloxSelect &selector,
+                                                          const QString &formName)
+{
+    return readSection(selector, formName, Lng::SectionKind::FormStrings);
+}
+
+std::shared_ptr<const FormStringIndex> UserStringsSection(const TParloxSelect &selector,
+                                                          const QString &formName)
+{
+    try {
+        if (auto section = readSection(selector, formName, Lng::SectionKind::UserStrings))
+            return section;
+    } catch (const Error &) {
+        // A user string that cannot be read is shown empty; the caller has nothing to recover.
+    }
+    return std::make_shared<const FormStringIndex>(QStringList(),
+                                                   FormStringIndex::Keys::Identifiers);
+}
+
 void ReadFormStrings(const TParloxSelect &selector, const QString &formName,
                      QStringList &destination)
 {
-    readSection(selector, formName, Lng::SectionKind::FormStrings, destination);
+    if (const auto section = FormStringsSection(selector, formName))
+        destination = section->table();
 }
 
 void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
                      QStringList &destination)
 {
-    destination.clear();
-    try {
-        readSection(selector, formName, Lng::SectionKind::UserStrings, destination);
-    } catch (const Error &) {
-        // A user string that cannot be read is shown empty; the caller has nothing to recover.
-    }
+    destination = UserStringsSection(selector, formName)->table();
 }
 
 bool WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,

@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(ids.size() == entries.size());
 
     // A few warnings of each kind and a count line per kind, whatever the file.
-    const LngCheck::Warnings warnings = LngCheck::warnings(document);
+    const QByteArray copy = bytes.toByteArray();
+    const LngCheck::Warnings warnings = LngCheck::warnings(Lng::Image(copy));
     require(warnings.lines.size() <=
             (Lng::ProblemReport::ListedPerKind + 1) * qsizetype(ValueChecks::AllChecks.size()));
 

@@ -1,5 +1,7 @@
 #include "lngcheck.h"
 
+#include "codepage.h"
+
 #include "directorywalk.h"
 #include "lngfile.h"
 #include "lngtool.h"
@@ -70,6 +72,9 @@ QString kindName(Check check)
     return {};
 }
 
+// A table's lines as the file holds them: only the lines a listed warning quotes are decoded.
+using EncodedTable = QList<QByteArrayView>;
+
 class WarningList {
 public:
     explicit WarningList(const QStringList &languages) : m_languages(languages)
@@ -78,7 +83,7 @@ public:
             m_names.append(shortName(language));
     }
 
-    void checkTable(const QString &name, const QStringList &table)
+    void checkTable(const QString &name, const EncodedTable &table)
     {
         const qsizetype size = m_languages.size() + 1;
         for (const ValueChecks::Warning &warning :
@@ -92,10 +97,13 @@ public:
                 // Only a listed warning's text is made.
                 if (++m_counts[kind] <= Lng::ProblemReport::ListedPerKind)
                     m_lines.append(QStringLiteral("%1, key %2: %3 %4")
-                                       .arg(Lng::capitalized(name), Lng::quoted(table.at(key)),
+                                       .arg(Lng::capitalized(name),
+                                            Lng::quoted(CodePage::decode(table.at(key))),
                                             m_names.at(warning.language),
-                                            failure(check, m_names.first(), table.at(key + 1),
-                                                    table.at(key + 1 + warning.language))));
+                                            failure(check, m_names.first(),
+                                                    CodePage::decode(table.at(key + 1)),
+                                                    CodePage::decode(
+                                                        table.at(key + 1 + warning.language)))));
             }
         }
     }
@@ -121,6 +129,24 @@ private:
     std::array<qint64, ValueChecks::AllChecks.size()> m_counts{};
 };
 
+EncodedTable section(const Lng::Image &image, qint32 offset)
+{
+    EncodedTable lines;
+    if (offset > 0)
+        Lng::DirectoryWalk(image.bytes(), offset, nullptr).encodedSection(&lines, {});
+    return lines;
+}
+
+EncodedTable messages(const Lng::Image &image)
+{
+    Lng::DirectoryWalk walk(image.bytes(), image.directoryOffset(), nullptr);
+    walk.languages(nullptr);
+    walk.defaultIndex();
+    EncodedTable lines;
+    walk.messages(&lines);
+    return lines;
+}
+
 int check(const QString &path, bool strict, QIODevice &out)
 {
     const QByteArray bytes = LockedFile(path, LockedFile::Access::SharedRead).readAll();
@@ -131,7 +157,7 @@ int check(const QString &path, bool strict, QIODevice &out)
         LngTool::printLine(out, path + QStringLiteral(": ") + problem);
     // Damage makes the tables mean something else than was written; so does a foreign file.
     const bool readable = image.header() == Lng::HeaderState::Valid && !report.isDamaged();
-    const Warnings found = readable ? warnings(Lng::readDocument(image)) : Warnings();
+    const Warnings found = readable ? warnings(image) : Warnings();
     for (const QString &warning : found.lines)
         LngTool::printLine(out, path + QStringLiteral(": warning: ") + warning);
     if (found.total > 0)
@@ -146,13 +172,15 @@ int check(const QString &path, bool strict, QIODevice &out)
 
 } // namespace
 
-Warnings warnings(const Lng::Document &document)
+Warnings warnings(const Lng::Image &image)
 {
-    WarningList list(document.languages);
-    list.checkTable(QStringLiteral("message strings"), document.messages);
-    for (const Lng::Form &form : document.forms) {
-        list.checkTable(Lng::tableName(form.name, Lng::SectionKind::FormStrings), form.formStrings);
-        list.checkTable(Lng::tableName(form.name, Lng::SectionKind::UserStrings), form.userStrings);
+    const Lng::Directory directory = image.directory();
+    WarningList list(directory.languages);
+    list.checkTable(QStringLiteral("message strings"), messages(image));
+    for (const Lng::FormEntry &form : directory.forms) {
+        for (const Lng::SectionKind kind :
+             {Lng::SectionKind::FormStrings, Lng::SectionKind::UserStrings})
+            list.checkTable(Lng::tableName(form.name, kind), section(image, form.offset(kind)));
     }
     return list.take();
 }

@@ -5,7 +5,7 @@
 class QIODevice;
 
 namespace Parlox::Lng {
-struct Document;
+class Image;
 }
 
 // `parlox-lng check [--strict] FILE`: what is wrong with the file, then the translators'
@@ -24,6 +24,7 @@ struct Warnings {
     qint64 total = 0; // failed checks, listed or not
 };
 
-Warnings warnings(const Lng::Document &document);
+// The file must be sound: its tables are read straight from its bytes.
+Warnings warnings(const Lng::Image &image);
 
 } // namespace Parlox::LngCheck
