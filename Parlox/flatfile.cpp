@@ -3,9 +3,12 @@
 #include <Parlox/format/errors.h>
 #include <Parlox/format/lngfile.h>
 #include <Parlox/format/lockedfile.h>
+#include <Parlox/formstringindex.h>
 #include <Parlox/platform/application.h>
 #include <Parlox/platform/filesystem.h>
+#include <Parlox/platform/logging.h>
 #include <Parlox/platform/standarddialogs.h>
+#include <Parlox/sectioncache.h>
 #include <Parlox/select.h>
 
 namespace Parlox::FlatFile {
@@ -32,18 +35,10 @@ std::optional<OpenedFile> readIfPresent(const QString &path)
     return opened;
 }
 
-void readSection(const TParloxSelect &selector, const QString &formName, Lng::SectionKind kind,
-                 QStringList &destination)
+std::shared_ptr<const FormStringIndex> readSection(const TParloxSelect &selector,
+                                                   const QString &formName, Lng::SectionKind kind)
 {
-    const auto opened = readIfPresent(ResolveTranslationsPath(selector));
-    if (!opened)
-        return;
-    destination.clear();
-    const Lng::Image image = opened->image();
-    const Lng::Directory directory = image.directory(false);
-    const qsizetype entry = directory.findForm(formName);
-    if (entry >= 0)
-        destination.append(image.section(directory.forms[entry].offset(kind)));
+    return SectionCache::instance().section(ResolveTranslationsPath(selector), formName, kind);
 }
 
 // Returns whether the file now holds the table.
@@ -52,6 +47,7 @@ bool writeSection(const TParloxSelect &selector, const QString &oldName, const Q
 {
     if (!selector.isDesigning())
         return false;
+    SectionCache::instance().clear();
     const QString path = ResolveTranslationsPath(selector);
     const Lng::SectionUpdate update{oldName,
                                     newName,
@@ -85,6 +81,7 @@ void LoadTranslationsFile(TParloxSelect &selector)
 {
     const QString path = ResolveTranslationsPath(selector);
     if (!Platform::fileExists(path)) {
+        qCWarning(parloxLog) << "The translations file" << path << "is missing";
         Platform::showMessageBox(
             QMessageBox::NoIcon, Platform::Application::instance().title(),
             QStringLiteral("The Application Translations File is missing.\rPlease contact the "
@@ -93,8 +90,10 @@ void LoadTranslationsFile(TParloxSelect &selector)
         return;
     }
     const auto opened = readIfPresent(path);
-    if (!opened || opened->image().header() != Lng::HeaderState::Valid)
+    if (!opened || opened->image().header() != Lng::HeaderState::Valid) {
+        qCWarning(parloxLog) << path << "is no translations file: its languages are not read";
         return;
+    }
     Lng::Directory directory = opened->image().directory();
     const qint32 index = directory.defaultIndex;
     // A default outside the list (-1 when the writer's active language was not listed, or a
@@ -105,21 +104,36 @@ void LoadTranslationsFile(TParloxSelect &selector)
     selector.setMsgsStrings(directory.messages);
 }
 
+std::shared_ptr<const FormStringIndex> FormStringsSection(const TParloxSelect &selector,
+                                                          const QString &formName)
+{
+    return readSection(selector, formName, Lng::SectionKind::FormStrings);
+}
+
+std::shared_ptr<const FormStringIndex> UserStringsSection(const TParloxSelect &selector,
+                                                          const QString &formName)
+{
+    try {
+        if (auto section = readSection(selector, formName, Lng::SectionKind::UserStrings))
+            return section;
+    } catch (const Error &) {
+        // A user string that cannot be read is shown empty; the caller has nothing to recover.
+    }
+    return std::make_shared<const FormStringIndex>(QStringList(),
+                                                   FormStringIndex::Keys::Identifiers);
+}
+
 void ReadFormStrings(const TParloxSelect &selector, const QString &formName,
                      QStringList &destination)
 {
-    readSection(selector, formName, Lng::SectionKind::FormStrings, destination);
+    if (const auto section = FormStringsSection(selector, formName))
+        destination = section->table();
 }
 
 void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
                      QStringList &destination)
 {
-    destination.clear();
-    try {
-        readSection(selector, formName, Lng::SectionKind::UserStrings, destination);
-    } catch (const Error &) {
-        // A user string that cannot be read is shown empty; the caller has nothing to recover.
-    }
+    destination = UserStringsSection(selector, formName)->table();
 }
 
 bool WriteFormStrings(const TParloxSelect &selector, const QString &oldName, const QString &newName,

@@ -2,14 +2,18 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace Parlox {
+class FormStringIndex;
 class TParloxSelect;
-}
+} // namespace Parlox
 
 // The component set's access to the translations file: the path rule, the selector's start-up
-// read, the form readers and the design-time writers. Nothing is kept open or cached between
-// calls: every call opens, works and closes.
+// read, the form readers and the design-time writers. Nothing is kept open between calls. The
+// form readers look at the file on every call but decode a section only once per version of
+// the file (see SectionCache): a file changed on disk is read again, an unchanged one is
+// served from memory. The writers drop what was read.
 namespace Parlox::FlatFile {
 
 // At design time TranslationsFile as written; at run time its file name in the executable's
@@ -26,11 +30,17 @@ void LoadTranslationsFile(TParloxSelect &selector);
 // leaves destination unchanged; a file that cannot be opened throws FileError.
 void ReadFormStrings(const TParloxSelect &selector, const QString &formName,
                      QStringList &destination);
+// The same section with its paths hashed; null where ReadFormStrings leaves its table alone.
+std::shared_ptr<const FormStringIndex> FormStringsSection(const TParloxSelect &selector,
+                                                          const QString &formName);
 
 // Replaces destination with the form's user-strings section; every failure leaves it empty and
 // is not reported.
 void ReadUserStrings(const TParloxSelect &selector, const QString &formName,
                      QStringList &destination);
+// The same section with its identifiers hashed; never null.
+std::shared_ptr<const FormStringIndex> UserStringsSection(const TParloxSelect &selector,
+                                                          const QString &formName);
 
 // Design time only: stores the table as the form's section, renaming the form's entry from
 // oldName, together with the selector's languages, active language and message strings. The

@@ -13,8 +13,10 @@
 #include <Parlox/platform/standarddialogs.h>
 #include <Parlox/select.h>
 #include <Parlox/translationextension.h>
+#include <Parlox/translationplan.h>
 
 #include <QScopeGuard>
+#include <QSet>
 #include <QWidget>
 
 namespace Parlox {
@@ -52,14 +54,6 @@ void writeText(QObject &target, QStringView property, const QString &value,
         lineBreaks == LineBreaks::Substituted ? FormPaths::restoreLineBreaks(value) : value);
 }
 
-// The text property Name.Property. The value is looked up first: most components have no
-// entry for most properties, and asking a component for a property by name costs more.
-void translateText(QObject &component, const QString &name, QStringView property,
-                   const FormStringIndex &index, LineBreaks lineBreaks = LineBreaks::AsStored)
-{
-    writeText(component, property, index.value(name + u'.' + property.toString()), lineBreaks);
-}
-
 // A memo's item is one line of its text: a line break inside a value would add lines.
 QString asOneLine(QString value)
 {
@@ -71,16 +65,35 @@ QString asOneLine(QString value)
 }
 
 // Replaces the existing items of a string list; the list keeps its item count.
-void writeItems(QObject &component, QStringView property, const QString &name,
-                const FormStringIndex &index)
+// lines: the component is a memo.
+void writeItems(QObject &component, QStringView property, const QString &prefix,
+                const FormStringIndex::Language &index, bool lines)
 {
-    const bool lines = Platform::isMemo(&component);
     const int count = Platform::itemCount(&component, property).value_or(0);
-    const QString prefix = name + u'.';
     for (int n = 0; n < count; ++n) {
         const QString value = index.value(prefix + QString::number(n));
         if (!value.isEmpty())
             Platform::setItem(&component, property, n, lines ? asOneLine(value) : value);
+    }
+}
+
+// Keys naming a component the window does not have: stored texts and code disagree (one of them
+// renamed a component), and the text is never shown.
+void warnOfKeysWithoutComponent(const QString &formName, const QStringList &table,
+                                qsizetype languageCount,
+                                const QList<Platform::NamedComponent> &components)
+{
+    QSet<QString> names{QStringLiteral("form")};
+    for (const Platform::NamedComponent &component : components)
+        names.insert(component.name.toCaseFolded());
+    for (qsizetype line = 0; line < table.size(); line += languageCount + 1) {
+        const QString &key = table[line];
+        if (!Tables::isFormKey(key))
+            return;
+        const QString component = key.mid(1).section(u'.', 0, 0);
+        if (!names.contains(component.toCaseFolded()))
+            qCWarning(parloxLog) << "The key" << key << "of" << formName
+                                 << "names no component of the window";
     }
 }
 
@@ -246,38 +259,73 @@ void TParloxForm::ApplyLanguage(const QString &language)
         if (flatFile)
             m_formStrings.clear();
     });
-    if (flatFile)
-        FlatFile::ReadFormStrings(*m_selector, m_form->objectName(), m_formStrings);
+    std::shared_ptr<const FormStringIndex> index;
+    if (flatFile) {
+        index = FlatFile::FormStringsSection(*m_selector, m_form->objectName());
+        if (index)
+            m_formStrings = index->table();
+    }
+    if (!index)
+        index = formStringIndex();
 
-    const FormStringIndex index(m_formStrings,
-                                Tables::indexOfLanguage(m_selector->Languages(), language));
-    writeText(*m_form, u"Caption", index.value(u"Form.Caption"), LineBreaks::Substituted);
-    writeText(*m_form, u"Hint", index.value(u"Form.Hint"), LineBreaks::Substituted);
-    for (QObject *component : Platform::componentList(m_form))
-        applyToComponent(*component, index, language);
+    const FormStringIndex::Language lookup{
+        *index, Tables::indexOfLanguage(m_selector->Languages(), language)};
+    writeText(*m_form, u"Caption", lookup.value(u"Form.Caption"), LineBreaks::Substituted);
+    writeText(*m_form, u"Hint", lookup.value(u"Form.Hint"), LineBreaks::Substituted);
+    // The plan keeps what the components' names and classes decide; a nested call (from a
+    // slot or an extension) may change it, so each entry is copied before use.
+    const QList<Platform::NamedComponent> components = Platform::namedComponentList(m_form);
+    if (!std::exchange(m_keysChecked, true))
+        warnOfKeysWithoutComponent(m_form->objectName(), index->table(),
+                                   m_selector->Languages().size(), components);
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        QObject &component = *components[i].object;
+        const TranslationPlan::Entry entry = m_plan.entry(i, component, components[i].name, index);
+        applyToComponent(component, entry, lookup, language);
+    }
+    m_plan.end(components.size());
 }
 
-void TParloxForm::applyToComponent(QObject &component, const FormStringIndex &index,
-                                   const QString &language)
+// Built once per table: a table changed through FormStrings() no longer shares the index's
+// lines, and gets a new index at the next call.
+std::shared_ptr<const FormStringIndex> TParloxForm::formStringIndex()
 {
-    using namespace Platform;
-    const QString name = component.objectName();
-    // Charts keep their own texts.
-    if (name.isEmpty() || name.toUpper().contains(u"CHART"))
+    if (!m_formStringIndex || !m_formStringIndex->isIndexOf(m_formStrings))
+        m_formStringIndex = std::make_shared<const FormStringIndex>(m_formStrings);
+    return m_formStringIndex;
+}
+
+void TParloxForm::applyToComponent(QObject &component, const TranslationPlan::Entry &entry,
+                                   const FormStringIndex::Language &lookup, const QString &language)
+{
+    // Unnamed components have no paths; charts keep their own texts.
+    if (entry.skipped)
         return;
-    translateText(component, name, u"Caption", index);
-    translateText(component, name, u"Hint", index, LineBreaks::Substituted);
-    translateText(component, name, u"Title", index);
-    translateText(component, name, u"DisplayLabel", index);
+    // Only hints are stored with line-break substitutes.
+    static constexpr auto lineBreaks = [] {
+        std::array<LineBreaks, TranslationPlan::TextProperties.size()> kinds{};
+        kinds.fill(LineBreaks::AsStored);
+        kinds[1] = LineBreaks::Substituted;
+        return kinds;
+    }();
+    for (size_t p = 0; p < entry.keyLines.size(); ++p) {
+        if (entry.keyLines[p] >= 0)
+            writeText(component, TranslationPlan::TextProperties[p],
+                      lookup.valueAt(entry.keyLines[p]), lineBreaks[p]);
+    }
     for (TranslationExtension *extension : std::as_const(m_selector->extensions()))
         extension->apply(*this, component, language);
-    // The kind tests are cheap; a missing list property has no items.
-    if (isMemo(&component))
-        writeItems(component, u"Lines", name, index);
-    if (isListBox(&component) || isComboBox(&component) || isRadioGroup(&component))
-        writeItems(component, u"Items", name, index);
-    if (isNotebook(&component))
-        writeItems(component, u"Pages", name, index);
+    // A missing list property has no items.
+    if (entry.memo)
+        writeItems(component, u"Lines", entry.prefix, lookup, true);
+    if (entry.items)
+        writeItems(component, u"Items", entry.prefix, lookup, entry.memo);
+    if (entry.pages)
+        writeItems(component, u"Pages", entry.prefix, lookup, entry.memo);
+    if (entry.headers)
+        writeItems(component, u"Headers", entry.prefix, lookup, false);
+    if (entry.buttons)
+        writeItems(component, u"Buttons", entry.prefix, lookup, false);
 }
 
 QString TParloxForm::GetUserString(const QString &identifier)
@@ -289,10 +337,16 @@ QString TParloxForm::GetUserString(const QString &identifier)
         if (flatFile)
             m_userStrings.clear();
     });
-    if (flatFile)
-        FlatFile::ReadUserStrings(*m_selector, m_form ? m_form->objectName() : QString(),
-                                  m_userStrings);
-    const qsizetype keyLine = Tables::indexOfKey(m_userStrings, u'%' + identifier + u'%');
+    qsizetype keyLine = -1;
+    if (flatFile) {
+        // The section read from the file stands for UserStrings during the call.
+        const auto section =
+            FlatFile::UserStringsSection(*m_selector, m_form ? m_form->objectName() : QString());
+        m_userStrings = section->table();
+        keyLine = section->keyLine(identifier);
+    } else {
+        keyLine = Tables::indexOfKey(m_userStrings, u'%' + identifier + u'%');
+    }
     if (keyLine < 0)
         return {};
     // With the active language unlisted this is the key line itself; an entry cut short by
@@ -300,7 +354,7 @@ QString TParloxForm::GetUserString(const QString &identifier)
     const qsizetype line = keyLine + 1 + m_selector->activeIndex();
     if (line >= m_userStrings.size())
         return {};
-    return Tables::expandLineBreaks(m_userStrings[line]);
+    return Tables::expandLineBreaks(m_userStrings.at(line));
 }
 
 void TParloxForm::convertOldKeys()

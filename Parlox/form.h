@@ -1,7 +1,9 @@
 #pragma once
 
+#include <Parlox/formstringindex.h>
 #include <Parlox/platform/component.h>
 #include <Parlox/select.h>
+#include <Parlox/translationplan.h>
 
 #include <QObject>
 #include <QPointer>
@@ -9,10 +11,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace Parlox {
-
-class FormStringIndex;
 
 // The translator of one form: holds the form's form strings (texts keyed by property path)
 // and user strings (texts the application asks for by identifier), links to the application's
@@ -103,8 +104,9 @@ private:
     static QObject *admitted(QObject *owner);
     void linkSelectorsOf(const QWidget *form);
     void convertOldKeys();
-    void applyToComponent(QObject &component, const FormStringIndex &index,
-                          const QString &language);
+    void applyToComponent(QObject &component, const TranslationPlan::Entry &entry,
+                          const FormStringIndex::Language &lookup, const QString &language);
+    std::shared_ptr<const FormStringIndex> formStringIndex();
     void collectAtDesignTime();
     void showLanguage(const QString &language);
 
@@ -113,6 +115,9 @@ private:
     QString m_language;
     QStringList m_formStrings;
     QStringList m_userStrings;
+    std::shared_ptr<const FormStringIndex> m_formStringIndex;
+    TranslationPlan m_plan;
+    bool m_keysChecked = false;
     QString m_storedFormName;
     bool m_autoUpdate = false;
     bool m_autoRead = true;

@@ -1,7 +1,5 @@
 #include <Parlox/formpaths.h>
 
-#include <Parlox/format/tables.h>
-
 namespace Parlox::FormPaths {
 
 QString key(const QString &path)
@@ -14,19 +12,29 @@ QString restoreLineBreaks(QString value)
     return value.replace(QChar(0x15), QChar(0x0A)).replace(QChar(0x16), QChar(0x0D));
 }
 
+namespace {
+
+// Tables::isFormKey, inline: a form's translation asks this of thousands of lines.
+bool isKey(const QString &line)
+{
+    return !line.isEmpty() && line.front() == u'[' && line.back() == u']';
+}
+
+} // namespace
+
 QString valueAfterKey(const QStringList &table, qsizetype keyLine, qsizetype language)
 {
     const qsizetype first = keyLine + 1;
-    if (keyLine < 0 || first >= table.size() || Tables::isFormKey(table[first]))
+    if (keyLine < 0 || first >= table.size() || isKey(table.at(first)))
         return {};
     // The entry's value lines run up to the next key line or the end of the table.
     const qsizetype wanted = first + std::max<qsizetype>(language, 0);
     if (wanted >= table.size())
-        return table[first];
+        return table.at(first);
     for (qsizetype line = first + 1; line <= wanted; ++line)
-        if (Tables::isFormKey(table[line]))
-            return table[first];
-    return table[wanted];
+        if (isKey(table.at(line)))
+            return table.at(first);
+    return table.at(wanted);
 }
 
 bool hasOldKeys(const QStringList &table)

@@ -1,6 +1,5 @@
 #include <Parlox/formstringindex.h>
 
-#include <Parlox/format/tables.h>
 #include <Parlox/formpaths.h>
 
 namespace Parlox {
@@ -21,26 +20,37 @@ size_t qHash(FormStringIndex::Path path, size_t seed) noexcept
     return hash;
 }
 
-FormStringIndex::FormStringIndex(const QStringList &table, qsizetype language)
-    : m_table(table), m_language(language)
+FormStringIndex::FormStringIndex(const QStringList &table, Keys keys) : m_table(table)
 {
-    // Only a line in brackets can equal a key in brackets, whatever the case; value lines
-    // stay out of the hash, and the brackets themselves are not hashed.
-    // Walking from the bottom lets the first of several equal keys overwrite the others, with
-    // one hash per key line.
+    // Only a line between the delimiters can equal a key between them, whatever the case (no
+    // other character folds to "[", "]" or "%"); value lines stay out of the hash, and the
+    // delimiters themselves are not hashed. Walking from the bottom lets the first of several
+    // equal keys overwrite the others, with one hash per key line.
+    const QChar open = keys == Keys::Paths ? u'[' : u'%';
+    const QChar close = keys == Keys::Paths ? u']' : u'%';
     m_keyLines.reserve(m_table.size() / 2);
     for (qsizetype i = m_table.size() - 1; i >= 0; --i) {
         const QString &line = m_table[i];
-        if (line.size() < 2 || !Tables::isFormKey(line))
+        if (line.size() < 2 || line.front() != open || line.back() != close)
             continue;
         m_keyLines.insert(Path{QStringView(line).sliced(1, line.size() - 2)}, i);
     }
 }
 
-QString FormStringIndex::value(QStringView path) const
+qsizetype FormStringIndex::keyLine(QStringView name) const
 {
-    const qsizetype line = m_keyLines.value(Path{path}, -1);
-    return line < 0 ? QString() : FormPaths::valueAfterKey(m_table, line, m_language);
+    return m_keyLines.value(Path{name}, -1);
+}
+
+QString FormStringIndex::value(QStringView path, qsizetype language) const
+{
+    const qsizetype line = keyLine(path);
+    return line < 0 ? QString() : FormPaths::valueAfterKey(m_table, line, language);
+}
+
+QString FormStringIndex::Language::valueAt(qsizetype keyLine) const
+{
+    return FormPaths::valueAfterKey(index.table(), keyLine, position);
 }
 
 } // namespace Parlox

@@ -80,11 +80,12 @@ void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)
         m_translationsAre = position;
         return;
     }
+    // Where translations live is a design decision: running programs keep what they were
+    // built with (createSelector chooses it for windows made in code).
     if (!isDesigning()) {
-        if (position == m_translationsAre)
-            return;
-        m_translationsAre = position;
-        reloadTranslations();
+        if (position != m_translationsAre)
+            qCWarning(parloxLog) << "TranslationsAre is kept as it was read: a running program "
+                                    "chooses it before the selector's end of loading";
         return;
     }
     // In a designer the change moves every linked form's tables, when the design side is
@@ -93,6 +94,7 @@ void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)
         move(*this, position);
     else
         m_translationsAre = position;
+    emit translationsChanged();
 }
 
 qsizetype TParloxSelect::activeIndex() const
@@ -105,26 +107,7 @@ void TParloxSelect::setTranslationsFile(const QString &path)
     if (path == m_translationsFile)
         return;
     m_translationsFile = path;
-    if (!isLoading() && !isDesigning() && m_translationsAre == InFlatFile)
-        reloadTranslations();
-}
-
-// A running program pointed at other translations: the languages and message strings are
-// read again, and every linked window shows the active language from there.
-void TParloxSelect::reloadTranslations()
-{
-    if (m_translationsAre == InFlatFile)
-        FlatFile::LoadTranslationsFile(*this);
     emit translationsChanged();
-    if (!isListed(m_languages, m_activeLanguage)) {
-        if (!m_activeLanguage.isEmpty())
-            qCWarning(parloxLog) << "The active language" << m_activeLanguage
-                                 << "is not among the languages" << m_languages;
-        return;
-    }
-    for (TParloxForm *form : QList<TParloxForm *>(m_forms))
-        if (m_forms.contains(form))
-            form->ApplyLanguage(m_activeLanguage);
 }
 
 bool TParloxSelect::trySetActiveLanguage(const QString &language, QString *errorMessage)
@@ -175,6 +158,9 @@ void TParloxSelect::switchLanguage(const QString &language)
 {
     const bool changed = language != m_activeLanguage;
     m_activeLanguage = language;
+    // tr() translators load the new language first, so that code retranslating itself on
+    // LanguageChange reads it.
+    emit languageActivated(language);
     if (changed && !isDesigning())
         announceLanguageChange();
     // A translator may unlink itself while it retranslates; walk a copy.
@@ -269,6 +255,8 @@ void TParloxSelect::loaded()
             EnsureMsgKey(key);
         RefreshPickers();
     }
+    if (!m_activeLanguage.isEmpty())
+        emit languageActivated(m_activeLanguage);
 }
 
 void TParloxSelect::EnsureMsgKey(const QString &key)

@@ -59,8 +59,8 @@ public:
     void setMsgsStrings(const QStringList &strings) { m_msgsStrings = strings; }
 
     TPxTranslationsPosition TranslationsAre() const { return m_translationsAre; }
-    // At run time the selector reads the languages and message strings again from where the
-    // translations now are, and every linked translator shows the active language from there.
+    // Taken while the form data is read and in a designer; a running program keeps the value it
+    // was read with (a warning says so).
     void setTranslationsAre(TPxTranslationsPosition position);
     // Stores the value without the design-time move of the tables.
     void storeTranslationsAre(TPxTranslationsPosition position) { m_translationsAre = position; }
@@ -98,6 +98,9 @@ public:
     void EnsureMsgKey(const QString &key);
 
 signals:
+    // A language became active: at the end of loading, and at each setActiveLanguage, before
+    // windows are told of the change. Qt's tr() translator follows it.
+    void languageActivated(const QString &language);
     // The active language changed and every linked window shows it: also sent to every top-level
     // window as QEvent::LanguageChange, before the translators rewrite their windows.
     void languageChanged(const QString &language);
@@ -108,7 +111,6 @@ signals:
 
 private:
     void switchLanguage(const QString &language);
-    void reloadTranslations();
     void rememberLanguage(const QString &language) const;
     void readRememberedLanguage();
     QString flagFile(qsizetype position) const;

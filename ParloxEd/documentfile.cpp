@@ -4,6 +4,7 @@
 #include <Parlox/format/lockedfile.h>
 
 #include <QFileInfo>
+#include <new>
 #include <optional>
 
 namespace ParloxEd {
@@ -16,13 +17,13 @@ namespace {
 // A load that read no directory, successful or not.
 LoadedFile withoutDirectory(LoadStatus status, const QString &reason = {})
 {
-    return {{status, reason}, {}, false};
+    return {{status, reason}, {}, false, false, {}};
 }
 
 LoadedFile readDirectory(const Lng::Image &image)
 {
     Lng::Directory dir = image.directory();
-    LoadedFile loaded{{LoadStatus::Loaded, {}}, {}, true};
+    LoadedFile loaded{{LoadStatus::Loaded, {}}, {}, true, false, {}};
     Lng::Document &content = loaded.content;
     content.languages = std::move(dir.languages);
     content.messages = std::move(dir.messages);
@@ -47,19 +48,22 @@ bool isReadOnly(const QFileInfo &file)
     return file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite));
 }
 
-} // namespace
-
-LoadedFile readDocumentFile(const QString &path)
+// Opens the file for the load: exclusively, so that no other program writes it midway, or
+// shared where the user may only read it.
+LockedFile &openForLoad(std::optional<LockedFile> &file, const QString &path, bool &readOnly)
 {
-    // The lock is held until the document is read, so no other program opens the file midway.
-    std::optional<LockedFile> file;
-    QByteArray bytes;
     try {
-        file.emplace(path, LockedFile::Access::ExclusiveReadWrite);
-        bytes = file->readAll();
-    } catch (const Parlox::FileError &error) {
-        return withoutDirectory(LoadStatus::OpenError, error.message());
+        return file.emplace(path, LockedFile::Access::ExclusiveReadWrite);
+    } catch (const Parlox::FileError &) {
+        readOnly = QFileInfo(path).isReadable() && !QFileInfo(path).isWritable();
+        if (!readOnly)
+            throw;
     }
+    return file.emplace(path, LockedFile::Access::SharedRead);
+}
+
+LoadedFile decode(const QByteArray &bytes)
+{
     const Lng::Image image(bytes);
     switch (image.header()) {
     case Lng::HeaderState::TooShort:
@@ -80,7 +84,35 @@ LoadedFile readDocumentFile(const QString &path)
     return withoutDirectory(LoadStatus::Loaded);
 }
 
-SaveResult writeDocumentFile(const QString &path, const Lng::Document &content)
+} // namespace
+
+LoadedFile readDocumentFile(const QString &path)
+{
+    // The lock is held until the document is read, so no other program opens the file midway.
+    std::optional<LockedFile> file;
+    bool readOnly = false;
+    QByteArray bytes;
+    Parlox::FileStamp stamp;
+    try {
+        bytes = openForLoad(file, path, readOnly).readAll();
+        stamp = file->stamp();
+    } catch (const Parlox::FileError &error) {
+        return withoutDirectory(LoadStatus::OpenError, error.message());
+    }
+    LoadedFile loaded;
+    try {
+        loaded = decode(bytes);
+    } catch (const std::bad_alloc &) {
+        return withoutDirectory(LoadStatus::OpenError,
+                                QStringLiteral("There is not enough memory to read it."));
+    }
+    loaded.readOnly = readOnly;
+    loaded.stamp = stamp;
+    return loaded;
+}
+
+SaveResult writeDocumentFile(const QString &path, const Lng::Document &content,
+                             std::optional<Parlox::FileStamp> &stamp, bool overwrite)
 {
     const QFileInfo file(path);
     if (isReadOnly(file))
@@ -88,10 +120,18 @@ SaveResult writeDocumentFile(const QString &path, const Lng::Document &content)
     try {
         // Encoded before the file is touched: a text the code page cannot hold stops here.
         const QByteArray bytes = Lng::writeDocument(content);
-        if (file.exists())
-            LockedFile(path, LockedFile::Access::ExclusiveReadWrite).replaceContents(bytes);
-        else
+        if (file.exists()) {
+            // Compared under the lock, so no other writer comes between the check and the
+            // replacement.
+            LockedFile locked(path, LockedFile::Access::ExclusiveReadWrite);
+            if (!overwrite && stamp && locked.stamp() != *stamp)
+                return {SaveStatus::ChangedOnDisk, {}};
+            locked.replaceContents(bytes);
+            stamp = Parlox::FileStamp::of(path);
+        } else {
             LockedFile::writeNew(path, bytes);
+            stamp = Parlox::FileStamp::of(path);
+        }
     } catch (const Parlox::Error &error) {
         return {SaveStatus::Failed, error.message()};
     }

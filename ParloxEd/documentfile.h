@@ -1,8 +1,10 @@
 #pragma once
 
 #include <Parlox/format/lngfile.h>
+#include <Parlox/format/lockedfile.h>
 
 #include <QString>
+#include <optional>
 
 namespace ParloxEd {
 
@@ -23,6 +25,8 @@ enum class SaveStatus {
     Saved,
     NothingToSave, // no document, or nothing modified: the file is not touched
     ReadOnly,      // the file is marked read-only: refused before anything is written
+    ChangedOnDisk, // another program wrote or replaced the file since it was loaded or saved:
+                   // refused before anything is written, unless told to overwrite
     Failed,        // the file could not be written; the old file is as it was
 };
 
@@ -41,15 +45,23 @@ struct LoadedFile {
     // False for a file with no directory (exactly the magic, or a directory offset below 1):
     // it has no message strings either.
     bool hasDirectory = false;
+    // The user may read the file but not write it.
+    bool readOnly = false;
+    // The version of the file that was read.
+    Parlox::FileStamp stamp;
 };
 
-// Reads the whole file under an exclusive lock. A default language index outside the language
-// list marks the first language; forms with neither section are left out.
+// Reads the whole file under an exclusive lock, or under a shared one when the user may not
+// write the file. A default language index outside the language list marks the first
+// language; forms with neither section are left out.
 LoadedFile readDocumentFile(const QString &path);
 
 // Replaces the file's content with the document as a whole. The new bytes are encoded first
 // and then take the old file's place atomically, so on any failure the old file stays as it
-// was; a file that is gone is created anew.
-SaveResult writeDocumentFile(const QString &path, const Parlox::Lng::Document &content);
+// was; a file that is gone is created anew. `stamp` is the version the document was read
+// from or last written as: a file on disk with another one is left alone (ChangedOnDisk)
+// unless overwrite is set. After a save, `stamp` is the version written.
+SaveResult writeDocumentFile(const QString &path, const Parlox::Lng::Document &content,
+                             std::optional<Parlox::FileStamp> &stamp, bool overwrite = false);
 
 } // namespace ParloxEd

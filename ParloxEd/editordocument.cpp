@@ -62,6 +62,14 @@ void EditorDocument::setFileName(const QString &path)
     emit fileNameChanged(m_fileName);
 }
 
+void EditorDocument::setReadOnly(bool readOnly)
+{
+    if (m_readOnly == readOnly)
+        return;
+    m_readOnly = readOnly;
+    emit readOnlyChanged(readOnly);
+}
+
 LoadResult EditorDocument::loadFile(const QString &path)
 {
     // A file that vanished between choosing and loading must not rename the open document:
@@ -79,6 +87,8 @@ LoadResult EditorDocument::loadFile(const QString &path)
         return loaded.result;
 
     m_content = std::move(loaded.content);
+    m_stamp = loaded.stamp;
+    setReadOnly(loaded.readOnly);
     if (loaded.hasDirectory)
         openDirectory();
     m_open = true;
@@ -100,14 +110,15 @@ void EditorDocument::openDirectory()
     m_currentItem = 0;
 }
 
-SaveResult EditorDocument::save()
+SaveResult EditorDocument::save(SaveMode mode)
 {
     if (windowsItemCount() == 0)
         return {SaveStatus::NothingToSave, {}};
     commitGrid();
     if (!m_modified)
         return {SaveStatus::NothingToSave, {}};
-    const SaveResult result = writeDocumentFile(m_fileName, m_content);
+    const SaveResult result =
+        writeDocumentFile(m_fileName, m_content, m_stamp, mode == SaveMode::Overwrite);
     if (result.status == SaveStatus::Saved)
         m_undo->setClean();
     return result;
@@ -118,6 +129,8 @@ void EditorDocument::closeDocument()
     // The commands belong to the document going away; what is loaded next is unmodified.
     m_undo->clear();
     m_content = {};
+    m_stamp.reset();
+    setReadOnly(false);
     m_messageItemCaption.clear();
     m_hasDirectory = false;
     m_currentItem = -1;

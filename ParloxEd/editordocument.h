@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QUndoStack;
 
@@ -68,6 +69,10 @@ public:
     explicit EditorDocument(QObject *parent = nullptr);
     ~EditorDocument() override;
 
+    // Whether a save may write over a file another program changed since it was loaded or
+    // saved.
+    enum class SaveMode { KeepChangesOnDisk, Overwrite };
+
     // The grid takes its texts from the same lookup.
     void setTextLookup(const TextLookup &lookup);
 
@@ -75,8 +80,9 @@ public:
     // but Loaded leaves no document open.
     LoadResult loadFile(const QString &path);
     // The Save command: commits the grid, then writes the document to its file when it is
-    // modified. A failed write keeps the document modified.
-    SaveResult save();
+    // modified. A failed write keeps the document modified. A file changed on disk since it
+    // was loaded or saved is left alone (ChangedOnDisk) unless the mode says to overwrite it.
+    SaveResult save(SaveMode mode = SaveMode::KeepChangesOnDisk);
     // Discards the languages, forms and tables and blanks the grid; the file name and the
     // modified flag stay.
     void closeDocument();
@@ -113,6 +119,8 @@ public:
 
     const QString &fileName() const { return m_fileName; }
     bool isOpen() const { return m_open; }
+    // The file was opened for reading only: the user may not write it.
+    bool isReadOnly() const { return m_readOnly; }
     const QStringList &languages() const { return m_content.languages; }
     // -1 exactly when there are no languages.
     int defaultLanguage() const { return m_content.defaultIndex; }
@@ -156,6 +164,7 @@ public:
 signals:
     void fileNameChanged(const QString &fileName);
     void openChanged(bool open);
+    void readOnlyChanged(bool readOnly);
     void languagesChanged();
     void defaultLanguageChanged(int index);
     void windowsItemsChanged();
@@ -186,6 +195,7 @@ private:
 
     void openDirectory();
     void setFileName(const QString &path);
+    void setReadOnly(bool readOnly);
     const QStringList *tableOf(TableRef table) const;
     QStringList *currentTable();
     void showLanguageHeaders();
@@ -200,6 +210,9 @@ private:
     int m_currentItem = -1;
     View m_view = View::FormStrings;
     bool m_open = false;
+    bool m_readOnly = false;
+    // The version of the file last loaded or saved.
+    std::optional<Parlox::FileStamp> m_stamp;
     bool m_hasDirectory = false;
     bool m_modified = false;
     bool m_applying = false; // a command is changing the grid: no new command for that

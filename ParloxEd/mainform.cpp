@@ -101,6 +101,10 @@ void TMainForm::connectDocument()
         if (item >= 0)
             setMenuEnabled(m_ui.viewMenu, item >= 1);
     });
+    connect(doc, &EditorDocument::readOnlyChanged, this, [this](bool readOnly) {
+        m_ui.statusValue->setMarker(readOnly ? userString(QStringLiteral("READ_ONLY_MARK"))
+                                             : QString());
+    });
     // The bars describe the table shown; with the document gone there is none.
     connect(doc, &EditorDocument::openChanged, this, [this](bool open) {
         if (!open) {
@@ -267,7 +271,17 @@ void TMainForm::applyLoadResult(const LoadResult &result)
 
 void TMainForm::BtnSaveFileClick()
 {
-    const SaveResult result = m_document->save();
+    SaveResult result = m_document->save();
+    if (result.status == SaveStatus::ChangedOnDisk) {
+        // Yes reloads the file from the disk, No writes over it, Cancel keeps both as they are.
+        const int answer = m_dialogs->messageBox(userString(QStringLiteral("FILE_CHANGED_ON_DISK")),
+                                                 mtWarning, mbYes | mbNo | mbCancel);
+        if (answer == mrYes)
+            return LoadFile(m_document->fileName());
+        if (answer != mrNo)
+            return;
+        result = m_document->save(EditorDocument::SaveMode::Overwrite);
+    }
     if (result.status == SaveStatus::ReadOnly)
         m_dialogs->reportFailure("FILE_OPEN_ERROR", userString(QStringLiteral("FILE_READ_ONLY")));
     else if (result.status == SaveStatus::Failed)

@@ -55,4 +55,19 @@ void StatusPanelBar::clearPanels()
     m_texts.fill(QString());
 }
 
+void StatusPanelBar::setMarker(const QString &text)
+{
+    if (!m_marker) {
+        m_marker = new QLabel(this);
+        addPermanentWidget(m_marker);
+    }
+    m_marker->setText(text);
+    m_marker->setVisible(!text.isEmpty());
+}
+
+QString StatusPanelBar::marker() const
+{
+    return m_marker ? m_marker->text() : QString();
+}
+
 } // namespace ParloxEd

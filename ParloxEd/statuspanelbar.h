@@ -27,9 +27,14 @@ public:
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
     void clearPanels();
+    // A short text at the bar's right end, apart from the panels (such as "Read-only"); an
+    // empty text hides it.
+    void setMarker(const QString &text);
+    QString marker() const;
 
 private:
     QList<QLabel *> m_panels;
+    QLabel *m_marker = nullptr;
     QStringList m_texts; // as set, line breaks included
 };
 

@@ -6,6 +6,8 @@
 #include <Parlox/platform/standarddialogs.h>
 #include <Parlox/select.h>
 
+#include <new>
+
 namespace ParloxEd {
 
 using namespace Parlox;
@@ -51,6 +53,8 @@ void UserDialogs::guarded(const std::function<void()> &handler) const
         handler();
     } catch (const Parlox::Error &error) {
         showError(error.message());
+    } catch (const std::bad_alloc &) {
+        showError(userString(QStringLiteral("OUT_OF_MEMORY")));
     } catch (const std::exception &error) {
         showError(QString::fromLocal8Bit(error.what()));
     }

@@ -2,7 +2,7 @@
 # (find_package(Parlox) gives Parlox:: targets) and a pkg-config file.
 include(CMakePackageConfigHelpers)
 
-set(parlox_libraries parloxformat parloxplatform parlox parloxdesign)
+set(parlox_libraries parloxformat parloxexchange parloxplatform parlox parloxdesign)
 set(parlox_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Parlox)
 
 install(TARGETS ${parlox_libraries} EXPORT ParloxTargets

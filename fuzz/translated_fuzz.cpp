@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     for (const auto read : {&PoReader::read, &XliffReader::read}) {
         try {
-            read(bytes);
+            QString language;
+            read(bytes, &language);
         } catch (const InputError &) {
             // Not PO or XLIFF: refused with a message.
         }

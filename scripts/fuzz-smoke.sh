@@ -12,7 +12,8 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzz_targets -j "$(nproc)"
 
 # Each target with the folder of files it starts from.
-targets=(fuzz_lngfile:examples fuzz_lngwrite:examples fuzz_translated:tests/tools/golden)
+targets=(fuzz_lngfile:examples fuzz_lngwrite:examples fuzz_translated:tests/tools/golden fuzz_units:examples
+    fuzz_ts:examples/tr-app/translations)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 for entry in "${targets[@]}"; do

@@ -5,6 +5,7 @@
 #include <Parlox/platform/componentkinds.h>
 #include <Parlox/platform/formcomponents.h>
 #include <Parlox/platform/publishedproperties.h>
+#include <Parlox/translationplan.h>
 
 #include <QWidget>
 
@@ -62,19 +63,14 @@ void FormStringCollector::collectComponent(QObject &component,
 {
     const QString name = component.objectName();
     const QString prefix = name + u'.';
-    for (const QString &property :
-         {QStringLiteral("Caption"), QStringLiteral("Hint"), QStringLiteral("Title"),
-          QStringLiteral("DisplayLabel"), QStringLiteral("PlaceholderText"),
-          QStringLiteral("StatusTip"), QStringLiteral("WhatsThis"), QStringLiteral("Prefix"),
-          QStringLiteral("Suffix")}) {
+    for (size_t p = 0; p < TranslationPlan::TextProperties.size(); ++p) {
+        const QString property = QStringView(TranslationPlan::TextProperties[p]).toString();
         if (!Platform::hasProperty(&component, property))
             continue;
         const QString value = text(component, property);
-        // The newer texts are collected only where the form has them, so forms collected before
-        // they were translated keep the same tables.
-        const bool newer = property != u"Caption" && property != u"Hint" && property != u"Title" &&
-                           property != u"DisplayLabel";
-        if (value.isEmpty() && newer)
+        // Texts beyond the first four are collected only where the form has them, so forms
+        // collected before they were translated keep the same tables.
+        if (value.isEmpty() && p >= 4)
             continue;
         store(prefix + property, property == u"Hint" ? substituteLineBreaks(value) : value);
     }

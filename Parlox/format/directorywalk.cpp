@@ -51,25 +51,39 @@ bool DirectoryWalk::count(qint32 &value, const std::function<QString()> &what)
 
 // Reads up to count strings, stopping at the end of the data; a string cut off by the end is
 // read as far as it goes but is not complete.
-qsizetype DirectoryWalk::strings(qint32 count, QStringList *into)
+qsizetype DirectoryWalk::strings(qint32 count, QStringList *decoded, QList<QByteArrayView> *encoded)
 {
     qsizetype complete = 0;
     QByteArrayView text;
     for (qint32 i = 0; i < count && !m_in.atEnd(); ++i) {
         complete += m_in.readString(text) ? 1 : 0;
-        if (into)
-            into->append(CodePage::decode(text));
+        if (decoded)
+            decoded->append(CodePage::decode(text));
+        if (encoded)
+            encoded->append(text);
     }
     return complete;
 }
 
 qsizetype DirectoryWalk::section(QStringList *into, const std::function<QString()> &what)
 {
+    return readLines(into, nullptr, what);
+}
+
+qsizetype DirectoryWalk::encodedSection(QList<QByteArrayView> *into,
+                                        const std::function<QString()> &what)
+{
+    return readLines(nullptr, into, what);
+}
+
+qsizetype DirectoryWalk::readLines(QStringList *decoded, QList<QByteArrayView> *encoded,
+                                   const std::function<QString()> &what)
+{
     const qint64 at = m_in.pos();
     qint32 lines = 0;
     if (!count(lines, what))
         return 0;
-    const qsizetype complete = strings(lines, into);
+    const qsizetype complete = strings(lines, decoded, encoded);
     if (complete < lines && m_report && !m_broken)
         m_report->add(ProblemKind::PastEnd, at, [&] {
             return capitalized(QStringLiteral("The %1 %2 at byte %3 runs past the end of the "
@@ -99,7 +113,12 @@ qint32 DirectoryWalk::defaultIndex()
 
 qsizetype DirectoryWalk::messages(QStringList *into)
 {
-    return section(into, [] { return QStringLiteral("message line count"); });
+    return readLines(into, nullptr, [] { return QStringLiteral("message line count"); });
+}
+
+qsizetype DirectoryWalk::messages(QList<QByteArrayView> *into)
+{
+    return readLines(nullptr, into, [] { return QStringLiteral("message line count"); });
 }
 
 qsizetype DirectoryWalk::forms(QList<FormEntry> &into, QList<qint64> *fieldsAt)

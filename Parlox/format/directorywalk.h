@@ -24,6 +24,7 @@ public:
     qsizetype languages(QStringList *into);
     qint32 defaultIndex();
     qsizetype messages(QStringList *into);
+    qsizetype messages(QList<QByteArrayView> *into);
     // fieldsAt, when given, receives the position of each entry's form-strings offset field
     // (the user-strings offset follows 4 bytes later). An entry cut off by the end is read
     // as far as it goes, with offsets 0, but not counted as complete.
@@ -32,13 +33,17 @@ public:
     // Reads the section at offset; `what` names its line count in a report. Returns the
     // number of complete lines and leaves the walk where the section ends.
     qsizetype section(QStringList *into, const std::function<QString()> &what);
+    // The same with the lines as the file holds them, not decoded; they view the data.
+    qsizetype encodedSection(QList<QByteArrayView> *into, const std::function<QString()> &what);
 
     bool broken() const { return m_broken; }
     qint64 pos() const { return m_in.pos(); }
 
 private:
     bool count(qint32 &value, const std::function<QString()> &what);
-    qsizetype strings(qint32 count, QStringList *into);
+    qsizetype readLines(QStringList *decoded, QList<QByteArrayView> *encoded,
+                        const std::function<QString()> &what);
+    qsizetype strings(qint32 count, QStringList *decoded, QList<QByteArrayView> *encoded);
     void reportPastEnd(qint64 at, const std::function<QString()> &what);
 
     QByteArrayView m_data;

@@ -3,11 +3,15 @@
 #include <Parlox/format/errors.h>
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
+#include <QScopeGuard>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,12 +33,67 @@ QString systemReason(int error)
         QStringLiteral("Cannot %1 file \"%2\". %3").arg(QLatin1StringView(what), path, reason));
 }
 
+QString dataSize(qint64 bytes)
+{
+    return QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+// Half of the memory this process may take (the machine's, or less under a limit on its
+// address space or data), leaving the other half to the program that reads.
+qint64 memoryBudget()
+{
+    qint64 limit = qint64(::sysconf(_SC_PHYS_PAGES)) * ::sysconf(_SC_PAGESIZE);
+    for (const int resource : {RLIMIT_AS, RLIMIT_DATA}) {
+        rlimit current{};
+        if (::getrlimit(resource, &current) == 0 && current.rlim_cur != RLIM_INFINITY)
+            limit = std::min(limit, qint64(current.rlim_cur));
+    }
+    return limit / 2;
+}
+
+FileStamp stampFrom(const struct stat &info)
+{
+    return {quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+            qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// Writes all bytes to fd at its current position; false with errno set on failure.
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno != EINTR)
+            return false;
+        done += std::max<ssize_t>(written, 0);
+    }
+    return true;
+}
+
+// The temporary file gets the old file's owner and group before it takes its place; a writer
+// who may not give it those (a group member who is not the owner) must write in place, or the
+// owner could no longer write their own file.
+bool takeOwnership(int fd, const struct stat &old, QString &error)
+{
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        error = systemReason(errno);
+        return false;
+    }
+    // chown clears the set-user and set-group bits, so the mode is set after it.
+    if (::fchmod(fd, old.st_mode & 07777) != 0) {
+        error = systemReason(errno);
+        return false;
+    }
+    return true;
+}
+
 // The bytes go to a temporary file beside the target, unbuffered so that every write reports
 // its own outcome (a buffered QSaveFile reports success for bytes it has not written yet), and
 // the temporary file replaces the target only when all of them are written and synced.
-// Returns false, having touched nothing, when no temporary file can be made beside the target,
-// and says why in openError.
-bool writeThroughTemporaryFile(const QString &path, const QByteArray &bytes, QString &openError)
+// Returns false, having touched nothing, when no temporary file can be made beside the target
+// or given the old one's owner, and says why in openError.
+bool writeThroughTemporaryFile(const QString &path, const QByteArray &bytes, const struct stat &old,
+                               QString &openError)
 {
     QSaveFile out(path);
     // QSaveFile's own fallback truncates the target before writing it, so a full disk would
@@ -42,6 +101,10 @@ bool writeThroughTemporaryFile(const QString &path, const QByteArray &bytes, QSt
     out.setDirectWriteFallback(false);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         openError = out.errorString();
+        return false;
+    }
+    if (!takeOwnership(out.handle(), old, openError)) {
+        out.cancelWriting();
         return false;
     }
     for (qint64 done = 0; done < bytes.size();) {
@@ -59,12 +122,35 @@ bool writeThroughTemporaryFile(const QString &path, const QByteArray &bytes, QSt
     return true;
 }
 
+// A new file is written unnamed in its folder and linked to its name only when complete and
+// synced; linking fails when a file of that name has appeared meanwhile. Returns false,
+// having made nothing, where the filesystem has no unnamed files or the name is taken.
+bool createComplete(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
+        fail("write", path, systemReason(errno));
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, QFile::encodeName(path).constData(),
+                    AT_SYMLINK_FOLLOW) == 0;
+}
+
 } // namespace
 
 LockedFile::LockedFile(const QString &path, Access access) : m_path(path), m_file(path)
 {
-    if (QFileInfo(path).isDir())
-        throw FileError(QStringLiteral("Cannot open file \"%1\". It is a folder.").arg(path));
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            fail("open", path, QStringLiteral("It is a folder."));
+        // Replacing a device or a FIFO with a regular file would break what it stands for.
+        if (access != Access::SharedRead && !S_ISREG(info.st_mode))
+            fail("write", path, QStringLiteral("It is not a regular file."));
+    }
     open(access);
 }
 
@@ -138,21 +224,62 @@ bool LockedFile::namesThisFile() const
 
 QByteArray LockedFile::readAll()
 {
+    requireMemoryToRead(m_file.size());
     m_file.seek(0);
-    QByteArray bytes = m_file.readAll();
+    QByteArray bytes;
+    try {
+        bytes = m_file.readAll();
+    } catch (const std::bad_alloc &) {
+        fail("read", m_path, QStringLiteral("There is not enough memory to read it."));
+    }
     if (m_file.error() != QFileDevice::NoError)
         fail("read", m_path, m_file.errorString());
     return bytes;
 }
 
+// The readers turn every line of a file into a string of its own, so reading takes more
+// memory than the file's size: an empty line, one byte on disk, becomes a string of 24 bytes
+// in a list that grows by doubling. A file is refused before it is read when its worst case
+// is past what this process may use, instead of failing midway with no memory left.
+void LockedFile::requireMemoryToRead(qint64 size) const
+{
+    constexpr qint64 WorstCaseFactor = 32;
+    const qint64 budget = memoryBudget();
+    if (size > budget / WorstCaseFactor)
+        fail("read", m_path,
+             QStringLiteral("Reading its %1 could take up to %2 of memory, more than the %3 "
+                            "this program may use.")
+                 .arg(dataSize(size), dataSize(size * WorstCaseFactor), dataSize(budget)));
+}
+
+FileStamp LockedFile::stamp() const
+{
+    struct stat info {};
+    return ::fstat(m_file.handle(), &info) == 0 ? stampFrom(info) : FileStamp();
+}
+
+std::optional<FileStamp> FileStamp::of(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return stampFrom(info);
+}
+
 void LockedFile::replaceContents(const QByteArray &bytes)
 {
+    struct stat old {};
+    if (::fstat(m_file.handle(), &old) != 0)
+        fail("write", m_path, systemReason(errno));
     QString openError;
-    if (!writeThroughTemporaryFile(m_path, bytes, openError)) {
+    // A replacement would split hard links: the other names would keep the old content.
+    const bool linked = old.st_nlink > 1;
+    if (linked || !writeThroughTemporaryFile(m_path, bytes, old, openError)) {
         // A folder that refuses a new file (no write permission, no inode left) may still
         // hold a file we may write.
         if (!m_file.isWritable())
-            fail("create", m_path, openError);
+            fail("create", m_path,
+                 linked ? QStringLiteral("It is open for reading only.") : openError);
         writeInPlace(bytes);
     }
     m_replaced = true;
@@ -178,6 +305,8 @@ void LockedFile::writeInPlace(const QByteArray &bytes)
 
 void LockedFile::writeNew(const QString &path, const QByteArray &bytes)
 {
+    if (!QFileInfo::exists(path) && createComplete(path, bytes))
+        return;
     LockedFile(path, Access::ExclusiveCreate).replaceContents(bytes);
 }
 

@@ -3,8 +3,22 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <optional>
 
 namespace Parlox {
+
+// One version of a file on disk: which file it is and its size and time of last change. Two
+// stamps of one path differ once another program has written or replaced the file.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    bool operator==(const FileStamp &) const = default;
+
+    // The stamp of the file a path names now; nothing when there is none.
+    static std::optional<FileStamp> of(const QString &path);
+};
 
 // A file opened and locked for the length of one operation. Readers share it with other
 // readers; an exclusive open keeps every other Parlox reader and writer out, in this process
@@ -24,6 +38,7 @@ public:
         ExclusiveCreate,
     };
 
+    // Anything but a regular file (a device, a FIFO) is refused for writing.
     LockedFile(const QString &path, Access access);
     ~LockedFile();
     LockedFile(const LockedFile &) = delete;
@@ -32,18 +47,25 @@ public:
     const QString &path() const { return m_path; }
     // Whether this object created the file (ExclusiveCreate on a missing file).
     bool created() const { return m_created; }
+    // The whole file. A file whose reading could take more memory than this process may use
+    // (about 32 times its size, for a file of empty lines) is refused with FileError naming
+    // both sizes before anything is read.
     QByteArray readAll();
+    // The stamp of the file as opened.
+    FileStamp stamp() const;
 
     // Replaces the file's content as a whole: the new bytes are written in full to a
     // temporary file beside it and synced, then that file takes the old one's place with the
-    // old one's permissions. Where the folder refuses a temporary file, an exclusively opened
+    // old one's owner, group and permissions. Where the folder refuses a temporary file, the
+    // owner or group cannot be kept, or the file has other hard links, an exclusively opened
     // file is written in place after its new size has been reserved on the disk. Any failure
     // (a full disk, a file-size limit) throws FileError with the system's reason and leaves
     // the old content as it was.
     void replaceContents(const QByteArray &bytes);
 
     // Creates or replaces the file at path under the same lock (ExclusiveCreate): fails at
-    // once while another program holds the file. Throws FileError.
+    // once while another program holds the file. A new file appears only with all its bytes,
+    // so a writer that dies midway leaves no empty or partial file. Throws FileError.
     static void writeNew(const QString &path, const QByteArray &bytes);
 
 private:
@@ -52,6 +74,7 @@ private:
     void lock(bool exclusive);
     void writeInPlace(const QByteArray &bytes);
     bool namesThisFile() const;
+    void requireMemoryToRead(qint64 size) const;
 
     QString m_path;
     QFile m_file;

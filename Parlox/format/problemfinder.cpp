@@ -1,5 +1,6 @@
 #include <Parlox/format/problemfinder.h>
 
+#include <Parlox/format/caselessbytes.h>
 #include <Parlox/format/codepage.h>
 #include <Parlox/format/directorywalk.h>
 
@@ -62,7 +63,7 @@ bool ProblemFinder::checkHeader()
 void ProblemFinder::checkDirectory()
 {
     DirectoryWalk walk(m_data, m_directory, &m_report);
-    QStringList lines;
+    QList<QByteArrayView> lines;
     m_languageCount = walk.languages(nullptr);
     const qint64 indexAt = walk.pos();
     const qint32 index = walk.defaultIndex();
@@ -188,8 +189,8 @@ void ProblemFinder::checkOffset(qint32 offset, const Table &table, Owners &owner
 qint64 ProblemFinder::checkSection(qint32 offset, const Table &table)
 {
     DirectoryWalk walk(m_data, offset, &m_report);
-    QStringList lines;
-    const qsizetype count = walk.section(decodeTables() ? &lines : nullptr, [&] {
+    QList<QByteArrayView> lines;
+    const qsizetype count = walk.encodedSection(decodeTables() ? &lines : nullptr, [&] {
         return table.name + QStringLiteral(" line count");
     });
     if (walk.broken())
@@ -211,7 +212,8 @@ qint64 ProblemFinder::checkSection(qint32 offset, const Table &table)
     return walk.pos();
 }
 
-void ProblemFinder::checkTable(const QStringList &lines, const QString &name, qint64 at)
+// Keys are compared in the file's bytes: a million-line file is checked without decoding it.
+void ProblemFinder::checkTable(const QList<QByteArrayView> &lines, const QString &name, qint64 at)
 {
     if (!decodeTables())
         return;
@@ -225,17 +227,18 @@ void ProblemFinder::checkTable(const QStringList &lines, const QString &name, qi
                 .arg(entrySize)
                 .arg(m_languageCount);
         });
-    QHash<QString, qsizetype> first;
+    QHash<CodePage::CaselessBytes, qsizetype> first;
+    first.reserve(lines.size() / entrySize);
     for (qsizetype i = 0; i < lines.size(); i += entrySize) {
-        const QString folded = lines[i].toCaseFolded();
-        const auto seen = first.constFind(folded);
+        const CodePage::CaselessBytes key{lines[i]};
+        const auto seen = first.constFind(key);
         if (seen == first.cend())
-            first.insert(folded, i);
+            first.insert(key, i);
         else
             add(ProblemKind::DuplicateKey, at, [&] {
                 return QStringLiteral("%1: the key %2 appears more than once (lines %3 and %4, "
                                       "case ignored).")
-                    .arg(name, quoted(lines[i]))
+                    .arg(name, quoted(CodePage::decode(lines[i])))
                     .arg(*seen + 1)
                     .arg(i + 1);
             });

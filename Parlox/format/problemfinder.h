@@ -40,7 +40,7 @@ private:
     void checkOffset(qint32 offset, const Table &table, Owners &owners);
     bool mustWalk(const Owners &owners, Owners::const_iterator section) const;
     qint64 checkSection(qint32 offset, const Table &table);
-    void checkTable(const QStringList &lines, const QString &name, qint64 at);
+    void checkTable(const QList<QByteArrayView> &lines, const QString &name, qint64 at);
     bool decodeTables() const { return m_scope == ProblemScope::Everything; }
 
     QByteArrayView m_data;

@@ -1,61 +1,131 @@
 #include <Parlox/format/valuechecks.h>
 
+#include <Parlox/format/codepage.h>
+
 #include <QVarLengthArray>
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace Parlox::ValueChecks {
 namespace {
 
-bool isDigit(QChar c)
+// Every check is written once for both kinds of text: decoded text and the code page's bytes
+// as a translations file holds them. A byte stands for exactly one character, and the marks
+// the checks look for ("&", "%", digits, conversion letters) are ASCII, so a byte is compared
+// as its value; only white space and letters need the character the byte stands for.
+struct ByteClasses {
+    std::array<bool, 256> space{};
+    std::array<bool, 256> letter{};
+
+    ByteClasses()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QChar c = CodePage::decode(QByteArrayView(&byte, 1)).front();
+            space[size_t(b)] = c.isSpace();
+            letter[size_t(b)] = c.isLetter();
+        }
+    }
+};
+
+const ByteClasses &byteClasses()
+{
+    static const ByteClasses classes;
+    return classes;
+}
+
+char16_t unit(QStringView text, qsizetype at)
+{
+    return text[at].unicode();
+}
+
+char16_t unit(QByteArrayView text, qsizetype at)
+{
+    return static_cast<unsigned char>(text[at]);
+}
+
+bool isSpaceAt(QStringView text, qsizetype at)
+{
+    return text[at].isSpace();
+}
+
+bool isSpaceAt(QByteArrayView text, qsizetype at)
+{
+    return byteClasses().space[static_cast<unsigned char>(text[at])];
+}
+
+bool isLetterAt(QStringView text, qsizetype at)
+{
+    return text[at].isLetter();
+}
+
+bool isLetterAt(QByteArrayView text, qsizetype at)
+{
+    return byteClasses().letter[static_cast<unsigned char>(text[at])];
+}
+
+// mark is ASCII.
+qsizetype find(QStringView text, char16_t mark, qsizetype from = 0)
+{
+    return text.indexOf(QChar(mark), from);
+}
+
+qsizetype find(QByteArrayView text, char16_t mark, qsizetype from = 0)
+{
+    return text.indexOf(char(mark), from);
+}
+
+bool isDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-qsizetype skipWhile(QStringView text, qsizetype at, bool (*matches)(QChar))
+bool isFlag(char16_t c)
 {
-    while (at < text.size() && matches(text[at]))
+    return std::u16string_view(u"-+#0").find(c) != std::u16string_view::npos;
+}
+
+bool isLengthModifier(char16_t c)
+{
+    return std::u16string_view(u"hlLqjzt").find(c) != std::u16string_view::npos;
+}
+
+bool isConversion(char16_t c)
+{
+    return std::u16string_view(u"diouxXeEfFgGaAcsp").find(c) != std::u16string_view::npos;
+}
+
+template <typename Text> qsizetype skipWhile(Text text, qsizetype at, bool (*matches)(char16_t))
+{
+    while (at < text.size() && matches(unit(text, at)))
         ++at;
     return at;
 }
 
-bool isFlag(QChar c)
-{
-    return QStringView(u"-+#0").contains(c);
-}
-
-bool isLengthModifier(QChar c)
-{
-    return QStringView(u"hlLqjzt").contains(c);
-}
-
-bool isConversion(QChar c)
-{
-    return QStringView(u"diouxXeEfFgGaAcsp").contains(c);
-}
-
 // Length of the placeholder at the start of text (which starts with "%"), or 0 for none. A
 // digit right after the "%" (or after "%L") is Qt's numbered kind, one or two digits long.
-qsizetype placeholderLength(QStringView text)
+template <typename Text> qsizetype placeholderLength(Text text)
 {
     qsizetype at = 1;
-    if (at + 1 < text.size() && text[at] == u'L' && isDigit(text[at + 1]))
+    if (at + 1 < text.size() && unit(text, at) == u'L' && isDigit(unit(text, at + 1)))
         ++at;
-    if (at < text.size() && isDigit(text[at]))
-        return at + (at + 1 < text.size() && isDigit(text[at + 1]) ? 2 : 1);
+    if (at < text.size() && isDigit(unit(text, at)))
+        return at + (at + 1 < text.size() && isDigit(unit(text, at + 1)) ? 2 : 1);
     at = skipWhile(text, 1, isFlag);
     at = skipWhile(text, at, isDigit);
-    if (at < text.size() && text[at] == u'.')
+    if (at < text.size() && unit(text, at) == u'.')
         at = skipWhile(text, at + 1, isDigit);
     at = skipWhile(text, at, isLengthModifier);
-    return at < text.size() && isConversion(text[at]) ? at + 1 : 0;
+    return at < text.size() && isConversion(unit(text, at)) ? at + 1 : 0;
 }
 
 // The "%" sequences of a text: line-break markers are counted, placeholders collected.
-struct PercentSigns {
-    explicit PercentSigns(QStringView text)
+template <typename Text> struct PercentSigns {
+    explicit PercentSigns(Text text)
     {
-        for (qsizetype at = text.indexOf(u'%'); at >= 0; at = text.indexOf(u'%', at)) {
-            if (at + 1 < text.size() && text[at + 1] == u'%') {
+        for (qsizetype at = find(text, u'%'); at >= 0; at = find(text, u'%', at)) {
+            if (at + 1 < text.size() && unit(text, at + 1) == u'%') {
                 ++lineBreaks;
                 at += 2;
                 continue;
@@ -69,93 +139,122 @@ struct PercentSigns {
     }
 
     qsizetype lineBreaks = 0;
-    QVarLengthArray<QStringView, 4> placeholders;
+    QVarLengthArray<Text, 4> placeholders;
 };
 
-QStringView leadingSpace(QStringView text)
+template <typename Text> qsizetype countAccessKeys(Text text)
+{
+    qsizetype count = 0;
+    for (qsizetype at = find(text, u'&'); at >= 0 && at + 1 < text.size();
+         at = find(text, u'&', at + 2)) {
+        if (unit(text, at + 1) != u'&' && !isSpaceAt(text, at + 1))
+            ++count;
+    }
+    return count;
+}
+
+template <typename Text> Text leadingSpace(Text text)
 {
     qsizetype n = 0;
-    while (n < text.size() && text[n].isSpace())
+    while (n < text.size() && isSpaceAt(text, n))
         ++n;
     return text.first(n);
 }
 
-QStringView trailingSpace(QStringView text)
+template <typename Text> Text trailingSpace(Text text)
 {
     qsizetype n = 0;
-    while (n < text.size() && text[text.size() - 1 - n].isSpace())
+    while (n < text.size() && isSpaceAt(text, text.size() - 1 - n))
         ++n;
     return text.last(n);
 }
 
-bool hasLetter(QStringView text)
+template <typename Text> bool hasLetter(Text text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    for (qsizetype at = 0; at < text.size(); ++at)
+        if (isLetterAt(text, at))
+            return true;
+    return false;
 }
 
-Checks checkPercentSigns(QStringView first, QStringView value)
+template <typename Text> Checks checkPercentSigns(Text first, Text value)
 {
-    if (!first.contains(u'%') && !value.contains(u'%'))
+    if (find(first, u'%') < 0 && find(value, u'%') < 0)
         return {};
-    const PercentSigns a(first);
-    const PercentSigns b(value);
+    const PercentSigns<Text> a(first);
+    const PercentSigns<Text> b(value);
     Checks failed;
     failed.setFlag(Check::LineBreaks, a.lineBreaks != b.lineBreaks);
     failed.setFlag(Check::Placeholders, a.placeholders != b.placeholders);
     return failed;
 }
 
-void appendEntry(QList<Warning> &out, const QStringList &table, qsizetype languageCount,
-                 qsizetype entry)
-{
-    const qsizetype key = entry * (languageCount + 1);
-    if (languageCount < 2 || key < 0 || key + languageCount >= table.size())
-        return;
-    const QString &first = table.at(key + 1);
-    for (qsizetype language = 1; language < languageCount; ++language) {
-        if (const Checks failed = check(first, table.at(key + 1 + language)))
-            out.append({entry, language, failed});
-    }
-}
-
-} // namespace
-
-qsizetype accessKeyCount(QStringView text)
-{
-    qsizetype count = 0;
-    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size();
-         at = text.indexOf(u'&', at + 2)) {
-        const QChar next = text[at + 1];
-        if (next != u'&' && !next.isSpace())
-            ++count;
-    }
-    return count;
-}
-
-qsizetype lineBreakCount(QStringView text)
-{
-    return PercentSigns(text).lineBreaks;
-}
-
-QStringList placeholders(QStringView text)
-{
-    QStringList out;
-    for (const QStringView placeholder : PercentSigns(text).placeholders)
-        out.append(placeholder.toString());
-    return out;
-}
-
-Checks check(QStringView first, QStringView value)
+template <typename Text> Checks checkValue(Text first, Text value)
 {
     if (first.isEmpty() || value.isEmpty())
         return {};
     if (value == first)
         return hasLetter(value) ? Check::SameAsFirst : Checks();
     Checks failed = checkPercentSigns(first, value);
-    failed.setFlag(Check::AccessKeys, accessKeyCount(first) != accessKeyCount(value));
+    failed.setFlag(Check::AccessKeys, countAccessKeys(first) != countAccessKeys(value));
     failed.setFlag(Check::OuterSpaces, leadingSpace(first) != leadingSpace(value) ||
                                            trailingSpace(first) != trailingSpace(value));
     return failed;
+}
+
+template <typename Table>
+void appendEntry(QList<Warning> &out, const Table &table, qsizetype languageCount, qsizetype entry)
+{
+    const qsizetype key = entry * (languageCount + 1);
+    if (languageCount < 2 || key < 0 || key + languageCount >= table.size())
+        return;
+    const auto &first = table.at(key + 1);
+    for (qsizetype language = 1; language < languageCount; ++language) {
+        if (const Checks failed = check(first, table.at(key + 1 + language)))
+            out.append({entry, language, failed});
+    }
+}
+
+template <typename Table>
+QList<Warning> checkEveryEntry(const Table &table, qsizetype languageCount)
+{
+    QList<Warning> out;
+    if (languageCount < 2)
+        return out;
+    const qsizetype entries = table.size() / (languageCount + 1);
+    for (qsizetype entry = 0; entry < entries; ++entry)
+        appendEntry(out, table, languageCount, entry);
+    return out;
+}
+
+} // namespace
+
+qsizetype accessKeyCount(QStringView text)
+{
+    return countAccessKeys(text);
+}
+
+qsizetype lineBreakCount(QStringView text)
+{
+    return PercentSigns<QStringView>(text).lineBreaks;
+}
+
+QStringList placeholders(QStringView text)
+{
+    QStringList out;
+    for (const QStringView placeholder : PercentSigns<QStringView>(text).placeholders)
+        out.append(placeholder.toString());
+    return out;
+}
+
+Checks check(QStringView first, QStringView value)
+{
+    return checkValue(first, value);
+}
+
+Checks check(QByteArrayView first, QByteArrayView value)
+{
+    return checkValue(first, value);
 }
 
 QList<Warning> checkEntry(const QStringList &table, qsizetype languageCount, qsizetype entry)
@@ -167,13 +266,12 @@ QList<Warning> checkEntry(const QStringList &table, qsizetype languageCount, qsi
 
 QList<Warning> checkTable(const QStringList &table, qsizetype languageCount)
 {
-    QList<Warning> out;
-    if (languageCount < 2)
-        return out;
-    const qsizetype entries = table.size() / (languageCount + 1);
-    for (qsizetype entry = 0; entry < entries; ++entry)
-        appendEntry(out, table, languageCount, entry);
-    return out;
+    return checkEveryEntry(table, languageCount);
+}
+
+QList<Warning> checkTable(const QList<QByteArrayView> &table, qsizetype languageCount)
+{
+    return checkEveryEntry(table, languageCount);
 }
 
 } // namespace Parlox::ValueChecks

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QFlags>
 #include <QList>
 #include <QStringList>
@@ -36,6 +37,8 @@ QStringList placeholders(QStringView text);
 // untranslated rather than wrong, and an empty first value gives nothing to compare with:
 // neither fails anything.
 Checks check(QStringView first, QStringView value);
+// The same on the code page's bytes, as a translations file holds them, without decoding.
+Checks check(QByteArrayView first, QByteArrayView value);
 
 struct Warning {
     qsizetype entry = 0;    // entry position in the table
@@ -49,6 +52,8 @@ struct Warning {
 QList<Warning> checkEntry(const QStringList &table, qsizetype languageCount, qsizetype entry);
 // Every whole entry's warnings, by entry and then by language.
 QList<Warning> checkTable(const QStringList &table, qsizetype languageCount);
+// The same on a table's lines as the file holds them.
+QList<Warning> checkTable(const QList<QByteArrayView> &table, qsizetype languageCount);
 
 } // namespace Parlox::ValueChecks
 

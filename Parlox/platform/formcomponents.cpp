@@ -8,15 +8,15 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QWidget>
+#include <type_traits>
 
 namespace Parlox::Platform {
 namespace {
 
-bool isQtHelper(const QObject *object)
+bool isQtHelper(const QObject *object, const QString &name)
 {
     // A main window names its own layout "_layout".
-    return object->objectName().startsWith(QLatin1String("qt_")) ||
-           object->inherits("QMainWindowLayout");
+    return name.startsWith(QLatin1String("qt_")) || object->inherits("QMainWindowLayout");
 }
 
 // Controls whose children are all Qt's own (a tab bar names its scroll buttons without the
@@ -29,11 +29,16 @@ bool holdsOnlyQtParts(const QObject *object)
            qobject_cast<const QAbstractSlider *>(object);
 }
 
-void collect(const QObject *parent, QList<QObject *> &out)
+template <typename Component> void collect(const QObject *parent, QList<Component> &out)
 {
     for (QObject *child : parent->children()) {
-        if (!child->objectName().isEmpty() && !isQtHelper(child))
-            out.append(child);
+        QString name = child->objectName();
+        if (!name.isEmpty() && !isQtHelper(child, name)) {
+            if constexpr (std::is_same_v<Component, NamedComponent>)
+                out.append({child, std::move(name)});
+            else
+                out.append(child);
+        }
         if (!isForm(child) && !holdsOnlyQtParts(child))
             collect(child, out);
     }
@@ -53,6 +58,14 @@ QWidget *owningForm(QObject *object)
 QList<QObject *> componentList(const QWidget *form)
 {
     QList<QObject *> out;
+    if (form)
+        collect(form, out);
+    return out;
+}
+
+QList<NamedComponent> namedComponentList(const QWidget *form)
+{
+    QList<NamedComponent> out;
     if (form)
         collect(form, out);
     return out;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QStringView>
 
 class QObject;
@@ -19,6 +20,14 @@ QWidget *owningForm(QObject *object);
 // controls made only of Qt's own parts (tab bars, combo boxes, line edits, spin boxes,
 // sliders and scroll bars) are not entered.
 QList<QObject *> componentList(const QWidget *form);
+
+// The same list with each component's name as it was read while listing it (names are read
+// once: reading one costs more than it seems).
+struct NamedComponent {
+    QObject *object = nullptr;
+    QString name;
+};
+QList<NamedComponent> namedComponentList(const QWidget *form);
 
 // The first component of the form's list with exactly this name, or null.
 QObject *findComponent(const QWidget *form, QStringView name);

@@ -27,15 +27,37 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <memory>
 
 namespace Parlox::Platform {
 namespace {
 
+// The position of a class's property by name, remembered: a form's translation asks the same
+// few names of the same few classes thousands of times, and the search compares the name with
+// every property of the class and its bases.
+int propertyIndex(const QMetaObject *meta, QStringView name)
+{
+    struct Slot {
+        const QMetaObject *meta = nullptr;
+        QString name;
+        int index = -1;
+    };
+    thread_local std::array<Slot, 256> remembered;
+    Slot &slot = remembered[(qHash(name) ^ std::hash<const void *>()(meta)) % remembered.size()];
+    if (slot.meta != meta || slot.name != name) {
+        slot.meta = meta;
+        slot.name = name.toString();
+        slot.index = meta->indexOfProperty(name.toLatin1().constData());
+    }
+    return slot.index;
+}
+
 std::optional<QMetaProperty> ownProperty(const QObject *object, QStringView name)
 {
     const QMetaObject *meta = object->metaObject();
-    const int index = meta->indexOfProperty(name.toLatin1().constData());
+    const int index = propertyIndex(meta, name);
     if (index < 0)
         return std::nullopt;
     return meta->property(index);

@@ -12,6 +12,7 @@
 #include <Parlox/platform/standarddialogs.h>
 
 #include <QApplication>
+#include <new>
 
 int main(int argc, char **argv)
 {
@@ -31,6 +32,11 @@ int main(int argc, char **argv)
     } catch (const Parlox::Error &error) {
         Parlox::Platform::showMessageBox(QMessageBox::Critical, QApplication::applicationName(),
                                          error.message(), QMessageBox::Ok);
+        return 1;
+    } catch (const std::bad_alloc &) {
+        Parlox::Platform::showMessageBox(QMessageBox::Critical, QApplication::applicationName(),
+                                         QStringLiteral("There is not enough memory to go on."),
+                                         QMessageBox::Ok);
         return 1;
     }
 }

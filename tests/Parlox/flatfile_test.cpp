@@ -133,6 +133,52 @@ TEST_F(FlatFileTest, FormReadersFollowTheFailureRules)
     EXPECT_TRUE(readForm(selector, "MainForm", kept).isEmpty());
 }
 
+// Lookups are served from memory while the file stays as it was read; any change on disk, even
+// one that keeps the file's size and modification time, is read at the next lookup.
+TEST_F(FlatFileTest, AFileChangedOnDiskIsReadAgainAtTheNextLookup)
+{
+    TParloxSelect selector;
+    runAt(selector);
+    const QString file = writeSample();
+    const auto age = [&file](const QDateTime &time) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    age(old);
+    EXPECT_EQ(readUser(selector, "MainForm", {}), QStringList({"%HI%", "Hi", "Hola"}));
+    EXPECT_EQ(readUser(selector, "MainForm", {}), QStringList({"%HI%", "Hi", "Hola"}));
+
+    // Rewritten in place, same size, the old time put back.
+    QByteArray bytes = Lng::writeDocument(sampleDocument());
+    bytes.replace("Hola", "Olla");
+    write("app.lng", bytes);
+    age(old);
+    EXPECT_EQ(readUser(selector, "MainForm", {}), QStringList({"%HI%", "Hi", "Olla"}));
+    EXPECT_EQ(readForm(selector, "MainForm", {}),
+              QStringList({"[Add1.Caption]", "&Add", "&Agregar"}));
+
+    // Replaced by another file of the same size and time.
+    bytes.replace("Olla", "Allo");
+    write("other.lng", bytes);
+    QFile::remove(file);
+    ASSERT_TRUE(QFile::rename(path("other.lng"), file));
+    age(old);
+    EXPECT_EQ(readUser(selector, "MainForm", {}), QStringList({"%HI%", "Hi", "Allo"}));
+
+    // Changed just now: the next change may carry the same time, so nothing is trusted yet.
+    bytes.replace("Allo", "Hola");
+    write("app.lng", bytes);
+    EXPECT_EQ(readUser(selector, "MainForm", {}), QStringList({"%HI%", "Hi", "Hola"}));
+    bytes.replace("Hola", "Olla");
+    write("app.lng", bytes);
+    EXPECT_EQ(readUser(selector, "MainForm", {}), QStringList({"%HI%", "Hi", "Olla"}));
+
+    QFile::remove(file);
+    EXPECT_EQ(readForm(selector, "MainForm", {"kept"}), QStringList({"kept"}));
+}
+
 TEST_F(FlatFileTest, AFileHeldExclusivelyFailsLoudlyOrQuietlyAsEachOperationSays)
 {
     const QString file = writeSample();

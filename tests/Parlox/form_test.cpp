@@ -91,6 +91,30 @@ TEST_F(FormTest, ApplyLanguageWritesTextsOfNamedComponentsButNotCharts)
               QStringList({"Sales", "C", "same"}));
 }
 
+// What one call works out about the components and the table is kept for the next, and must
+// follow every change in between: a table edited in place, a renamed component, a component
+// removed and another one created under the same name.
+TEST_F(FormTest, ApplyLanguageFollowsChangesOfTheTableAndTheComponents)
+{
+    auto *first = add<QLabel>(form.get(), QStringLiteral("First"), QStringLiteral("1"));
+    auto *second = add<QLabel>(form.get(), QStringLiteral("Second"), QStringLiteral("2"));
+    translate({"[First.Caption]", "One", "Uno", "[Second.Caption]", "Two", "Dos", "[Third.Caption]",
+               "Three", "Tres", "[Third.0]", "Item", "Elemento"});
+    translator->ApplyLanguage(Spanish);
+    EXPECT_EQ(QStringList({first->text(), second->text()}), QStringList({"Uno", "Dos"}));
+
+    translator->FormStrings()[2] = QStringLiteral("Un");
+    second->setObjectName(QStringLiteral("Third"));
+    translator->ApplyLanguage(Spanish);
+    EXPECT_EQ(QStringList({first->text(), second->text()}), QStringList({"Un", "Tres"}));
+
+    delete second;
+    auto *list = add<QListWidget>(form.get(), QStringLiteral("Third"));
+    list->addItem(QStringLiteral("x"));
+    translator->ApplyLanguage(English);
+    EXPECT_EQ(QStringList({first->text(), list->item(0)->text()}), QStringList({"One", "Item"}));
+}
+
 TEST_F(FormTest, StringListsKeepTheirItemCounts)
 {
     auto *short3 = memo(form.get(), QStringLiteral("Memo1"), 3);

@@ -40,12 +40,21 @@ TEST(FormStringIndexTest, FindsWhatAScanFromTheTopFinds)
         "key.hint",        "KEY.HINT",        "\U00010428.hint", "",
         "Short.Caption",   "Tail.Caption",    "Button1.Captio",  "Button1.Caption ",
         "Button10.Caption"};
+    const FormStringIndex index(table);
     for (const qsizetype language : {qsizetype(0), qsizetype(1), qsizetype(-1)}) {
-        const FormStringIndex index(table, language);
         for (const QString &path : probes) {
             SCOPED_TRACE(path.toStdString() + " in language " + std::to_string(language));
-            EXPECT_EQ(index.value(path), scan(table, path, language));
+            EXPECT_EQ(index.value(path, language), scan(table, path, language));
         }
     }
-    EXPECT_EQ(FormStringIndex(table, 1).value(u"BUTTON1.CAPTION"), "Aceptar");
+    EXPECT_EQ(index.value(u"BUTTON1.CAPTION", 1), "Aceptar");
+
+    // User strings are found by identifier between percent signs, on any line, as the scan
+    // finds them; a bracketed line is no identifier.
+    const QStringList users{"%Bye%", "Bye", "%BYE%", "%ÑU%", "x", "[Bye]", "%", "%%", "e"};
+    const FormStringIndex identifiers(users, FormStringIndex::Keys::Identifiers);
+    for (const QString name : {"bye", "ñu", "Ñu", "", "%", "Bye]", "ñ"}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(identifiers.keyLine(name), Tables::indexOfKey(users, u'%' + name + u'%'));
+    }
 }

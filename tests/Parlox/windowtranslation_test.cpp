@@ -141,18 +141,20 @@ TEST_F(WindowTranslationTest, EveryQuietNoOpIsAWarning)
     EXPECT_TRUE(warnings.contains("has no object name"));
     unnamed.trySetActiveLanguage("Klingon");
     EXPECT_TRUE(warnings.contains("Klingon"));
-}
 
-TEST_F(WindowTranslationTest, ChangingTheStorageAtRunTimeReadsTheTranslationsAgain)
-{
-    write("app.lng", read(QStringLiteral(PARLOX_SOURCE_DIR "/examples/sample.lng")));
+    // Stored texts for a component the code renamed; a translations file that is not there.
     QMainWindow main;
     TParloxSelect &selector =
         createSelector(main, {.translationsAre = InExe, .languages = Languages});
-    QSignalSpy changed(&selector, &TParloxSelect::translationsChanged);
-    selector.setTranslationsFile("app.lng");
+    CodedWindow window;
+    translateWindow(window, selector, {"[OldGreeting.Caption]", "Hello", "Hallo"});
+    EXPECT_TRUE(warnings.contains("\"[OldGreeting.Caption]\" of \"CodedWindow\" names no"));
     selector.setTranslationsAre(InFlatFile);
-    EXPECT_EQ(selector.TranslationsAre(), InFlatFile);
-    EXPECT_NE(selector.Languages(), Languages) << "the file's languages";
-    EXPECT_EQ(changed.size(), 1);
+    EXPECT_TRUE(warnings.contains("TranslationsAre is kept as it was read"));
+    EXPECT_EQ(selector.TranslationsAre(), InExe);
+    QMainWindow flatMain;
+    createSelector(flatMain, {.translationsFile = "gone.lng"});
+    EXPECT_TRUE(warnings.contains("gone.lng\" is missing"));
+    EXPECT_EQ(m_shown, QStringList{"The Application Translations File is missing.\rPlease "
+                                   "contact the author."});
 }

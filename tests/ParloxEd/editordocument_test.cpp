@@ -253,3 +253,20 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
     EXPECT_EQ(doc.windowsItemCount(), 0);
     EXPECT_FALSE(doc.isModified());
 }
+
+// A file too large for the memory the editor may use is refused before it is read, with both
+// sizes, instead of ending the editor with no memory left.
+TEST_F(EditorDocumentTest, AFileTooLargeForTheMemoryIsRefusedWithItsSizes)
+{
+    if (!AddressSpaceCanBeLimited)
+        GTEST_SKIP() << "AddressSanitizer needs more address space than the limit leaves";
+    const QString huge = path("huge.lng");
+    writeFileOfEmptyLines(huge, (qint64(1) << 31) - 1);
+    const QString outcome = inChildWithAddressSpace(rlim_t(4) << 30, [&] {
+        const ParloxEd::LoadResult result = doc.loadFile(huge);
+        return QString::number(int(result.status)) + u' ' + result.reason;
+    });
+    EXPECT_EQ(outcome, QString::number(int(Result::OpenError)) + " Cannot read file \"" + huge +
+                           "\". Reading its 2.0 GB could take up to 64.0 GB of memory, more "
+                           "than the 2.0 GB this program may use.");
+}

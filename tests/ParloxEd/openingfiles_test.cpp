@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "mainformtest.h"
+#include "writefailures.h"
 
 using namespace EditorWindowTest;
 
@@ -115,3 +116,76 @@ TEST_F(OpeningFiles, RecentFilesComeAfterOpenNewestFirstOutliveTheWindowAndForge
 }
 
 } // namespace
+
+// Another program wrote the file after it was opened (as an import does): Save asks before
+// writing over it. Cancel keeps both, No writes the edits over it, Yes reloads the file.
+TEST_F(OpeningFiles, SaveAsksBeforeWritingOverAFileChangedOnDisk)
+{
+    const QString file = startOn(writeSample());
+    Lng::Document imported = sampleDocument();
+    imported.messages[2] = QStringLiteral("Cuidado");
+    const QByteArray onDisk = Lng::writeDocument(imported);
+    const auto changeOnDiskAndType = [&](const QString &text) {
+        Parlox::LockedFile::writeNew(file, onDisk);
+        selectCell(2, 1);
+        type(text);
+    };
+    const QString asked =
+        "Warning|Another program has changed the file since it was opened or saved.\nYes: reload "
+        "the file and discard your changes.\nNo: overwrite the file with your changes.\nCancel: "
+        "keep your changes without saving.";
+    changeOnDiskAndType(QStringLiteral("Mine"));
+    EXPECT_EQ(command("SaveFile", {press("Cancel")}), QStringList({asked}));
+    EXPECT_EQ(read(file), onDisk);
+    EXPECT_TRUE(doc().isModified());
+
+    EXPECT_EQ(command("SaveFile", {press("No")}), QStringList({asked}));
+    const auto savedMessages = [&] {
+        const QByteArray bytes = read(file);
+        return Lng::readDocument(Lng::Image(bytes)).messages;
+    };
+    QStringList expected = imported.messages;
+    expected[2] = QStringLiteral("Mine");
+    EXPECT_EQ(savedMessages(), expected);
+    EXPECT_FALSE(doc().isModified());
+
+    changeOnDiskAndType(QStringLiteral("Lost"));
+    EXPECT_EQ(command("SaveFile", {press("Yes")}), QStringList({asked}));
+    EXPECT_EQ(cell(2, 1), "Cuidado");
+    EXPECT_FALSE(doc().isModified());
+    EXPECT_EQ(read(file), onDisk);
+    // Its own save is no change on disk: the next one asks nothing.
+    selectCell(2, 1);
+    type(QStringLiteral("Again"));
+    EXPECT_EQ(command("SaveFile"), QStringList());
+    expected[2] = QStringLiteral("Again");
+    EXPECT_EQ(savedMessages(), expected);
+}
+
+// A file the user may read but not write (here on a read-only filesystem, which even root
+// cannot write) opens marked read-only, and Save says so and leaves it as it was.
+TEST_F(OpeningFiles, AFileTheUserMayNotWriteOpensReadOnly)
+{
+    SmallDisk disk;
+    const QString file = disk.mounted() ? disk.path(QStringLiteral("ro.lng")) : path("ro.lng");
+    const QByteArray bytes = Lng::writeDocument(sampleDocument());
+    Parlox::LockedFile::writeNew(file, bytes);
+    if (disk.mounted())
+        ASSERT_EQ(::mount(nullptr, QFile::encodeName(disk.path(QString())).constData(), nullptr,
+                          MS_REMOUNT | MS_RDONLY, nullptr),
+                  0);
+    else if (::geteuid() != 0)
+        ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner));
+    else
+        GTEST_SKIP() << "a read-only filesystem for root needs a mount";
+    startOn(file);
+    EXPECT_EQ(window->windowTitle(), "ParloxEd - " + file);
+    EXPECT_EQ(named<StatusPanelBar>("StatusValue")->marker(), "Read-only");
+    selectCell(2, 1);
+    type(QStringLiteral("Nope"));
+    EXPECT_EQ(command("SaveFile", {press("OK")}),
+              QStringList({"Error|The file couldn't be opened.\nThe file is read-only."}));
+    EXPECT_EQ(read(file), bytes);
+    command("OpenFile", {press("Yes"), chooseFile(writeSample())});
+    EXPECT_EQ(named<StatusPanelBar>("StatusValue")->marker(), "");
+}

@@ -108,6 +108,35 @@ inline QString inChildWithFileSizeLimit(rlim_t limit, const std::function<QStrin
         write);
 }
 
+// AddressSanitizer reserves terabytes of address space for its shadow memory, so under it a
+// limit on the address space leaves a process no room at all.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool AddressSpaceCanBeLimited = false;
+#else
+inline constexpr bool AddressSpaceCanBeLimited = true;
+#endif
+
+// Runs `work` with its address space limited to limit bytes, as `prlimit --as` does.
+inline QString inChildWithAddressSpace(rlim_t limit, const std::function<QString()> &work)
+{
+    return inChild(
+        [limit] {
+            const rlimit space{limit, limit};
+            ::setrlimit(RLIMIT_AS, &space);
+        },
+        work);
+}
+
+// A translations file of `size` bytes, sparse (no space on disk): a language count of 2^31 - 1
+// and then empty lines, one NUL byte each, which readers take as empty strings.
+inline void writeFileOfEmptyLines(const QString &path, qint64 size)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("Parlox 2.0\x0e\0\0\0\xff\xff\xff\x7f", 18));
+    ASSERT_TRUE(file.resize(size));
+}
+
 // The user "nobody", who may write only what is granted to everyone or to them.
 inline constexpr uid_t Nobody = 65534;
 

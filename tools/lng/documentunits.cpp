@@ -4,7 +4,9 @@
 #include <Parlox/format/lngfile.h>
 #include <Parlox/format/tables.h>
 
+#include <QHash>
 #include <QSet>
+#include <algorithm>
 
 namespace Parlox::DocumentUnits {
 namespace {
@@ -42,11 +44,21 @@ public:
     QList<Entry> take() { return std::move(m_entries); }
 
 private:
+    // Each id remembers the last number it was given, so a key repeated n times costs n steps,
+    // not n * n / 2.
     QString uniqueId(const QString &id)
     {
         QString unique = id;
-        for (int n = 2; m_ids.contains(unique); ++n)
-            unique = id + u'#' + QString::number(n);
+        if (m_ids.contains(unique)) {
+            int &last = m_lastNumber[id];
+            for (int n = std::max(last, 1) + 1;; ++n) {
+                unique = id + u'#' + QString::number(n);
+                if (!m_ids.contains(unique)) {
+                    last = n;
+                    break;
+                }
+            }
+        }
         m_ids.insert(unique);
         return unique;
     }
@@ -54,6 +66,7 @@ private:
     qsizetype m_entrySize;
     QList<Entry> m_entries;
     QSet<QString> m_ids;
+    QHash<QString, int> m_lastNumber;
 };
 
 // For a non-const document every access goes through non-const members, so the implicitly

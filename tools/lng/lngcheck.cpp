@@ -1,5 +1,7 @@
 #include "lngcheck.h"
 
+#include <Parlox/format/codepage.h>
+
 #include "lngtool.h"
 #include <Parlox/format/directorywalk.h>
 #include <Parlox/format/lngfile.h>
@@ -44,22 +46,105 @@ QString failure(Check check, const QString &english, QStringView first, QStringV
     return {};
 }
 
-void checkTable(QStringList &out, const QString &name, const QStringList &table,
-                const QStringList &languages)
+// A language's name as the warnings show it: a long one is cut, so that a file of long names
+// does not make every line as long.
+QString shortName(const QString &language)
 {
-    const qsizetype size = languages.size() + 1;
-    for (const ValueChecks::Warning &warning : ValueChecks::checkTable(table, languages.size())) {
-        const qsizetype key = warning.entry * size;
-        const QString &first = table.at(key + 1);
-        const QString &value = table.at(key + 1 + warning.language);
-        for (const Check check : ValueChecks::AllChecks) {
-            if (warning.failed.testFlag(check))
-                out.append(QStringLiteral("%1, key %2: %3 %4")
-                               .arg(Lng::capitalized(name), Lng::quoted(table.at(key)),
-                                    languages.at(warning.language),
-                                    failure(check, languages.first(), first, value)));
+    constexpr qsizetype Shown = 40;
+    return language.size() <= Shown ? language : language.first(Shown) + QStringLiteral("...");
+}
+
+// What the summary line of a kind's unlisted warnings says they have.
+QString kindName(Check check)
+{
+    switch (check) {
+    case Check::AccessKeys:
+        return QStringLiteral("other access keys");
+    case Check::LineBreaks:
+        return QStringLiteral("other line breaks");
+    case Check::Placeholders:
+        return QStringLiteral("other placeholders");
+    case Check::OuterSpaces:
+        return QStringLiteral("other outer white space");
+    case Check::SameAsFirst:
+        return QStringLiteral("the first language's text");
+    }
+    return {};
+}
+
+// A table's lines as the file holds them: only the lines a listed warning quotes are decoded.
+using EncodedTable = QList<QByteArrayView>;
+
+class WarningList {
+public:
+    explicit WarningList(const QStringList &languages) : m_languages(languages)
+    {
+        for (const QString &language : languages)
+            m_names.append(shortName(language));
+    }
+
+    void checkTable(const QString &name, const EncodedTable &table)
+    {
+        const qsizetype size = m_languages.size() + 1;
+        for (const ValueChecks::Warning &warning :
+             ValueChecks::checkTable(table, m_languages.size())) {
+            const qsizetype key = warning.entry * size;
+            for (size_t kind = 0; kind < ValueChecks::AllChecks.size(); ++kind) {
+                const Check check = ValueChecks::AllChecks[kind];
+                if (!warning.failed.testFlag(check))
+                    continue;
+                ++m_total;
+                // Only a listed warning's text is made.
+                if (++m_counts[kind] <= Lng::ProblemReport::ListedPerKind)
+                    m_lines.append(
+                        QStringLiteral("%1, key %2: %3 %4")
+                            .arg(Lng::capitalized(name),
+                                 Lng::quoted(CodePage::decode(table.at(key))),
+                                 m_names.at(warning.language),
+                                 failure(check, m_names.first(),
+                                         CodePage::decode(table.at(key + 1)),
+                                         CodePage::decode(table.at(key + 1 + warning.language)))));
+            }
         }
     }
+
+    Warnings take()
+    {
+        for (size_t kind = 0; kind < ValueChecks::AllChecks.size(); ++kind) {
+            if (const qint64 more = m_counts[kind] - Lng::ProblemReport::ListedPerKind; more > 0)
+                m_lines.append(
+                    QStringLiteral("%1 more %2 with %3.")
+                        .arg(more)
+                        .arg(more == 1 ? QStringLiteral("value") : QStringLiteral("values"),
+                             kindName(ValueChecks::AllChecks[kind])));
+        }
+        return {std::move(m_lines), m_total};
+    }
+
+private:
+    const QStringList &m_languages;
+    QStringList m_names;
+    QStringList m_lines;
+    qint64 m_total = 0;
+    std::array<qint64, ValueChecks::AllChecks.size()> m_counts{};
+};
+
+EncodedTable section(const Lng::Image &image, qint32 offset)
+{
+    EncodedTable lines;
+    if (offset > 0)
+        Lng::DirectoryWalk(image.bytes(), offset, nullptr).encodedSection(&lines, {});
+    return lines;
+}
+
+EncodedTable messages(const Lng::Image &image)
+{
+    Lng::DirectoryWalk walk(image.bytes(), image.directoryOffset(), nullptr);
+    walk.languages(nullptr);
+    walk.defaultIndex();
+    EncodedTable lines;
+    walk.messages(&lines);
+    return lines;
 }
 
 int check(const QString &path, bool strict, QIODevice &out)
@@ -72,32 +157,32 @@ int check(const QString &path, bool strict, QIODevice &out)
         LngTool::printLine(out, path + QStringLiteral(": ") + problem);
     // Damage makes the tables mean something else than was written; so does a foreign file.
     const bool readable = image.header() == Lng::HeaderState::Valid && !report.isDamaged();
-    const QStringList found = readable ? warnings(Lng::readDocument(image)) : QStringList();
-    for (const QString &warning : found)
+    const Warnings found = readable ? warnings(image) : Warnings();
+    for (const QString &warning : found.lines)
         LngTool::printLine(out, path + QStringLiteral(": warning: ") + warning);
-    if (!found.isEmpty())
-        LngTool::printLine(out, path + (found.size() == 1
+    if (found.total > 0)
+        LngTool::printLine(out, path + (found.total == 1
                                             ? QStringLiteral(": 1 warning.")
-                                            : QStringLiteral(": %1 warnings.").arg(found.size())));
+                                            : QStringLiteral(": %1 warnings.").arg(found.total)));
     else if (problems.isEmpty())
         LngTool::printLine(out, path + QStringLiteral(": OK"));
-    return problems.isEmpty() && (found.isEmpty() || !strict) ? LngTool::Success
-                                                              : LngTool::BadInput;
+    return problems.isEmpty() && (found.total == 0 || !strict) ? LngTool::Success
+                                                               : LngTool::BadInput;
 }
 
 } // namespace
 
-QStringList warnings(const Lng::Document &document)
+Warnings warnings(const Lng::Image &image)
 {
-    QStringList out;
-    checkTable(out, QStringLiteral("message strings"), document.messages, document.languages);
-    for (const Lng::Form &form : document.forms) {
-        checkTable(out, Lng::tableName(form.name, Lng::SectionKind::FormStrings), form.formStrings,
-                   document.languages);
-        checkTable(out, Lng::tableName(form.name, Lng::SectionKind::UserStrings), form.userStrings,
-                   document.languages);
+    const Lng::Directory directory = image.directory();
+    WarningList list(directory.languages);
+    list.checkTable(QStringLiteral("message strings"), messages(image));
+    for (const Lng::FormEntry &form : directory.forms) {
+        for (const Lng::SectionKind kind :
+             {Lng::SectionKind::FormStrings, Lng::SectionKind::UserStrings})
+            list.checkTable(Lng::tableName(form.name, kind), section(image, form.offset(kind)));
     }
-    return out;
+    return list.take();
 }
 
 int run(const QStringList &args, QIODevice &out, QIODevice &err)

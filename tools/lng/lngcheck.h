@@ -5,7 +5,7 @@
 class QIODevice;
 
 namespace Parlox::Lng {
-struct Document;
+class Image;
 }
 
 // `parlox-lng check [--strict] FILE`: what is wrong with the file, then the translators'
@@ -17,7 +17,14 @@ namespace Parlox::LngCheck {
 // be read.
 int run(const QStringList &args, QIODevice &out, QIODevice &err);
 
-// One line per failed check of every value, naming the table, the key and the language.
-QStringList warnings(const Lng::Document &document);
+struct Warnings {
+    // One line per failed check, naming the table, the key and the language, for the first few
+    // of each kind; then one line per kind with the number left unlisted.
+    QStringList lines;
+    qint64 total = 0; // failed checks, listed or not
+};
+
+// The file must be sound: its tables are read straight from its bytes.
+Warnings warnings(const Lng::Image &image);
 
 } // namespace Parlox::LngCheck

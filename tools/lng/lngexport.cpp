@@ -2,6 +2,7 @@
 
 #include "catalog.h"
 #include "documentunits.h"
+#include "languagetag.h"
 #include "lngread.h"
 #include "lngtool.h"
 #include "powriter.h"
@@ -11,36 +12,13 @@
 #include <Parlox/format/lngfile.h>
 #include <Parlox/format/lockedfile.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QLocale>
+#include <sys/stat.h>
 
 namespace Parlox::LngExport {
 namespace {
-
-// Whether a locale's own name for its language names language: "Deutsch", or "español" for
-// "español de España".
-bool nativelyNamed(const QLocale &locale, const QString &language)
-{
-    const QString native = locale.nativeLanguageName();
-    return native.compare(language, Qt::CaseInsensitive) == 0 ||
-           native.startsWith(language + u' ', Qt::CaseInsensitive);
-}
-
-// The language tag translators' tools expect, for a language listed by its name in English or
-// in itself ("Spanish", "Español") or by its code; "und" (undetermined) for anything else.
-QString languageCode(const QString &name)
-{
-    if (const QLocale named(name); named.language() != QLocale::C)
-        return named.bcp47Name();
-    for (int code = QLocale::C + 1; code <= QLocale::LastLanguage && !name.isEmpty(); ++code) {
-        const QLocale locale(static_cast<QLocale::Language>(code));
-        if (QLocale::languageToString(locale.language()).compare(name, Qt::CaseInsensitive) == 0 ||
-            nativelyNamed(locale, name))
-            return locale.bcp47Name();
-    }
-    return QStringLiteral("und");
-}
 
 bool xliffCarries(const TranslationUnit &unit)
 {
@@ -65,6 +43,24 @@ void requireOtherFile(const QString &lngPath, const QString &output)
                             .arg(lngPath));
 }
 
+// A FIFO or a device (/dev/stdout in a pipe) takes the export as a stream: it cannot be
+// replaced, and replacing it would break whatever it stands for.
+bool isStream(const QString &output)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(output).constData(), &info) == 0 &&
+           (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode));
+}
+
+void writeStream(const QString &output, const QByteArray &bytes)
+{
+    QFile stream(output);
+    if (!stream.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        stream.write(bytes) != bytes.size())
+        throw FileError(
+            QStringLiteral("Cannot write file \"%1\". %2").arg(output, stream.errorString()));
+}
+
 } // namespace
 
 Result exportDocument(const Lng::Document &document, const Request &request)
@@ -72,9 +68,12 @@ Result exportDocument(const Lng::Document &document, const Request &request)
     const qsizetype source = DocumentUnits::sourceColumn(document);
     const qsizetype target = DocumentUnits::targetColumn(document, request.language);
     const QString targetName = target < 0 ? request.language : document.languages[target];
-    Catalog catalog{
-        request.fileName,         targetName,      languageCode(document.languages[source]),
-        languageCode(targetName), request.revised, {}};
+    Catalog catalog{request.fileName,
+                    targetName,
+                    LanguageTag::of(document.languages[source]),
+                    LanguageTag::of(targetName),
+                    request.revised,
+                    {}};
     Result result;
     for (const DocumentUnits::Entry &entry : DocumentUnits::entries(document)) {
         const QStringList &table = DocumentUnits::table(document, entry);
@@ -120,6 +119,8 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
     }
     if (a.output.isEmpty()) {
         out.write(result.bytes);
+    } else if (isStream(a.output)) {
+        writeStream(a.output, result.bytes);
     } else {
         requireOtherFile(a.lngPath, a.output);
         LockedFile::writeNew(a.output, result.bytes);

@@ -2,6 +2,7 @@
 
 #include "documentunits.h"
 #include "inputerror.h"
+#include "languagetag.h"
 #include "lngread.h"
 #include "lngtool.h"
 #include "poreader.h"
@@ -15,6 +16,7 @@
 #include <QHash>
 #include <QIODevice>
 #include <QSet>
+#include <QStringDecoder>
 
 namespace Parlox::LngImport {
 namespace {
@@ -132,6 +134,27 @@ QString summary(const QString &path, const QString &language, const Outcome &out
              outcome.languageAdded ? QStringLiteral(", the language added") : QString());
 }
 
+// The encoding comes from a byte-order mark or, failing that, from where the zero bytes of a
+// "<" stand, as XML parsers tell it; the decoder drops the mark.
+bool isXml(QByteArrayView file)
+{
+    const auto encoding = QStringConverter::encodingForData(file, u'<');
+    QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
+    const QString start = decoder.decode(file.first(std::min<qsizetype>(file.size(), 256)));
+    return start.trimmed().startsWith(u'<');
+}
+
+// A translated file that names its language must name the one it is imported into.
+QString languageMismatch(const TranslationArgs &a, const QString &fileLanguage)
+{
+    const QString tag = LanguageTag::of(a.language);
+    if (a.anyLanguage || LanguageTag::agree(fileLanguage, tag))
+        return {};
+    return QStringLiteral("parlox-lng: %1: The file is in the language \"%2\", not %3 (%4), so %5 "
+                          "is left as it was; --any-language imports it all the same.")
+        .arg(a.translatedPath, fileLanguage, a.language, tag, a.lngPath);
+}
+
 } // namespace
 
 Outcome importUnits(Lng::Document &document, const QString &language,
@@ -143,10 +166,17 @@ Outcome importUnits(Lng::Document &document, const QString &language,
     return importer.outcome();
 }
 
+TranslatedFile readTranslatedFile(QByteArrayView file)
+{
+    TranslatedFile read;
+    read.units = isXml(file) ? XliffReader::read(file, &read.language)
+                             : PoReader::read(file, &read.language);
+    return read;
+}
+
 QList<TranslationUnit> readTranslated(QByteArrayView file)
 {
-    const QByteArrayView text = file.startsWith("\xEF\xBB\xBF") ? file.sliced(3) : file;
-    return text.trimmed().startsWith('<') ? XliffReader::read(file) : PoReader::read(file);
+    return readTranslatedFile(file).units;
 }
 
 int run(const QStringList &args, QIODevice &out, QIODevice &err)
@@ -155,15 +185,20 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
     if (!parsed)
         return LngTool::Usage;
     const TranslationArgs &a = *parsed;
-    QList<TranslationUnit> units;
+    TranslatedFile translated;
     try {
-        units =
-            readTranslated(LockedFile(a.translatedPath, LockedFile::Access::SharedRead).readAll());
+        translated = readTranslatedFile(
+            LockedFile(a.translatedPath, LockedFile::Access::SharedRead).readAll());
     } catch (const InputError &e) {
         LngTool::printLine(err,
                            QStringLiteral("parlox-lng: %1:%2").arg(a.translatedPath, e.message()));
         return LngTool::BadInput;
     }
+    if (const QString mismatch = languageMismatch(a, translated.language); !mismatch.isEmpty()) {
+        LngTool::printLine(err, mismatch);
+        return LngTool::BadInput;
+    }
+    const QList<TranslationUnit> &units = translated.units;
     // The lock is held from the read to the replacement, so no other writer comes between.
     LockedFile file(a.lngPath, LockedFile::Access::ExclusiveReadWrite);
     const Lng::Document before = LngRead::document(file.readAll());

@@ -31,11 +31,21 @@ struct Outcome {
 Outcome importUnits(Lng::Document &document, const QString &language,
                     const QList<TranslationUnit> &units);
 
-// The units of a translated file: XLIFF when its first character is "<", PO otherwise. Throws
-// InputError "LINE: what is wrong".
+struct TranslatedFile {
+    QList<TranslationUnit> units;
+    // The language the file says it holds (a PO header's Language, an XLIFF target-language);
+    // empty when it says none.
+    QString language;
+};
+
+// The units of a translated file: XLIFF when its first character is "<" (in UTF-8 or, with or
+// without a byte-order mark, UTF-16 or UTF-32), PO otherwise. Throws InputError "LINE: what
+// is wrong".
+TranslatedFile readTranslatedFile(QByteArrayView file);
 QList<TranslationUnit> readTranslated(QByteArrayView file);
 
-// args start with "import". Writes nothing when a unit is refused, unless --partial is given.
+// args start with "import". Writes nothing when a unit is refused, unless --partial is given,
+// or when the translated file names another language, unless --any-language is given.
 // Returns an LngTool::ExitCode; throws Error for a file that cannot be read or written.
 int run(const QStringList &args, QIODevice &out, QIODevice &err);
 

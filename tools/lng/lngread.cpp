@@ -35,10 +35,20 @@ void requireDisjointSections(const Lng::Image &image, const QList<Lng::FormEntry
     }
 }
 
+void requireUndamaged(const Lng::Image &image)
+{
+    const Lng::ProblemReport report = image.problems(Lng::ProblemScope::Damage);
+    if (const Lng::Problem *damage = report.firstDamage())
+        throw InputError(QStringLiteral("The file is damaged, so it was not used: %1 \"parlox-lng "
+                                        "check\" lists the problems.")
+                             .arg(damage->text));
+}
+
 Lng::Document document(QByteArrayView file)
 {
     const Lng::Image image(file);
     requireTranslationsFile(image);
+    requireUndamaged(image);
     requireDisjointSections(image, image.directory(false).forms);
     return Lng::readDocument(image);
 }

@@ -21,7 +21,12 @@ void requireTranslationsFile(const Lng::Image &image);
 // a dump or a rewrite of a few kilobytes grow to gigabytes. Costs at most twice the file's size.
 void requireDisjointSections(const Lng::Image &image, const QList<Lng::FormEntry> &forms);
 
-// The whole document, after both checks.
+// Throws InputError for a damaged file (Image::problems): its tables read as something else
+// than was written, so a rewrite would drop what the damage hides and an export would leave
+// it out.
+void requireUndamaged(const Lng::Image &image);
+
+// The whole document, after all three checks.
 Lng::Document document(QByteArrayView file);
 
 } // namespace Parlox::LngRead

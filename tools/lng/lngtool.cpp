@@ -4,11 +4,13 @@
 #include "lngexport.h"
 #include "lngimport.h"
 #include "lngjson.h"
+#include "lngts.h"
 #include <Parlox/format/errors.h>
 #include <Parlox/format/lngfile.h>
 #include <Parlox/format/lockedfile.h>
 
 #include <QIODevice>
+#include <new>
 
 namespace Parlox::LngTool {
 namespace {
@@ -47,7 +49,15 @@ QString subject(const QStringList &args)
 
 void printLine(QIODevice &device, const QString &line)
 {
-    device.write((line + u'\n').toUtf8());
+    // Texts from the files read (ids, keywords, element names) may hold control characters; a
+    // raw NUL or line break would cut or split the line for whoever reads it.
+    QString shown;
+    shown.reserve(line.size() + 1);
+    for (const QChar c : line)
+        shown += c.unicode() < 0x20 && c != u'\t'
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
+                     : QString(c);
+    device.write((shown + u'\n').toUtf8());
 }
 
 int run(const QStringList &args, QIODevice &out, QIODevice &err)
@@ -66,6 +76,8 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
         return Usage;
     }
     try {
+        if (LngTs::handles(args))
+            return LngTs::run(args, out, err);
         if (command == u"export")
             return LngExport::run(args, out, err);
         if (command == u"import")
@@ -80,6 +92,10 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
         printLine(err, QStringLiteral("parlox-lng: ") + e.message());
     } catch (const Error &e) {
         printLine(err, QStringLiteral("parlox-lng: %1: %2").arg(subject(args), e.message()));
+    } catch (const std::bad_alloc &) {
+        // Whatever was allocated for the command is gone by now, so the message fits.
+        printLine(err, QStringLiteral("parlox-lng: %1: There is not enough memory for this file.")
+                           .arg(subject(args)));
     }
     return BadInput;
 }

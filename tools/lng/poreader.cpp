@@ -205,16 +205,30 @@ QString decode(QStringConverter::Encoding encoding, const QByteArray &bytes, qin
     return text;
 }
 
+// The value of one "Name: value" field of the header.
+QString headerField(const RawEntry &header, QStringConverter::Encoding encoding, QStringView name)
+{
+    const QString fields = decode(encoding, *header.translation, header.line);
+    for (const QStringView line : QStringView(fields).split(u'\n')) {
+        if (line.startsWith(name, Qt::CaseInsensitive) && line.sliced(name.size()).startsWith(u':'))
+            return line.sliced(name.size() + 1).trimmed().toString();
+    }
+    return {};
+}
+
 } // namespace
 
-QList<TranslationUnit> read(QByteArrayView file)
+QList<TranslationUnit> read(QByteArrayView file, QString *language)
 {
     const QList<RawEntry> entries = Parser().parse(file);
     const QStringConverter::Encoding encoding = encodingOf(entries);
     QList<TranslationUnit> units;
     for (const RawEntry &entry : entries) {
-        if (entry.isHeader())
+        if (entry.isHeader()) {
+            if (language)
+                *language = headerField(entry, encoding, u"Language");
             continue;
+        }
         TranslationUnit unit;
         unit.id = decode(encoding, entry.context.value_or(QByteArray()), entry.line);
         unit.source = decode(encoding, *entry.id, entry.line);

@@ -11,7 +11,8 @@
 namespace Parlox::PoReader {
 
 // Units in file order, each with the line where its entry starts; an entry with plural forms
-// comes with a problem. Throws InputError "LINE: what is wrong" for a file that is not PO.
-QList<TranslationUnit> read(QByteArrayView file);
+// comes with a problem. *language, when asked for, is the header's Language field (empty
+// without one). Throws InputError "LINE: what is wrong" for a file that is not PO.
+QList<TranslationUnit> read(QByteArrayView file, QString *language = nullptr);
 
 } // namespace Parlox::PoReader

@@ -11,7 +11,8 @@ namespace {
 const QString ExportUsage = QStringLiteral(
     "usage: parlox-lng export FILE.LNG --format po|xliff --language NAME [-o OUT] [--partial]");
 const QString ImportUsage = QStringLiteral(
-    "usage: parlox-lng import FILE.LNG TRANSLATED.po|.xlf --language NAME [--partial]");
+    "usage: parlox-lng import FILE.LNG TRANSLATED.po|.xlf --language NAME [--partial] "
+    "[--any-language]");
 
 // Why the parsed arguments cannot be used; empty when they can.
 QString misuse(const QCommandLineParser &parser, bool exporting, const TranslationArgs &parsed)
@@ -37,10 +38,13 @@ std::optional<TranslationArgs> TranslationArgs::parse(const QStringList &args, Q
     const QCommandLineOption partial(QStringLiteral("partial"));
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
     const QCommandLineOption output(QStringLiteral("o"), {}, QStringLiteral("OUT"));
+    const QCommandLineOption anyLanguage(QStringLiteral("any-language"));
     QCommandLineParser parser;
     parser.addOptions({language, partial});
     if (exporting)
         parser.addOptions({format, output});
+    else
+        parser.addOption(anyLanguage);
 
     // The parser takes the first argument for the program's name; here it is the command.
     QString problem = parser.parse(args) ? QString() : parser.errorText();
@@ -53,6 +57,8 @@ std::optional<TranslationArgs> TranslationArgs::parse(const QStringList &args, Q
     if (exporting) {
         parsed.format = parser.value(format);
         parsed.output = parser.value(output);
+    } else {
+        parsed.anyLanguage = parser.isSet(anyLanguage);
     }
     if (problem.isEmpty())
         problem = misuse(parser, exporting, parsed);

@@ -19,6 +19,8 @@ struct TranslationArgs {
     // export: where to write; empty for standard output.
     QString output;
     bool partial = false;
+    // import: a translated file for another language is imported all the same.
+    bool anyLanguage = false;
 
     // Parses args, the command word first. On a usage error, prints it and the command's
     // usage line to err and returns nothing.

@@ -11,15 +11,19 @@ class Reader {
 public:
     explicit Reader(QByteArrayView file) : m_xml(file.toByteArray()) {}
 
-    QList<TranslationUnit> read()
+    QList<TranslationUnit> read(QString *language)
     {
-        if (!m_xml.readNextStartElement())
+        if (!readRoot())
             fail(m_xml.hasError() ? m_xml.errorString() : QStringLiteral("No root element."));
         requireXliff1();
         while (!m_xml.atEnd()) {
             m_xml.readNext();
-            if (m_xml.isStartElement() && m_xml.name() == u"trans-unit")
+            if (!m_xml.isStartElement())
+                continue;
+            if (m_xml.name() == u"trans-unit")
                 m_units.append(unit());
+            else if (m_xml.name() == u"file" && language && language->isEmpty())
+                *language = m_xml.attributes().value(QLatin1String("target-language")).toString();
         }
         if (m_xml.hasError())
             fail(m_xml.errorString());
@@ -30,6 +34,21 @@ private:
     [[noreturn]] void fail(const QString &what) const
     {
         throw InputError(QStringLiteral("%1: %2").arg(m_xml.lineNumber()).arg(what));
+    }
+
+    // Reads up to the root element. Entities are refused before any is expanded: one entity
+    // referred to a hundred thousand times makes a small file take gigabytes, and one declared
+    // outside the file would be dropped from the text without a word.
+    bool readRoot()
+    {
+        while (!m_xml.atEnd() && !m_xml.isStartElement()) {
+            m_xml.readNext();
+            if (m_xml.isDTD() && !m_xml.entityDeclarations().isEmpty())
+                fail(QStringLiteral("The file declares the entity \"%1\"; translators' files "
+                                    "need no entities, so it is not read.")
+                         .arg(m_xml.entityDeclarations().first().name().toString()));
+        }
+        return m_xml.isStartElement();
     }
 
     void requireXliff1()
@@ -76,6 +95,10 @@ private:
         while (m_xml.readNext() != QXmlStreamReader::EndElement && !m_xml.hasError()) {
             if (m_xml.isCharacters())
                 result += m_xml.text();
+            if (m_xml.isEntityReference())
+                fail(QStringLiteral("The text refers to the entity \"%1\", which the file does "
+                                    "not define.")
+                         .arg(m_xml.name().toString()));
             if (m_xml.isStartElement()) {
                 *problem = QStringLiteral("its %1 holds the inline element <%2>, which a "
                                           "translations file cannot hold.")
@@ -105,9 +128,9 @@ private:
 
 } // namespace
 
-QList<TranslationUnit> read(QByteArrayView file)
+QList<TranslationUnit> read(QByteArrayView file, QString *language)
 {
-    return Reader(file).read();
+    return Reader(file).read(language);
 }
 
 } // namespace Parlox::XliffReader

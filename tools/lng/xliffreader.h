@@ -11,8 +11,10 @@
 namespace Parlox::XliffReader {
 
 // Units in file order, each with the line of its <trans-unit>. A source or target holding
-// inline markup comes with a problem, since a translations file holds plain text. Throws
-// InputError "LINE: what is wrong" for a file that is not well-formed XLIFF 1.x.
-QList<TranslationUnit> read(QByteArrayView file);
+// inline markup comes with a problem, since a translations file holds plain text. *language,
+// when asked for, is the first <file>'s target-language. Throws InputError "LINE: what is
+// wrong" for a file that is not well-formed XLIFF 1.x, and for one that declares entities:
+// translators' files need none, and expanding them can take any amount of memory.
+QList<TranslationUnit> read(QByteArrayView file, QString *language = nullptr);
 
 } // namespace Parlox::XliffReader

@@ -1,3 +1,4 @@
+#include <Parlox/format/caselessbytes.h>
 #include <Parlox/format/codepage.h>
 #include <Parlox/format/errors.h>
 
@@ -16,6 +17,29 @@ TEST(CodePage, EveryNonNulByteRoundTripsThroughOneCharacter)
     EXPECT_EQ(CodePage::encode(text), all);
     // Distinct bytes must give distinct characters, or two bytes would collapse on write.
     EXPECT_EQ(QSet<QChar>(text.begin(), text.end()).size(), 255);
+}
+
+// Keys are compared in the file's bytes as they would be decoded and folded: every pair of
+// bytes, and longer keys whose letters differ only in case.
+TEST(CodePage, CaselessBytesAgreeWithFoldedTexts)
+{
+    for (int a = 1; a < 256; ++a) {
+        for (int b = 1; b < 256; ++b) {
+            const QByteArray x(1, char(a));
+            const QByteArray y(1, char(b));
+            const bool same =
+                CodePage::decode(x).toCaseFolded() == CodePage::decode(y).toCaseFolded();
+            ASSERT_EQ(CodePage::CaselessBytes{x} == CodePage::CaselessBytes{y}, same)
+                << a << " " << b;
+            if (same) {
+                ASSERT_EQ(qHash(CodePage::CaselessBytes{x}), qHash(CodePage::CaselessBytes{y}));
+            }
+        }
+    }
+    const QByteArray upper = CodePage::encode(u"[ŠTRASSE.ÆŸ]");
+    EXPECT_TRUE(CodePage::CaselessBytes{upper} == CodePage::CaselessBytes{"[\x9atrasse.\xe6\xff]"});
+    EXPECT_FALSE(CodePage::CaselessBytes{upper} == CodePage::CaselessBytes{"[\x9atra\xdf"
+                                                                           "e.\xe6\xff]"});
 }
 
 TEST(CodePage, MapsTheWindowsCharactersAndKeepsTheUndefinedBytes)

@@ -1,3 +1,4 @@
+#include <Parlox/format/codepage.h>
 #include <Parlox/format/valuechecks.h>
 
 #include <gtest/gtest.h>
@@ -43,12 +44,20 @@ TEST(ValueChecks, EachCheckTellsGoodValuesFromBadOnes)
         {u"&File ", u"File", Check::AccessKeys | Check::OuterSpaces},
         {u"&Open %1", u"", Fine},                       // untranslated, not wrong
         {u"", u"&Abrir %s ", Fine},                     // nothing to compare with
+        {u"\u00a0Name", u"Nombre", Check::OuterSpaces}, // no-break space
+        {u"&\u00a0x", u"x", Fine},
+        {u"\u00c9t\u00e9", u"\u00c9t\u00e9", Check::SameAsFirst},
+        {u"\u0160", u"\u0160", Check::SameAsFirst},      // a letter of the 0x80-0x9F range
+        {u"\u20ac 5", u"\u20ac 5", Fine},
         // clang-format on
     };
+    // The file's bytes give the same verdicts as the decoded texts.
     for (const auto &c : cases) {
         const QString first = QString::fromUtf16(c.first);
         const QString value = QString::fromUtf16(c.value);
         EXPECT_EQ(check(first, value), c.failed)
+            << first.toStdString() << " | " << value.toStdString();
+        EXPECT_EQ(check(Parlox::CodePage::encode(first), Parlox::CodePage::encode(value)), c.failed)
             << first.toStdString() << " | " << value.toStdString();
     }
     EXPECT_EQ(placeholders(u"%2 %s and %1, 100%, %%d"), QStringList({"%1", "%2", "%s"}));
@@ -62,6 +71,10 @@ TEST(ValueChecks, ATableIsCheckedEntryByEntryAgainstItsFirstLanguage)
                             "&Cut&",   "Cut %1", "Cortar"};            // not a whole entry
     const QList<Warning> expected{{0, 2, Check::SameAsFirst}, {1, 1, Check::AccessKeys}};
     EXPECT_EQ(checkTable(table, 3), expected);
+    QList<QByteArray> encoded;
+    for (const QString &line : table)
+        encoded.append(Parlox::CodePage::encode(line));
+    EXPECT_EQ(checkTable(QList<QByteArrayView>(encoded.cbegin(), encoded.cend()), 3), expected);
     EXPECT_EQ(checkEntry(table, 3, 1), expected.mid(1));
     EXPECT_TRUE(checkEntry(table, 3, 3).isEmpty());
     EXPECT_TRUE(checkTable(table, 1).isEmpty()); // one language: nothing to compare

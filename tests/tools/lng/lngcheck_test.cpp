@@ -182,3 +182,23 @@ TEST_F(LngCheckCli, WarnsOfValuesThatBreakTheFirstLanguagesMarkersOnlyFailingWhe
                       file.toUtf8() + ": The file does not start with the magic \"Parlox 2.0\".\n",
                       {}}));
 }
+
+// However many values fail and however long the language names, the report lists a few of
+// each kind with names cut short, counts the rest, and counts them all in the total.
+TEST_F(LngCheckCli, WarningsAreListedAFewOfEachKindWithLongNamesCut)
+{
+    const QString longName = QString(200, u'L');
+    Lng::Document doc{{"English", longName}, 0, {}, {}};
+    for (int i = 0; i < 1000; ++i)
+        doc.messages << QStringLiteral("&K%1&").arg(i) << "&Same"
+                     << "&Same";
+    const QString file = write("many.lng", Lng::writeDocument(doc));
+    const Result r = run({"check", file});
+    EXPECT_EQ(r.code, 0);
+    const QStringList lines = QString::fromUtf8(r.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0], file + ": warning: Message strings, key \"&K0&\": " + longName.first(40) +
+                            "... is the same as English, maybe untranslated.");
+    EXPECT_EQ(lines[5], file + ": warning: 995 more values with the first language's text.");
+    EXPECT_EQ(lines[6], file + ": 1000 warnings.");
+}

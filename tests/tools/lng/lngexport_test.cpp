@@ -4,7 +4,10 @@
 #include "lngimport.h"
 #include "runtool.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Parlox;
 using LngExport::Format;
@@ -89,4 +92,26 @@ TEST_F(LngExportCli, RefusalsLeaveNoOutput)
     }
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_EQ(read(lng), sampleBytes());
+}
+
+// A FIFO (as /dev/stdout is in a pipe) takes the export as a stream and stays a FIFO.
+TEST_F(LngExportCli, AFifoTakesTheExportAsAStream)
+{
+    const QString lng = write(QStringLiteral("s.lng"), sampleBytes());
+    const QString fifo = path(QStringLiteral("out.po"));
+    const QByteArray name = QFile::encodeName(fifo);
+    ASSERT_EQ(::mkfifo(name.constData(), 0644), 0);
+    // Held open for reading and writing, the FIFO never blocks the export's open.
+    const int reader = ::open(name.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const QStringList args{"export", lng, "--format", "po", "--language", "Español"};
+    const Result r = run(args + QStringList{"-o", fifo});
+    EXPECT_EQ(r, (Result{0, {}, {}}));
+    QByteArray streamed(1 << 16, '\0');
+    streamed.resize(std::max<ssize_t>(::read(reader, streamed.data(), streamed.size()), 0));
+    ::close(reader);
+    EXPECT_EQ(streamed, run(args).out);
+    struct stat info {};
+    ASSERT_EQ(::stat(name.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }

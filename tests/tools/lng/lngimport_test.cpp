@@ -7,6 +7,7 @@
 #include "xliffwriter.h"
 #include <Parlox/format/tables.h>
 
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace Parlox;
@@ -39,6 +40,25 @@ protected:
 
     QString m_lng;
 };
+
+// An XLIFF file whose one unit, "messages/&OK&", has target as its raw XML.
+QByteArray xliff(const QByteArray &target)
+{
+    return "<xliff version=\"1.2\"><file target-language=\"es\"><body>"
+           "<trans-unit id=\"messages/&amp;OK&amp;\"><source>OK</source><target>" +
+           target + "</target></trans-unit></body></file></xliff>";
+}
+
+// The sample's export with the target of "messages/&OK&" changed, for the language code.
+QByteArray translatedFor(Format format, const QString &code)
+{
+    Catalog catalog;
+    catalog.targetCode = code;
+    catalog.units = Parlox::LngImport::readTranslated(exportOf(sampleDocument(), format).bytes);
+    for (TranslationUnit &unit : catalog.units)
+        unit.target = unit.id == u"messages/&OK&" ? QStringLiteral("Vale") : unit.target;
+    return format == Format::Po ? PoWriter::write(catalog) : XliffWriter::write(catalog);
+}
 
 void setValue(Lng::Document &doc, qsizetype form, bool user, const QString &key,
               const QString &language, const QString &text)
@@ -132,11 +152,30 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
          "<source>OK</source><target><g id=\"1\">Vale</g></target></trans-unit></body></file>"
          "</xliff>",
          "its target holds the inline element <g>"},
+        {"nul.po", QByteArrayLiteral("msg\0id \"a\"\n"), "nul.po:1: msg\\x00id without msgid."},
+        // Entities are refused before one is expanded, whether they would blow up the memory
+        // or drop text from outside the file.
+        {"internal.xlf",
+         "<!DOCTYPE xliff [<!ENTITY a \"" + QByteArray(4000, 'a') + "\">]>\n" +
+             xliff(QByteArray("&a;").repeated(1000)),
+         "internal.xlf:1: The file declares the entity \"a\"; translators' files need no "
+         "entities, so it is not read."},
+        {"external.xlf",
+         "<!DOCTYPE xliff [<!ENTITY ext SYSTEM \"ext.txt\">]>\n" + xliff("Hola &ext; mundo"),
+         "The file declares the entity \"ext\""},
+        {"outside.xlf", "<!DOCTYPE xliff SYSTEM \"x.dtd\">\n" + xliff("Hola &ext; mundo"),
+         "The text refers to the entity \"ext\", which the file does not define."},
+        {"german.po", translatedFor(Format::Po, "de"),
+         ": The file is in the language \"de\", not Español (es), so " + m_lng.toUtf8() +
+             " is left as it was; --any-language imports it all the same.\n"},
+        {"german.xlf", translatedFor(Format::Xliff, "de-DE"),
+         ": The file is in the language \"de-DE\", not Español (es)"},
     };
     for (const auto &c : cases) {
         const Result r = import(write(c.name, c.content));
         EXPECT_EQ(r.code, 1) << c.name;
         EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains('\0')) << c.name;
         EXPECT_TRUE(r.err.startsWith("parlox-lng: " + path(c.name).toUtf8() + ':') ||
                     r.err.startsWith(path(c.name).toUtf8() + ':'))
             << r.err.toStdString();
@@ -155,4 +194,53 @@ TEST_F(LngImport, PartialWritesTheUnitsThatFit)
     Lng::Document expected = sampleDocument();
     setValue(expected, -1, false, "&OK&", "Español", "Vale");
     EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
+}
+
+// The language a translated file names decides whether it may be imported, not its name or
+// encoding: an XLIFF in UTF-16 is XLIFF, and --any-language takes a file for another language.
+TEST_F(LngImport, TheFileItselfSaysWhatItIsAndForWhichLanguage)
+{
+    QByteArray xml = translatedFor(Format::Xliff, QStringLiteral("es-ES"));
+    xml.replace("encoding=\"UTF-8\"", "encoding=\"UTF-16\"");
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray wide = utf16.encode(QString::fromUtf8(xml));
+    Lng::Document expected = sampleDocument();
+    setValue(expected, -1, false, "&OK&", "Español", "Vale");
+    const QByteArray changed = Lng::writeDocument(expected);
+    const struct {
+        const char *name;
+        QByteArray content;
+        QStringList more;
+    } cases[] = {
+        {"wide.po", wide, {}},
+        {"german.po", translatedFor(Format::Po, QStringLiteral("de")), {"--any-language"}},
+        {"unnamed.po", translatedFor(Format::Po, QString()), {}},
+    };
+    for (const auto &c : cases) {
+        write(QStringLiteral("sample.lng"), sampleBytes());
+        EXPECT_EQ(import(write(c.name, c.content), "Español", c.more),
+                  (Result{0, m_lng.toUtf8() + ": 1 value of Español changed.\n", {}}))
+            << c.name;
+        EXPECT_EQ(read(m_lng), changed) << c.name;
+    }
+}
+
+// A damaged translations file is neither rewritten nor exported: the tables after the damage
+// would be lost from both.
+TEST_F(LngImport, ADamagedFileIsNeitherImportedIntoNorExported)
+{
+    const QByteArray cut = sampleBytes().first(995);
+    write(QStringLiteral("sample.lng"), cut);
+    const QString po = write("t.po", translatedFor(Format::Po, QStringLiteral("es")));
+    const QByteArray refusal =
+        "parlox-lng: " + m_lng.toUtf8() + ": The file is damaged, so it was not used: ";
+    for (const QStringList &args :
+         {QStringList{"import", m_lng, po, "--language", "Español"},
+          QStringList{"export", m_lng, "--format", "po", "--language", "Español"}}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.code, 1) << args.first().toStdString();
+        EXPECT_TRUE(r.err.startsWith(refusal)) << r.err.toStdString();
+        EXPECT_EQ(r.out, QByteArray());
+        EXPECT_EQ(read(m_lng), cut);
+    }
 }

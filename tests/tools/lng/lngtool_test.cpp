@@ -76,3 +76,30 @@ TEST_F(LngTool, BuildPastAFileSizeLimitOrOnAFullDiskFailsWithTheReason)
         [](const QString &file) { Parlox::LockedFile::writeNew(file, "previous content"); },
         build());
 }
+
+// A file of 2 GiB of empty lines (sparse, so it takes no disk) would take 48 GiB as strings:
+// every command that reads it refuses it at once and says why.
+TEST_F(LngTool, AFileTooLargeForTheMemoryIsRefusedByEveryCommand)
+{
+    if (!AddressSpaceCanBeLimited)
+        GTEST_SKIP() << "AddressSanitizer needs more address space than the limit leaves";
+    const QString huge = path(QStringLiteral("huge.lng"));
+    writeFileOfEmptyLines(huge, (qint64(1) << 31) - 1);
+    const QString po = write(QStringLiteral("t.po"), "msgid \"\"\nmsgstr \"\"\n");
+    const QList<QStringList> commands{
+        {"check", huge},
+        {"dump", huge},
+        {"export", huge, "--format", "po", "--language", "Español"},
+        {"import", huge, po, "--language", "Español"},
+    };
+    for (const QStringList &args : commands) {
+        const QString message = inChildWithAddressSpace(rlim_t(4) << 30, [&] {
+            const Result r = run(args);
+            return QString::number(r.code) + u' ' + QString::fromUtf8(r.err);
+        });
+        EXPECT_EQ(message, "1 parlox-lng: Cannot read file \"" + huge +
+                               "\". Reading its 2.0 GB could take up to 64.0 GB of memory, more "
+                               "than the 2.0 GB this program may use.\n")
+            << args.first().toStdString();
+    }
+}
