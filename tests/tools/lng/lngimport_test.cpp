@@ -143,6 +143,9 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
          "msgctxt \"MainForm/user/%FILE_OPEN_ERROR%\"\nmsgid \"The file could not be opened.\"\n"
          "msgstr \"100%\\nfallo\"\n",
          "a user string cannot hold"},
+        {"ambiguous.po", "msgid \"OK\"\nmsgstr \"Vale\"\n",
+         "ambiguous.po:1: unit \"OK\": it has no context, and its source text is that of 2 "
+         "entries"},
         {"plural.po",
          "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgid_plural \"OKs\"\n"
          "msgstr[0] \"Vale\"\nmsgstr[1] \"Vales\"\n",
@@ -180,6 +183,79 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
                     r.err.startsWith(path(c.name).toUtf8() + ':'))
             << r.err.toStdString();
         EXPECT_EQ(read(m_lng), sampleBytes()) << c.name;
+    }
+}
+
+// A fuzzy unit is listed and left out unless --fuzzy takes it; approved="no" alone is final.
+TEST_F(LngImport, FuzzyUnitsAreLeftOutUnlessAsked)
+{
+    const auto unit = [](const char *key, const char *attributes, const char *state,
+                         const char *source, const char *target) -> QByteArray {
+        return QByteArray("<trans-unit id=\"messages/&amp;") + key + "&amp;\" " + attributes +
+               "><source>" + source + "</source><target state=\"" + state + "\">" + target +
+               "</target></trans-unit>\n";
+    };
+    const auto xliff = [](const QByteArray &units) -> QByteArray {
+        return "<xliff version=\"1.2\"><file><body>\n" + units + "</body></file></xliff>";
+    };
+    const QByteArray cancel = unit("Cancel", "approved=\"no\"", "translated", "Cancel", "Anular");
+    const struct {
+        const char *name;
+        QByteArray content;
+        const char *line;
+    } cases[] = {
+        {"fuzzy.po",
+         "#, fuzzy, c-format\nmsgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgstr \"Vale\"\n\n"
+         "msgctxt \"messages/&Cancel&\"\nmsgid \"Cancel\"\nmsgstr \"Anular\"\n",
+         ":2"},
+        {"review.xlf", xliff(unit("OK", "", "needs-review-translation", "OK", "Vale") + cancel),
+         ":2"},
+        // po2xliff's form of a fuzzy unit
+        {"po2xliff.xlf",
+         xliff(unit("OK", "approved=\"no\"", "needs-translation", "OK", "Vale") + cancel), ":2"},
+    };
+    Lng::Document expected = sampleDocument();
+    setValue(expected, -1, false, "&Cancel&", "Español", "Anular");
+    const QByteArray cancelled = Lng::writeDocument(expected);
+    setValue(expected, -1, false, "&OK&", "Español", "Vale");
+    for (const auto &c : cases) {
+        const QString file = write(c.name, c.content);
+        write(QStringLiteral("sample.lng"), sampleBytes());
+        EXPECT_EQ(import(file), (Result{0, m_lng.toUtf8() + ": 1 value of Español changed.\n",
+                                        file.toUtf8() + c.line +
+                                            ": unit \"messages/&OK&\": its translation is fuzzy "
+                                            "(awaiting review), so it is left out; --fuzzy "
+                                            "takes it.\n"}));
+        EXPECT_EQ(read(m_lng), cancelled) << c.name;
+        EXPECT_EQ(import(file, "Español", {"--fuzzy"}).code, 0);
+        EXPECT_EQ(read(m_lng), Lng::writeDocument(expected)) << c.name;
+    }
+}
+
+// Tools that drop the context keep a reference, an XLIFF id or location, or at least the
+// source text, which finds the entry when only one has it.
+TEST_F(LngImport, UnitsWithoutContextAreFoundByReferenceIdOrTheirOnlySource)
+{
+    const QByteArray po = "#: AboutBox/form/[BtnOK.Caption]\nmsgid \"OK\"\nmsgstr \"Vale\"\n\n"
+                          "#: MainForm/user/%25FILE_OPEN_ERROR%25\n"
+                          "msgid \"The file could not be opened.\"\nmsgstr \"Fallo.\"\n\n"
+                          "msgid \"Red\"\nmsgstr \"Rojo vivo\"\n";
+    const QByteArray xliff =
+        "<xliff version=\"1.2\"><file><body><trans-unit id=\"MainForm/user/%FILE_OPEN_ERROR%\">"
+        "<source>The file could not be opened.</source><target>Fallo.</target></trans-unit>"
+        "<trans-unit id=\"7\"><source>OK</source><target>Vale</target><context-group><context "
+        "context-type=\"sourcefile\">AboutBox/form/[BtnOK.Caption]</context></context-group>"
+        "</trans-unit><trans-unit id=\"8\"><source>Red</source><target>Rojo vivo</target>"
+        "</trans-unit></body></file></xliff>";
+    Lng::Document expected = sampleDocument();
+    setValue(expected, 1, false, "[BtnOK.Caption]", "Español", "Vale");
+    setValue(expected, 0, true, "%FILE_OPEN_ERROR%", "Español", "Fallo.");
+    setValue(expected, 0, false, "[Colors.0]", "Español", "Rojo vivo");
+    for (const auto &[name, content] : {std::pair{"c.po", po}, std::pair{"c.xlf", xliff}}) {
+        write(QStringLiteral("sample.lng"), sampleBytes());
+        EXPECT_EQ(import(write(name, content)),
+                  (Result{0, m_lng.toUtf8() + ": 3 values of Español changed.\n", {}}));
+        EXPECT_EQ(read(m_lng), Lng::writeDocument(expected)) << name;
     }
 }
 
