@@ -78,7 +78,8 @@ public:
         const auto line = [&unit](const QString &what) {
             return QStringLiteral("%1: unit \"%2\": %3").arg(unit.line).arg(labelOf(unit), what);
         };
-        if (unit.fuzzy && m_fuzzy == FuzzyUnits::LeaveOut)
+        // A fuzzy unit without a target has nothing to leave out.
+        if (unit.fuzzy && !unit.target.isEmpty() && m_fuzzy == FuzzyUnits::LeaveOut)
             m_outcome.fuzzy.append(
                 line(QStringLiteral("its translation is fuzzy (awaiting review), so it is left "
                                     "out; --fuzzy takes it.")));

@@ -103,7 +103,6 @@ private:
                 m_xml.skipCurrentElement();
             }
         }
-        unit.fuzzy = unit.fuzzy && !unit.target.isEmpty();
         return unit;
     }
 

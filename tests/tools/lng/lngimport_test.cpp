@@ -189,74 +189,51 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
 // A fuzzy unit is listed and left out unless --fuzzy takes it; approved="no" alone is final.
 TEST_F(LngImport, FuzzyUnitsAreLeftOutUnlessAsked)
 {
-    const auto unit = [](const char *key, const char *attributes, const char *state,
-                         const char *source, const char *target) -> QByteArray {
-        return QByteArray("<trans-unit id=\"messages/&amp;") + key + "&amp;\" " + attributes +
-               "><source>" + source + "</source><target state=\"" + state + "\">" + target +
-               "</target></trans-unit>\n";
-    };
-    const auto xliff = [](const QByteArray &units) -> QByteArray {
-        return "<xliff version=\"1.2\"><file><body>\n" + units + "</body></file></xliff>";
-    };
-    const QByteArray cancel = unit("Cancel", "approved=\"no\"", "translated", "Cancel", "Anular");
-    const struct {
-        const char *name;
-        QByteArray content;
-        const char *line;
-    } cases[] = {
-        {"fuzzy.po",
-         "#, fuzzy, c-format\nmsgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgstr \"Vale\"\n\n"
-         "msgctxt \"messages/&Cancel&\"\nmsgid \"Cancel\"\nmsgstr \"Anular\"\n",
-         ":2"},
-        {"review.xlf", xliff(unit("OK", "", "needs-review-translation", "OK", "Vale") + cancel),
-         ":2"},
-        // po2xliff's form of a fuzzy unit
-        {"po2xliff.xlf",
-         xliff(unit("OK", "approved=\"no\"", "needs-translation", "OK", "Vale") + cancel), ":2"},
-    };
+    const QString po = write("f.po", "#, fuzzy, c-format\nmsgctxt \"messages/&OK&\"\nmsgid \"OK\"\n"
+                                     "msgstr \"Vale\"\n\nmsgctxt \"messages/&No&\"\nmsgid \"&No\"\n"
+                                     "msgstr \"&Non\"\n");
+    // needs-review-translation, po2xliff's form of a fuzzy unit, and an unapproved final one
+    const QString xlf = write(
+        "f.xlf", "<xliff version=\"1.2\"><file><body>\n<trans-unit id=\"messages/&amp;OK&amp;\">"
+                 "<source>OK</source><target state=\"needs-review-translation\">Vale</target>"
+                 "</trans-unit>\n<trans-unit id=\"messages/&amp;Yes&amp;\" approved=\"no\"><source>"
+                 "&amp;Yes</source><target state=\"needs-translation\">&amp;Oui</target>"
+                 "</trans-unit>\n<trans-unit id=\"messages/&amp;No&amp;\" approved=\"no\"><source>"
+                 "&amp;No</source><target state=\"translated\">&amp;Non</target></trans-unit>"
+                 "</body></file></xliff>");
+    const QByteArray left = ": its translation is fuzzy (awaiting review), so it is left out; "
+                            "--fuzzy takes it.\n";
     Lng::Document expected = sampleDocument();
-    setValue(expected, -1, false, "&Cancel&", "Español", "Anular");
-    const QByteArray cancelled = Lng::writeDocument(expected);
+    setValue(expected, -1, false, "&No&", "Español", "&Non");
+    EXPECT_EQ(import(po), (Result{0, m_lng.toUtf8() + ": 1 value of Español changed.\n",
+                                  po.toUtf8() + ":2: unit \"messages/&OK&\"" + left}));
+    EXPECT_EQ(import(po, "Español", {"--fuzzy"}).out,
+              m_lng.toUtf8() + ": 1 value of Español changed.\n");
+    write(QStringLiteral("sample.lng"), sampleBytes());
+    EXPECT_EQ(import(xlf).err, xlf.toUtf8() + ":2: unit \"messages/&OK&\"" + left + xlf.toUtf8() +
+                                   ":3: unit \"messages/&Yes&\"" + left);
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
+    EXPECT_EQ(import(xlf, "Español", {"--fuzzy"}).code, 0);
     setValue(expected, -1, false, "&OK&", "Español", "Vale");
-    for (const auto &c : cases) {
-        const QString file = write(c.name, c.content);
-        write(QStringLiteral("sample.lng"), sampleBytes());
-        EXPECT_EQ(import(file), (Result{0, m_lng.toUtf8() + ": 1 value of Español changed.\n",
-                                        file.toUtf8() + c.line +
-                                            ": unit \"messages/&OK&\": its translation is fuzzy "
-                                            "(awaiting review), so it is left out; --fuzzy "
-                                            "takes it.\n"}));
-        EXPECT_EQ(read(m_lng), cancelled) << c.name;
-        EXPECT_EQ(import(file, "Español", {"--fuzzy"}).code, 0);
-        EXPECT_EQ(read(m_lng), Lng::writeDocument(expected)) << c.name;
-    }
+    setValue(expected, -1, false, "&Yes&", "Español", "&Oui");
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
 }
 
-// Tools that drop the context keep a reference, an XLIFF id or location, or at least the
-// source text, which finds the entry when only one has it.
-TEST_F(LngImport, UnitsWithoutContextAreFoundByReferenceIdOrTheirOnlySource)
+// Tools that drop the context keep a reference (po2xliff's XLIFF as a location, which the
+// peer tests cover), or at least the source text, which finds the entry when only one has it.
+TEST_F(LngImport, UnitsWithoutContextAreFoundByReferenceOrTheirOnlySource)
 {
     const QByteArray po = "#: AboutBox/form/[BtnOK.Caption]\nmsgid \"OK\"\nmsgstr \"Vale\"\n\n"
                           "#: MainForm/user/%25FILE_OPEN_ERROR%25\n"
                           "msgid \"The file could not be opened.\"\nmsgstr \"Fallo.\"\n\n"
                           "msgid \"Red\"\nmsgstr \"Rojo vivo\"\n";
-    const QByteArray xliff =
-        "<xliff version=\"1.2\"><file><body><trans-unit id=\"MainForm/user/%FILE_OPEN_ERROR%\">"
-        "<source>The file could not be opened.</source><target>Fallo.</target></trans-unit>"
-        "<trans-unit id=\"7\"><source>OK</source><target>Vale</target><context-group><context "
-        "context-type=\"sourcefile\">AboutBox/form/[BtnOK.Caption]</context></context-group>"
-        "</trans-unit><trans-unit id=\"8\"><source>Red</source><target>Rojo vivo</target>"
-        "</trans-unit></body></file></xliff>";
     Lng::Document expected = sampleDocument();
     setValue(expected, 1, false, "[BtnOK.Caption]", "Español", "Vale");
     setValue(expected, 0, true, "%FILE_OPEN_ERROR%", "Español", "Fallo.");
     setValue(expected, 0, false, "[Colors.0]", "Español", "Rojo vivo");
-    for (const auto &[name, content] : {std::pair{"c.po", po}, std::pair{"c.xlf", xliff}}) {
-        write(QStringLiteral("sample.lng"), sampleBytes());
-        EXPECT_EQ(import(write(name, content)),
-                  (Result{0, m_lng.toUtf8() + ": 3 values of Español changed.\n", {}}));
-        EXPECT_EQ(read(m_lng), Lng::writeDocument(expected)) << name;
-    }
+    EXPECT_EQ(import(write("c.po", po)),
+              (Result{0, m_lng.toUtf8() + ": 3 values of Español changed.\n", {}}));
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
 }
 
 TEST_F(LngImport, PartialWritesTheUnitsThatFit)
