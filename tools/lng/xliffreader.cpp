@@ -88,9 +88,10 @@ private:
     {
         TranslationUnit unit;
         unit.line = m_xml.lineNumber();
-        if (const QStringView id = m_xml.attributes().value(QLatin1String("id")); !id.isEmpty())
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        if (const QStringView id = attributes.value(QLatin1String("id")); !id.isEmpty())
             unit.references.append(id.toString());
-        unit.key = m_xml.attributes().value(QLatin1String("resname")).toString();
+        unit.key = attributes.value(QLatin1String("resname")).toString();
         while (m_xml.readNextStartElement()) {
             if (m_xml.name() == u"source") {
                 unit.source = text(&unit.problem);
@@ -142,8 +143,11 @@ private:
     void readContexts(TranslationUnit &unit)
     {
         while (m_xml.readNextStartElement()) {
-            const QStringView type = m_xml.attributes().value(QLatin1String("context-type"));
-            if (type == u"x-gettext-msgctxt")
+            const QXmlStreamAttributes attributes = m_xml.attributes();
+            const QStringView type = attributes.value(QLatin1String("context-type"));
+            if (m_xml.name() != u"context")
+                m_xml.skipCurrentElement();
+            else if (type == u"x-gettext-msgctxt")
                 unit.id = m_xml.readElementText(QXmlStreamReader::SkipChildElements);
             else if (type == u"sourcefile")
                 unit.references.append(m_xml.readElementText(QXmlStreamReader::SkipChildElements));
