@@ -173,6 +173,12 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
              " is left as it was; --any-language imports it all the same.\n"},
         {"german.xlf", translatedFor(Format::Xliff, "de-DE"),
          ": The file is in the language \"de-DE\", not Español (es)"},
+        // po2xliff keeps the PO header, and its Language, as a unit of its own
+        {"header.xlf",
+         "<xliff version=\"1.2\"><file><body><trans-unit id=\"1\" restype=\"x-gettext-domain-"
+         "header\"><source>Language: de\n</source><target>Language: de\n</target></trans-unit>"
+         "</body></file></xliff>",
+         ": The file is in the language \"de\", not Español (es)"},
     };
     for (const auto &c : cases) {
         const Result r = import(write(c.name, c.content));
