@@ -2,6 +2,7 @@
 
 #include "documentsearch.h"
 #include "findresultsmodel.h"
+#include "gridfocus.h"
 #include "mainformui.h"
 #include "resultlist.h"
 #include "userdialogs.h"
@@ -27,7 +28,7 @@ FindPane::FindPane(EditorDocument &document, const MainFormUi &ui, const UserDia
     : QObject(parent), m_document(document), m_dialogs(dialogs),
       m_text(ui.component<QLineEdit>("FindText")), m_allTables(ui.component<QCheckBox>("FindAll")),
       m_count(ui.component<QLabel>("FindCount")), m_view(ui.component<QTableView>("FindResults")),
-      m_results(new FindResultsModel(document, this))
+      m_results(new FindResultsModel(document, this)), m_gridFocus(ui.gridFocus)
 {
     layOut(ui);
     setUpResults();
@@ -68,6 +69,10 @@ void FindPane::setUpResults()
             [this](const QModelIndex &index) { choose(index.row()); });
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &index) { choose(index.row()); });
+    connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
+        choose(index.row());
+        m_gridFocus->enter();
+    });
 }
 
 void FindPane::start()

@@ -12,12 +12,14 @@ namespace ParloxEd {
 
 class EditorDocument;
 class FindResultsModel;
+class GridFocus;
 class MainFormUi;
 class UserDialogs;
 
 // The find pane, made of the window's stored components: the text to find, whether to look in
 // every table or in the one shown, how many cells were found and the list of them. Enter in the
-// text finds; choosing a found cell shows its table with the cell selected.
+// text finds; browsing the found cells shows each with its table while the keys stay in the
+// list, and Enter or a double click on one goes into its cell.
 class FindPane : public QObject {
     Q_OBJECT
 
@@ -43,6 +45,7 @@ private:
     QLabel *m_count;
     QTableView *m_view;
     FindResultsModel *m_results;
+    GridFocus *m_gridFocus;
     QWidget *m_widget = nullptr;
 };
 

@@ -1,9 +1,11 @@
 #include "mainform.h"
 
 #include "checkspane.h"
+#include "defaultlanguagelock.h"
 #include "documentmenus.h"
 #include "filedrops.h"
 #include "gridfiltermodel.h"
+#include "gridfocus.h"
 #include "opendialog.h"
 #include "recentfilesmenu.h"
 #include "statuspanelbar.h"
@@ -48,6 +50,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     new RecentFilesMenu(*m_document, m_ui, open, this);
     new FileDrops(*this, open);
     new ChecksPane(*m_document, m_ui, *this);
+    new DefaultLanguageLock(*m_document, m_ui, *m_dialogs, this);
     m_workbench->restoreLayout();
 }
 
@@ -263,6 +266,10 @@ void TMainForm::applyLoadResult(const LoadResult &result)
     setWindowTitle(QStringLiteral("ParloxEd - ") + m_document->fileName());
     FormResize();
     refreshStatusBars(currentGridRow());
+    // Wherever the file came from (a dialog, the recent files, a drop), the next key goes to
+    // the cell the selection shows.
+    activateWindow();
+    m_ui.gridFocus->enter();
 }
 
 void TMainForm::BtnSaveFileClick()

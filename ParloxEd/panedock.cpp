@@ -1,6 +1,7 @@
 #include "panedock.h"
 
 #include "mainformui.h"
+#include "panefocus.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -20,6 +21,11 @@ QDockWidget *dockPane(QMainWindow &window, const MainFormUi &ui, const char *doc
     toggle->setShortcut(keys);
     window.addAction(toggle);
     QObject::connect(toggle, &QAction::triggered, dock, &QDockWidget::setVisible);
+    const PaneFocus *focus = ui.paneFocus;
+    QObject::connect(toggle, &QAction::triggered, dock, [focus, content](bool shown) {
+        if (shown)
+            focus->enter(*content);
+    });
     QObject::connect(dock->toggleViewAction(), &QAction::toggled, toggle, &QAction::setChecked);
     return dock;
 }

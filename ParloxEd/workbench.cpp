@@ -4,8 +4,10 @@
 #include "documentsearch.h"
 #include "findpane.h"
 #include "gridfiltermodel.h"
+#include "gridfocus.h"
 #include "mainformui.h"
 #include "panedock.h"
+#include "panefocus.h"
 #include "progressmodel.h"
 #include "tablegridmodel.h"
 #include "userdialogs.h"
@@ -91,6 +93,8 @@ void Workbench::setUpPanes()
 {
     m_detail = new DetailPane(m_document, &m_window);
     m_detail->setMinimumWidth(SidePaneWidth);
+    m_ui.paneFocus->setEntry(m_detail, [this] { m_detail->focusLanguage(m_column - 1); });
+    connect(m_detail, &DetailPane::leftLastEditor, m_ui.gridFocus, &GridFocus::enter);
     dockPane(m_window, m_ui, "DetailDock", "DetailPane1", m_detail, Qt::RightDockWidgetArea,
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_find = new FindPane(m_document, m_ui, m_dialogs, this);
@@ -116,7 +120,15 @@ void Workbench::setUpFilter()
     text->setMaximumWidth(FilterWidth);
     buttons->addWidget(label);
     buttons->addWidget(text);
-    connect(text, &QLineEdit::textChanged, &m_filter, &GridFilterModel::setText);
+    connect(text, &QLineEdit::textChanged, this, [this](const QString &typed) {
+        m_filter.setText(typed);
+        // The cell selected before the filter hid its row is selected again once it shows,
+        // without the keys leaving the filter box.
+        const QModelIndex cell =
+            m_filter.mapFromSource(m_document.grid()->index(m_entry, m_column));
+        if (!m_ui.tabla->currentIndex().isValid() && cell.isValid())
+            m_ui.gridFocus->showCell(cell);
+    });
 }
 
 void Workbench::followSelection()
@@ -144,9 +156,7 @@ void Workbench::selectCell(int entry, int column)
                                          std::min(column, grid->columnCount() - 1));
     if (!m_filter.mapFromSource(cell).isValid())
         m_ui.component<QLineEdit>("FilterText")->clear();
-    const QModelIndex shown = m_filter.mapFromSource(cell);
-    m_ui.tabla->setCurrentIndex(shown);
-    m_ui.tabla->scrollTo(shown);
+    m_ui.gridFocus->showCell(m_filter.mapFromSource(cell));
 }
 
 EditorDocument::CellRef Workbench::selectedCell() const
@@ -167,9 +177,10 @@ void Workbench::GoToKey1Click()
     const QString key = m_dialogs.askName("GOTO_KEY", "GOTO_KEY_NAME");
     if (key.isEmpty())
         return;
-    if (const auto cell = DocumentSearch::findKey(m_document, key))
+    if (const auto cell = DocumentSearch::findKey(m_document, key)) {
         m_document.reveal({cell->table, cell->entry, m_column});
-    else
+        m_ui.gridFocus->enter();
+    } else
         m_dialogs.tell(mtError, "GOTO_KEY_NOKEY", key);
 }
 
@@ -177,9 +188,10 @@ void Workbench::NextUntranslated1Click()
 {
     if (!m_document.isOpen())
         return;
-    if (const auto cell = DocumentSearch::nextUntranslated(m_document, selectedCell()))
+    if (const auto cell = DocumentSearch::nextUntranslated(m_document, selectedCell())) {
         m_document.reveal(*cell);
-    else
+        m_ui.gridFocus->enter();
+    } else
         m_dialogs.tell(mtInformation, "ALL_TRANSLATED");
 }
 
