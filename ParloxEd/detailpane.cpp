@@ -11,6 +11,7 @@
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ParloxEd {
 namespace {
@@ -45,7 +46,12 @@ DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
             syncEditors();
     };
     connect(grid, &QAbstractItemModel::modelReset, this, changed);
-    connect(grid, &QAbstractItemModel::headerDataChanged, this, changed);
+    // Loading names the languages one header at a time: each renames one label.
+    connect(grid, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation, int first, int last) {
+                if (!m_stale)
+                    relabel(first - 1, last - 1);
+            });
     connect(grid, &QAbstractItemModel::dataChanged, this, [this] {
         if (!m_stale)
             refresh();
@@ -100,14 +106,16 @@ void DetailPane::syncEditors()
         editor->show();
         m_editors.append(editor);
     }
-    relabel();
+    relabel(0, int(m_editors.size()) - 1);
     refresh();
 }
 
-void DetailPane::relabel()
+void DetailPane::relabel(int first, int last)
 {
     const TableGridModel *grid = m_document.grid();
-    for (int language = 0; language < m_editors.size(); ++language) {
+    m_keyTitle->setText(grid->cell(int(TableGridModel::Column::Key), 0));
+    const int end = std::min(last + 1, int(m_editors.size()));
+    for (int language = std::max(first, 0); language < end; ++language) {
         auto *label = qobject_cast<QLabel *>(m_form->labelForField(m_editors.at(language)));
         if (label)
             label->setText(grid->cell(language + 1, 0));
@@ -135,7 +143,6 @@ void DetailPane::refresh()
 {
     const TableGridModel *grid = m_document.grid();
     const int row = m_entry + 1;
-    m_keyTitle->setText(grid->cell(int(TableGridModel::Column::Key), 0));
     m_key->setText(grid->cell(int(TableGridModel::Column::Key), row));
     const QScopedValueRollback filling(m_filling, true);
     for (int language = 0; language < m_editors.size(); ++language) {

@@ -2,8 +2,6 @@
 
 #include "tablegridmodel.h"
 
-#include <QStringMatcher>
-
 namespace ParloxEd::DocumentSearch {
 namespace {
 
@@ -30,12 +28,12 @@ CellRef cellAt(TableRef table, qsizetype line, qsizetype languages)
 
 } // namespace
 
-bool cellContains(const QString &line, int column, const QStringMatcher &matcher)
+bool cellContains(const QString &line, int column, const TextMatcher &matcher)
 {
     const QStringView text = column == int(TableGridModel::Column::Key)
                                  ? TableGridModel::shownKey(line)
                                  : QStringView(line);
-    return matcher.indexIn(text) >= 0;
+    return matcher.foundIn(text);
 }
 
 QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool allTables)
@@ -43,7 +41,7 @@ QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool all
     QList<CellRef> found;
     if (text.isEmpty())
         return found;
-    const QStringMatcher matcher(text, Qt::CaseInsensitive);
+    const TextMatcher matcher(text);
     const qsizetype languages = doc.languages().size();
     const TableRef current = doc.currentTableRef();
     for (const Table &table : tablesOf(doc)) {

@@ -152,3 +152,19 @@ TEST_F(DocumentSearchTest, ProgressCountsFilledValuesOfTheWholeDocument)
     EXPECT_EQ(progress.rowCount(), 3);
     EXPECT_EQ(progress.count(2, Column::Document), Count({0, BigRows + 4}));
 }
+
+// The filter's and find's own matcher agrees with Qt's case-insensitive search, ASCII or not.
+TEST(TextMatcherTest, FindsWhatQtFindsLetterCaseIgnored)
+{
+    const QStringList texts = {"Atención",      "ATENCIÓN",         "OK", "Yes to &All",
+                               "Kelvin \u212A", "\U0001F600 smile", "",   "aaab",
+                               "Straße"};
+    const QStringList patterns = {"",      "ok",  "CIÓN",    "ción",   "TO &a",      "k", "\u212A",
+                                  "smile", "aab", "STRASSE", "straße", "\U0001F600", "b", "x"};
+    for (const QString &pattern : patterns) {
+        const ParloxEd::TextMatcher matcher(pattern);
+        for (const QString &text : texts)
+            EXPECT_EQ(matcher.foundIn(text), text.contains(pattern, Qt::CaseInsensitive))
+                << text.toStdString() << " / " << pattern.toStdString();
+    }
+}
