@@ -3,6 +3,7 @@
 #include "checkspane.h"
 #include "defaultlanguagelock.h"
 #include "documentmenus.h"
+#include "documentstate.h"
 #include "filedrops.h"
 #include "gridfiltermodel.h"
 #include "gridfocus.h"
@@ -51,6 +52,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     new FileDrops(*this, open);
     new ChecksPane(*m_document, m_ui, *this);
     new DefaultLanguageLock(*m_document, m_ui, *m_dialogs, this);
+    m_state = new DocumentState(*m_document, m_ui, *m_dialogs, this);
     m_workbench->restoreLayout();
 }
 
@@ -275,7 +277,9 @@ void TMainForm::applyLoadResult(const LoadResult &result)
 void TMainForm::BtnSaveFileClick()
 {
     const SaveResult result = m_document->save();
-    if (result.status == SaveStatus::ReadOnly)
+    if (result.status == SaveStatus::Saved)
+        m_state->saved();
+    else if (result.status == SaveStatus::ReadOnly)
         m_dialogs->reportFailure("FILE_OPEN_ERROR", userString(QStringLiteral("FILE_READ_ONLY")));
     else if (result.status == SaveStatus::Failed)
         m_dialogs->reportFailure("FILE_OPEN_ERROR", result.reason);

@@ -34,10 +34,11 @@ using namespace Parlox;
 namespace {
 
 const QString LayoutValue = QStringLiteral("Panes");
+const QString GeometryValue = QStringLiteral("Window");
 constexpr int FilterWidth = 200;
 // What a side pane needs to show a text readably; the find pane at the bottom, a few results.
 constexpr int SidePaneWidth = 260;
-constexpr int BottomPaneHeight = 160;
+constexpr int BottomPaneHeight = 120;
 
 } // namespace
 
@@ -78,10 +79,13 @@ void Workbench::connectActions()
     const std::pair<const char *, void (Workbench::*)()> commands[] = {
         {"Find1", &Workbench::Find1Click},
         {"GoToKey1", &Workbench::GoToKey1Click},
-        {"NextUntranslated1", &Workbench::NextUntranslated1Click}};
-    const QKeySequence keys[] = {QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_G),
-                                 QKeySequence(Qt::CTRL | Qt::Key_J)};
-    for (int i = 0; i < 3; ++i) {
+        {"NextUntranslated1", &Workbench::NextUntranslated1Click},
+        {"NextTable1", &Workbench::NextTable1Click},
+        {"PreviousTable1", &Workbench::PreviousTable1Click}};
+    const QKeySequence keys[] = {
+        QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_J),
+        QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+    for (int i = 0; i < 5; ++i) {
         connect(action(commands[i].first, {keys[i]}), &QAction::triggered, this,
                 [this, handler = commands[i].second] {
                     m_dialogs.guarded([this, handler] { (this->*handler)(); });
@@ -195,12 +199,39 @@ void Workbench::NextUntranslated1Click()
         m_dialogs.tell(mtInformation, "ALL_TRANSLATED");
 }
 
+void Workbench::NextTable1Click()
+{
+    stepTable(1);
+}
+
+void Workbench::PreviousTable1Click()
+{
+    stepTable(-1);
+}
+
+// Every table in menu order, the message strings once, coming round at either end.
+void Workbench::stepTable(int step)
+{
+    if (!m_document.isOpen())
+        return;
+    QList<EditorDocument::TableRef> tables;
+    m_document.visitTables(
+        [&tables](EditorDocument::TableRef table, const QStringList &) { tables.append(table); });
+    if (tables.isEmpty())
+        return;
+    const qsizetype at = tables.indexOf(m_document.currentTableRef());
+    m_document.reveal({tables.at((at + step + tables.size()) % tables.size()), 0, m_column});
+}
+
 void Workbench::restoreLayout() const
 {
     m_dialogs.guarded([this] {
         Platform::RegistryKey key;
-        if (key.open(m_ui.selector->RememberRegistryKey(), false))
-            m_window.restoreState(QByteArray::fromBase64(key.readString(LayoutValue).toLatin1()));
+        if (!key.open(m_ui.selector->RememberRegistryKey(), false))
+            return;
+        // Size, place and maximised state first: the panes are laid out in that window.
+        m_window.restoreGeometry(QByteArray::fromBase64(key.readString(GeometryValue).toLatin1()));
+        m_window.restoreState(QByteArray::fromBase64(key.readString(LayoutValue).toLatin1()));
     });
 }
 
@@ -208,8 +239,10 @@ void Workbench::saveLayout() const
 {
     m_dialogs.guarded([this] {
         Platform::RegistryKey key;
-        if (key.open(m_ui.selector->RememberRegistryKey(), true))
-            key.writeString(LayoutValue, QString::fromLatin1(m_window.saveState().toBase64()));
+        if (!key.open(m_ui.selector->RememberRegistryKey(), true))
+            return;
+        key.writeString(GeometryValue, QString::fromLatin1(m_window.saveGeometry().toBase64()));
+        key.writeString(LayoutValue, QString::fromLatin1(m_window.saveState().toBase64()));
     });
 }
 
