@@ -26,15 +26,24 @@ void GridFocus::focusMoved(QWidget *from, QWidget *to)
     triggers.setFlag(QAbstractItemView::CurrentChanged, inside);
     m_grid.setEditTriggers(triggers);
     // Esc closing the editor hands the focus back to the grid: that is not coming back.
+    if (!inside || to != &m_grid || holdsFocus(from))
+        return;
     // A filter may have hidden the selected row: the keys go to the first cell shown.
-    if (inside && !m_grid.currentIndex().isValid() && m_grid.model()->rowCount() > 0)
+    if (!m_grid.currentIndex().isValid() && m_grid.model()->rowCount() > 0)
         m_grid.setCurrentIndex(m_grid.model()->index(0, 1));
+    focusEditor();
+}
+
+// An editor may already be open without the focus (opened while the window was inactive):
+// a key typed at the grid then would only move the focus into it and be lost.
+void GridFocus::focusEditor() const
+{
     const QModelIndex current = m_grid.currentIndex();
-    if (inside && to == &m_grid && !holdsFocus(from) && current.isValid() &&
-        !m_grid.indexWidget(current)) {
+    if (QWidget *editor = m_grid.indexWidget(current))
+        editor->setFocus(Qt::OtherFocusReason);
+    else if (current.flags() & Qt::ItemIsEditable)
         m_grid.edit(current);
-        disarm();
-    }
+    disarm();
 }
 
 void GridFocus::showCell(const QModelIndex &index) const
@@ -47,7 +56,7 @@ void GridFocus::showCell(const QModelIndex &index) const
 void GridFocus::enter() const
 {
     if (m_grid.hasFocus() || m_grid.isAncestorOf(QApplication::focusWidget()))
-        return disarm();
+        return focusEditor();
     m_grid.setFocus(Qt::OtherFocusReason);
 }
 

@@ -27,6 +27,7 @@ public:
 private:
     void focusMoved(QWidget *from, QWidget *to);
     bool holdsFocus(const QWidget *widget) const;
+    void focusEditor() const;
     // The open editor's text unselected, its cursor at the end.
     void disarm() const;
 
