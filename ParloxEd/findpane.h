@@ -32,6 +32,9 @@ public:
     // Puts the cursor in the text to find, all of it selected for typing over.
     void start();
     void find();
+    // Moves to the next (step 1) or previous (-1) found cell, coming round at either end, and
+    // shows it; finds first when nothing was found yet.
+    void step(int step);
 
 private:
     void layOut(const MainFormUi &ui);
@@ -42,6 +45,7 @@ private:
     const UserDialogs &m_dialogs;
     QLineEdit *m_text;
     QCheckBox *m_allTables;
+    QCheckBox *m_ignoreAccessKeys;
     QLabel *m_count;
     QTableView *m_view;
     FindResultsModel *m_results;

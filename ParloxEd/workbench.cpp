@@ -81,11 +81,18 @@ void Workbench::connectActions()
         {"GoToKey1", &Workbench::GoToKey1Click},
         {"NextUntranslated1", &Workbench::NextUntranslated1Click},
         {"NextTable1", &Workbench::NextTable1Click},
-        {"PreviousTable1", &Workbench::PreviousTable1Click}};
-    const QKeySequence keys[] = {
-        QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_J),
-        QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
-    for (int i = 0; i < 5; ++i) {
+        {"PreviousTable1", &Workbench::PreviousTable1Click},
+        {"FindNext1", &Workbench::FindNext1Click},
+        {"FindPrevious1", &Workbench::FindPrevious1Click}};
+    const QKeySequence keys[] = {QKeySequence::Find,
+                                 QKeySequence(Qt::CTRL | Qt::Key_G),
+                                 QKeySequence(Qt::CTRL | Qt::Key_J),
+                                 QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+                                 QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+                                 QKeySequence(Qt::Key_F3),
+                                 QKeySequence(Qt::SHIFT | Qt::Key_F3)};
+    static_assert(std::size(commands) == std::size(keys));
+    for (size_t i = 0; i < std::size(keys); ++i) {
         connect(action(commands[i].first, {keys[i]}), &QAction::triggered, this,
                 [this, handler = commands[i].second] {
                     m_dialogs.guarded([this, handler] { (this->*handler)(); });
@@ -197,6 +204,16 @@ void Workbench::NextUntranslated1Click()
         m_ui.gridFocus->enter();
     } else
         m_dialogs.tell(mtInformation, "ALL_TRANSLATED");
+}
+
+void Workbench::FindNext1Click()
+{
+    m_find->step(1);
+}
+
+void Workbench::FindPrevious1Click()
+{
+    m_find->step(-1);
 }
 
 void Workbench::NextTable1Click()

@@ -36,6 +36,8 @@ public:
     void Find1Click();
     void GoToKey1Click();
     void NextUntranslated1Click();
+    void FindNext1Click();
+    void FindPrevious1Click();
     void NextTable1Click();
     void PreviousTable1Click();
 

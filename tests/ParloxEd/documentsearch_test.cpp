@@ -127,7 +127,10 @@ TEST_F(DocumentSearchTest, NextUntranslatedAndGoToKeyMoveAcrossTables)
               cell(1, View::FormStrings, 77, 0));
     EXPECT_EQ(Search::findKey(doc, QStringLiteral("%needle_key%")),
               cell(2, View::UserStrings, 0, 0));
-    EXPECT_EQ(Search::findKey(doc, QStringLiteral("C77")), std::nullopt);
+    // A part of a key: the first key holding it, after no whole key matched.
+    EXPECT_EQ(Search::findKey(doc, QStringLiteral("7.CAP")), cell(1, View::FormStrings, 7, 0));
+    EXPECT_EQ(Search::findKey(doc, QStringLiteral("needle_")), cell(2, View::UserStrings, 0, 0));
+    EXPECT_EQ(Search::findKey(doc, QStringLiteral("C77.Caption]x")), std::nullopt);
 
     Lng::Document full{{"English"}, 0, {"&OK&", "OK"}, {}};
     ASSERT_EQ(doc.loadFile(write("full.lng", Lng::writeDocument(full))).status,
@@ -167,4 +170,9 @@ TEST(TextMatcherTest, FindsWhatQtFindsLetterCaseIgnored)
             EXPECT_EQ(matcher.foundIn(text), text.contains(pattern, Qt::CaseInsensitive))
                 << text.toStdString() << " / " << pattern.toStdString();
     }
+    // Skipping access keys, an "&" in the text is passed over, unless the pattern has one.
+    EXPECT_TRUE(ParloxEd::TextMatcher("yes to all", true).foundIn(u"Yes to &All"));
+    EXPECT_TRUE(ParloxEd::TextMatcher("ción", true).foundIn(u"Aten&ción"));
+    EXPECT_FALSE(ParloxEd::TextMatcher("yes to all").foundIn(u"Yes to &All"));
+    EXPECT_FALSE(ParloxEd::TextMatcher("to &all", true).foundIn(u"Yes to All"));
 }

@@ -105,7 +105,7 @@ TEST_F(KeyboardSafety, TheFirstKeyAfterOpeningGoesToTheSelectedCell)
 }
 
 // A found cell chosen with a click shows without taking the keys; Enter goes into it with
-// its text unselected.
+// its text unselected. F3 and Shift+F3 walk the found cells.
 TEST_F(KeyboardSafety, AChosenFindResultArmsNoReplace)
 {
     startOn(writeSample());
@@ -120,6 +120,24 @@ TEST_F(KeyboardSafety, AChosenFindResultArmsNoReplace)
     hit(Qt::Key_Return);
     keys(QStringLiteral("!"));
     EXPECT_EQ(cell(2, 1), "Hola!");
+
+    // F3 and Shift+F3 step through the found cells, coming round, with the grid following.
+    hit(Qt::Key_F, Qt::ControlModifier);
+    keys(QStringLiteral("o"));
+    hit(Qt::Key_Return);
+    const int found = results->model()->rowCount();
+    ASSERT_GT(found, 2);
+    const auto shownKey = [&] { return panels("StatusObject")[1]; };
+    const auto resultKey = [&](int row) { return results->model()->index(row, 1).data(); };
+    hit(Qt::Key_F3);
+    hit(Qt::Key_F3);
+    EXPECT_EQ(results->currentIndex().row(), 1);
+    EXPECT_EQ(shownKey(), resultKey(1));
+    hit(Qt::Key_F3, Qt::ShiftModifier);
+    hit(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(results->currentIndex().row(), found - 1);
+    EXPECT_EQ(shownKey(), resultKey(found - 1));
+    EXPECT_EQ(focused(), named<QLineEdit>("FindText"));
 }
 
 // With the default language protected its column takes no keys, in the grid or the pane, and
