@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -29,12 +30,17 @@ FindPane::FindPane(EditorDocument &document, const MainFormUi &ui, const UserDia
     : QObject(parent), m_document(document), m_dialogs(dialogs),
       m_text(ui.component<QLineEdit>("FindText")), m_allTables(ui.component<QCheckBox>("FindAll")),
       m_ignoreAccessKeys(ui.component<QCheckBox>("FindIgnoreAmp")),
+      m_replacement(ui.component<QLineEdit>("ReplaceText")),
+      m_replaceAll(ui.component<QPushButton>("ReplaceAll")),
       m_count(ui.component<QLabel>("FindCount")), m_view(ui.component<QTableView>("FindResults")),
       m_results(new FindResultsModel(document, this)), m_gridFocus(ui.gridFocus)
 {
     layOut(ui);
     setUpResults();
     connect(m_text, &QLineEdit::returnPressed, this, &FindPane::find);
+    const auto replace = [this] { m_dialogs.guarded([this] { replaceAll(); }); };
+    connect(m_replaceAll, &QPushButton::clicked, this, replace);
+    connect(m_replacement, &QLineEdit::returnPressed, this, replace);
     for (QCheckBox *option : {m_allTables, m_ignoreAccessKeys}) {
         connect(option, &QCheckBox::toggled, this, [this] {
             if (!m_text->text().isEmpty())
@@ -60,9 +66,16 @@ void FindPane::layOut(const MainFormUi &ui)
     row->addWidget(m_text, 1);
     row->addWidget(m_allTables);
     row->addWidget(m_ignoreAccessKeys);
+    auto *replaceLabel = ui.component<QLabel>("ReplaceLabel");
+    replaceLabel->setBuddy(m_replacement);
+    auto *replaceRow = new QHBoxLayout;
+    replaceRow->addWidget(replaceLabel);
+    replaceRow->addWidget(m_replacement, 1);
+    replaceRow->addWidget(m_replaceAll);
     auto *column = new QVBoxLayout(m_widget);
     column->setContentsMargins(4, 4, 4, 4);
     column->addLayout(row);
+    column->addLayout(replaceRow);
     column->addWidget(m_count);
     column->addWidget(m_view, 1);
 }
@@ -93,6 +106,15 @@ void FindPane::find()
 {
     m_results->setResults(DocumentSearch::findText(
         m_document, m_text->text(), m_allTables->isChecked(), m_ignoreAccessKeys->isChecked()));
+}
+
+void FindPane::replaceAll()
+{
+    const int replaced =
+        m_document.replaceText(m_text->text(), m_replacement->text(), m_allTables->isChecked());
+    find();
+    m_count->setText(m_dialogs.userString(QStringLiteral("REPLACE_COUNT")) +
+                     QString::number(replaced));
 }
 
 void FindPane::step(int step)

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QWidget;
 
@@ -35,6 +36,8 @@ public:
     // Moves to the next (step 1) or previous (-1) found cell, coming round at either end, and
     // shows it; finds first when nothing was found yet.
     void step(int step);
+    // Replaces the text to find in every value found (in every table or the one shown).
+    void replaceAll();
 
 private:
     void layOut(const MainFormUi &ui);
@@ -46,6 +49,8 @@ private:
     QLineEdit *m_text;
     QCheckBox *m_allTables;
     QCheckBox *m_ignoreAccessKeys;
+    QLineEdit *m_replacement;
+    QPushButton *m_replaceAll;
     QLabel *m_count;
     QTableView *m_view;
     FindResultsModel *m_results;

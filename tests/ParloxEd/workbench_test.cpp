@@ -193,3 +193,30 @@ TEST_F(WorkbenchTest, TheWindowNamesTheTableSaysWhatIsSavedAndKeepsRoomForTheGri
 }
 
 } // namespace
+
+namespace {
+
+// Replace all (Enter in the replacement) changes the values holding the text in every table
+// (never a key), letter case ignored, as one step that one undo takes back.
+TEST_F(WorkbenchTest, ReplaceAllChangesEveryValueAsOneUndoableStep)
+{
+    const QString file = startOn(writeSample());
+    key(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("o"));
+    key(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+    key(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(named<QLabel>("FindCount")->text(), "Replaced: 4");
+    EXPECT_EQ(doc().messageTable(),
+              QStringList({"&mtWarning&", "Warning", "Atención", "&OK&", "0K", "Aceptar"}));
+    EXPECT_EQ(doc().userTable(2), QStringList({"%BYE%", "Bye", "Adiós", "%A%", "a", "b"}));
+    EXPECT_EQ(doc().formTable(1), QStringList({"[Form.Caption]", "Main", "Principal",
+                                               "[Btn.Caption]", "0pen", "Abrir"}));
+    EXPECT_EQ(doc().userTable(1), QStringList({"%HELLO%", "Hell0", "H0la"}));
+    command("Undo1");
+    EXPECT_EQ(doc().userTable(1), QStringList({"%HELLO%", "Hello", "Hola"}));
+    EXPECT_EQ(doc().messageTable().at(4), "OK");
+    EXPECT_FALSE(doc().isModified());
+}
+
+} // namespace
