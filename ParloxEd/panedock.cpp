@@ -61,14 +61,16 @@ QDockWidget *dockPane(QMainWindow &window, const MainFormUi &ui, const char *doc
     window.addAction(toggle);
     QObject::connect(toggle, &QAction::triggered, dock, &QDockWidget::setVisible);
     const PaneFocus *focus = ui.paneFocus;
+    QObject::connect(toggle, &QAction::triggered, dock, [focus, content](bool shown) {
+        if (shown)
+            focus->enter(*content);
+    });
+    // However the pane comes to show (its item, its key, a command such as Find).
     QTableView *grid = ui.tabla;
-    QObject::connect(toggle, &QAction::triggered, dock,
-                     [&window, grid, focus, content](bool shown) {
-                         if (!shown)
-                             return;
-                         keepGridRoom(window, *grid);
-                         focus->enter(*content);
-                     });
+    QObject::connect(dock, &QDockWidget::visibilityChanged, dock, [&window, grid](bool visible) {
+        if (visible && window.isVisible())
+            keepGridRoom(window, *grid);
+    });
     QObject::connect(dock->toggleViewAction(), &QAction::toggled, toggle, &QAction::setChecked);
     return dock;
 }
