@@ -56,7 +56,12 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     m_workbench->restoreLayout();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // A window destroyed while it shows hides its children afterwards, and their views may
+    // still ask the models for texts that this window's translator no longer gives.
+    m_document->setTextLookup({});
+}
 
 void TMainForm::connectCommands()
 {
