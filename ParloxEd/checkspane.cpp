@@ -2,6 +2,7 @@
 
 #include "checklistmodel.h"
 #include "editordocument.h"
+#include "gridfocus.h"
 #include "mainformui.h"
 #include "panedock.h"
 #include "resultlist.h"
@@ -23,8 +24,8 @@ constexpr int LanguageWidth = 100;
 
 } // namespace
 
-ChecksPane::ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMainWindow &window)
-    : QObject(&window), m_ui(ui)
+ChecksPane::ChecksPane(EditorDocument &document, const MainFormUi &ui, QMainWindow &window)
+    : QObject(&window), m_document(document)
 {
     Parlox::TParloxForm *translator = ui.translator;
     m_model = new CheckListModel(
@@ -39,24 +40,32 @@ ChecksPane::ChecksPane(const EditorDocument &document, const MainFormUi &ui, QMa
     m_list->horizontalHeader()->resizeSection(int(CheckListModel::Column::Key), KeyWidth);
     m_list->horizontalHeader()->resizeSection(int(CheckListModel::Column::Language), LanguageWidth);
     m_list->setMinimumHeight(PaneHeight);
-    connect(m_list, &QAbstractItemView::activated, this,
-            [this](const QModelIndex &index) { selectWarning(index.row()); });
     connect(m_list, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex &index) { selectWarning(index.row()); });
+            [this](const QModelIndex &index) { showWarning(index.row()); });
+    // Only the user's browsing moves the grid: a list changing under the typing (a warning
+    // gone, another come) shifts its current row too.
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &index) {
+                if (m_list->hasFocus())
+                    showWarning(index.row());
+            });
+    GridFocus *focus = ui.gridFocus;
+    connect(m_list, &QAbstractItemView::activated, this, [this, focus](const QModelIndex &index) {
+        showWarning(index.row());
+        focus->enter();
+    });
     dockPane(window, ui, "ChecksDock", "ChecksPane1", m_list, Qt::BottomDockWidgetArea,
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
 }
 
-void ChecksPane::selectWarning(int row) const
+// The model's rows are the grid's own; the document maps them through the filter and shows a
+// row the filter hides.
+void ChecksPane::showWarning(int row) const
 {
     if (row < 0 || row >= m_model->rowCount())
         return;
     const CheckListModel::Cell cell = m_model->cellAt(row);
-    const QModelIndex index = m_ui.tabla->model()->index(cell.row, cell.column);
-    // Focus first: the cell's editor opens with the selection and must keep the focus.
-    m_ui.tabla->setFocus();
-    m_ui.tabla->setCurrentIndex(index);
-    m_ui.tabla->scrollTo(index);
+    m_document.reveal({m_document.currentTableRef(), cell.row, cell.column});
 }
 
 } // namespace ParloxEd

@@ -11,8 +11,14 @@
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ParloxEd {
+namespace {
+
+const QString LineBreakMarker = QStringLiteral("%%");
+
+} // namespace
 
 DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document), m_form(new QFormLayout), m_keyTitle(new QLabel),
@@ -34,26 +40,57 @@ DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
     column->addWidget(scroll);
 
     const TableGridModel *grid = document.grid();
-    connect(grid, &QAbstractItemModel::modelReset, this, &DetailPane::rebuild);
-    connect(grid, &QAbstractItemModel::headerDataChanged, this, &DetailPane::rebuild);
-    connect(grid, &QAbstractItemModel::dataChanged, this, &DetailPane::refresh);
-    rebuild();
+    const auto changed = [this] {
+        m_stale = true;
+        if (isVisible())
+            syncEditors();
+    };
+    connect(grid, &QAbstractItemModel::modelReset, this, changed);
+    // Loading names the languages one header at a time: each renames one label.
+    connect(grid, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation, int first, int last) {
+                if (!m_stale)
+                    relabel(first - 1, last - 1);
+            });
+    connect(grid, &QAbstractItemModel::dataChanged, this, [this] {
+        if (!m_stale)
+            refresh();
+    });
 }
 
 void DetailPane::showEntry(int entry)
 {
     m_entry = entry;
-    refresh();
+    if (!m_stale)
+        refresh();
 }
 
-void DetailPane::rebuild()
+void DetailPane::focusLanguage(int language)
 {
-    while (m_form->rowCount() > 1)
-        m_form->removeRow(1);
-    m_editors.clear();
-    const TableGridModel *grid = m_document.grid();
-    for (int language = 0; language < grid->languageCount(); ++language) {
+    syncEditors();
+    if (QPlainTextEdit *editor = m_editors.value(language, m_editors.value(0)))
+        editor->setFocus(Qt::OtherFocusReason);
+}
+
+void DetailPane::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    syncEditors();
+}
+
+void DetailPane::syncEditors()
+{
+    if (!m_stale)
+        return;
+    m_stale = false;
+    const auto languages = int(m_document.grid()->languageCount());
+    while (m_editors.size() > languages) {
+        m_editors.removeLast();
+        m_form->removeRow(m_form->rowCount() - 1);
+    }
+    while (m_editors.size() < languages) {
         auto *editor = new QPlainTextEdit;
+        const auto language = int(m_editors.size());
         editor->setTabChangesFocus(true);
         editor->setUndoRedoEnabled(false);
         editor->installEventFilter(m_undoKeys);
@@ -62,48 +99,90 @@ void DetailPane::rebuild()
         editor->setMinimumHeight(line * 3);
         editor->setMaximumHeight(line * 8);
         connect(editor, &QPlainTextEdit::textChanged, this, [this, language] { edited(language); });
-        m_form->addRow(grid->cell(language + 1, 0), editor);
+        auto *label = new QLabel;
+        m_form->addRow(label, editor);
+        // Shown now, not on the next pass of the event loop: the keys may go to it at once.
+        label->show();
+        editor->show();
         m_editors.append(editor);
     }
+    relabel(0, int(m_editors.size()) - 1);
     refresh();
+}
+
+void DetailPane::relabel(int first, int last)
+{
+    const TableGridModel *grid = m_document.grid();
+    m_keyTitle->setText(grid->cell(int(TableGridModel::Column::Key), 0));
+    const int end = std::min(last + 1, int(m_editors.size()));
+    for (int language = std::max(first, 0); language < end; ++language) {
+        auto *label = qobject_cast<QLabel *>(m_form->labelForField(m_editors.at(language)));
+        if (label)
+            label->setText(grid->cell(language + 1, 0));
+    }
+}
+
+bool DetailPane::holdsLineBreaks() const
+{
+    return m_document.currentTableRef().item >= 1 &&
+           m_document.view() == EditorDocument::View::UserStrings;
+}
+
+QString DetailPane::shown(const QString &value) const
+{
+    return holdsLineBreaks() ? QString(value).replace(LineBreakMarker, QStringLiteral("\n"))
+                             : value;
+}
+
+QString DetailPane::stored(const QString &text) const
+{
+    return holdsLineBreaks() ? QString(text).replace(u'\n', LineBreakMarker) : text;
 }
 
 void DetailPane::refresh()
 {
     const TableGridModel *grid = m_document.grid();
     const int row = m_entry + 1;
-    m_keyTitle->setText(grid->cell(int(TableGridModel::Column::Key), 0));
     m_key->setText(grid->cell(int(TableGridModel::Column::Key), row));
     const QScopedValueRollback filling(m_filling, true);
     for (int language = 0; language < m_editors.size(); ++language) {
         QPlainTextEdit *editor = m_editors.at(language);
-        const QString text = grid->cell(language + 1, row);
-        if (editor->toPlainText() != text)
-            editor->setPlainText(text);
-        // The editor turns CR and the Unicode line separators into LF; a value holding them is
-        // edited in the grid only, which keeps them.
+        const QString value = grid->cell(language + 1, row);
+        if (stored(editor->toPlainText()) != value)
+            editor->setPlainText(shown(value));
+        // The editor turns CR and the Unicode line separators into LF; a value holding them,
+        // or a line break the table cannot hold as a marker, is edited in the grid only.
         editor->setReadOnly(!grid->isCellEditable(language + 1, row) ||
-                            editor->toPlainText() != text);
+                            stored(editor->toPlainText()) != value);
     }
 }
 
 bool DetailPane::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return QWidget::eventFilter(watched, event);
+    auto *editor = qobject_cast<QPlainTextEdit *>(watched);
+    if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        if (editor && !editor->isReadOnly() && holdsLineBreaks())
+            editor->insertPlainText(QStringLiteral("\n"));
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    const qsizetype next = m_editors.indexOf(editor) + 1;
+    if (next > 0 && next < m_editors.size())
+        m_editors.at(next)->setFocus(Qt::TabFocusReason);
+    else
+        emit leftLastEditor();
+    return true;
 }
 
 void DetailPane::edited(int language)
 {
     if (!m_filling)
         m_document.grid()->setCell(language + 1, m_entry + 1,
-                                   m_editors.at(language)->toPlainText());
+                                   stored(m_editors.at(language)->toPlainText()));
 }
 
 } // namespace ParloxEd

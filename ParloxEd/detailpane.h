@@ -14,6 +14,10 @@ class EditorDocument;
 // One entry of the table shown, whole: its key (under the key column's title) and one
 // multi-line editor per language. The editors edit the grid's cells, so what is typed here is
 // in the grid at once and each change is a document command like typing in the grid.
+//
+// Keys: Enter goes on to the next language's editor, and from the last one back into the
+// grid; Shift+Enter starts a new line where the table holds line breaks (a user string's "%%",
+// which the editors show as a real line break).
 class DetailPane : public QWidget {
     Q_OBJECT
 
@@ -23,18 +27,31 @@ public:
     // The grid's model row of the entry to show.
     void showEntry(int entry);
     QPlainTextEdit *editor(int language) const { return m_editors.value(language); }
+    // Puts the keys into the editor of a language (the first one when there is no such).
+    void focusLanguage(int language);
+
+signals:
+    // Enter in the last language's editor: the keys go back to the grid.
+    void leftLastEditor();
 
 protected:
-    // Enter moves on to the next language: a value is one line of its table.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    // One labelled editor per language of the document.
-    void rebuild();
+    // As many labelled editors as the document has languages. Editors are kept and reused,
+    // and a hidden pane waits until it shows: a file of hundreds of languages costs nothing
+    // while the pane is closed, and a change of table costs no new widgets.
+    void syncEditors();
+    // The labels of the languages first to last, and the key column's title.
+    void relabel(int first, int last);
     // Texts from the grid; an editor already holding its cell's text is left alone, so typing
     // in it keeps its cursor.
     void refresh();
     void edited(int language);
+    bool holdsLineBreaks() const;
+    QString shown(const QString &value) const;
+    QString stored(const QString &text) const;
 
     EditorDocument &m_document;
     QFormLayout *m_form;
@@ -44,6 +61,7 @@ private:
     QObject *m_undoKeys;
     int m_entry = 0;
     bool m_filling = false;
+    bool m_stale = true;
 };
 
 } // namespace ParloxEd

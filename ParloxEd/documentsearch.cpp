@@ -2,7 +2,7 @@
 
 #include "tablegridmodel.h"
 
-#include <QStringMatcher>
+#include <functional>
 
 namespace ParloxEd::DocumentSearch {
 namespace {
@@ -30,20 +30,21 @@ CellRef cellAt(TableRef table, qsizetype line, qsizetype languages)
 
 } // namespace
 
-bool cellContains(const QString &line, int column, const QStringMatcher &matcher)
+bool cellContains(const QString &line, int column, const TextMatcher &matcher)
 {
     const QStringView text = column == int(TableGridModel::Column::Key)
                                  ? TableGridModel::shownKey(line)
                                  : QStringView(line);
-    return matcher.indexIn(text) >= 0;
+    return matcher.foundIn(text);
 }
 
-QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool allTables)
+QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool allTables,
+                        bool ignoreAccessKeys)
 {
     QList<CellRef> found;
     if (text.isEmpty())
         return found;
-    const QStringMatcher matcher(text, Qt::CaseInsensitive);
+    const TextMatcher matcher(text, ignoreAccessKeys);
     const qsizetype languages = doc.languages().size();
     const TableRef current = doc.currentTableRef();
     for (const Table &table : tablesOf(doc)) {
@@ -67,16 +68,28 @@ std::optional<CellRef> findKey(const EditorDocument &doc, const QString &key)
     std::stable_partition(
         tables.begin(), tables.end(),
         [current = doc.currentTableRef()](const Table &t) { return t.ref == current; });
-    for (const Table &table : tables) {
-        const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
-        for (qsizetype line = 0; line < end; line += languages + 1) {
-            const QString &keyLine = table.lines->at(line);
-            if (TableGridModel::shownKey(keyLine).compare(key, Qt::CaseInsensitive) == 0 ||
-                keyLine.compare(key, Qt::CaseInsensitive) == 0)
-                return cellAt(table.ref, line, languages);
+    const auto first =
+        [&](const std::function<bool(const QString &)> &matches) -> std::optional<CellRef> {
+        for (const Table &table : tables) {
+            const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
+            for (qsizetype line = 0; line < end; line += languages + 1) {
+                if (matches(table.lines->at(line)))
+                    return cellAt(table.ref, line, languages);
+            }
         }
-    }
-    return std::nullopt;
+        return std::nullopt;
+    };
+    // The whole key anywhere wins over a part of one in the table shown.
+    if (auto exact = first([&key](const QString &line) {
+            return TableGridModel::shownKey(line).compare(key, Qt::CaseInsensitive) == 0 ||
+                   line.compare(key, Qt::CaseInsensitive) == 0;
+        }))
+        return exact;
+    if (key.isEmpty())
+        return std::nullopt;
+    const TextMatcher part(key);
+    return first(
+        [&part](const QString &line) { return part.foundIn(TableGridModel::shownKey(line)); });
 }
 
 std::optional<CellRef> nextUntranslated(const EditorDocument &doc, const CellRef &from)

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "editordocument.h"
+#include "textmatcher.h"
 
 #include <QList>
 #include <optional>
-
-class QStringMatcher;
 
 // Searches over every table of an editor document, each laid out as the grid shows it: keys
 // without their delimiters, one row per whole entry. The table shown is searched as the grid
@@ -15,14 +14,16 @@ namespace ParloxEd::DocumentSearch {
 using CellRef = EditorDocument::CellRef;
 
 // Whether a cell's line holds the matcher's text; a key as the key column shows it.
-bool cellContains(const QString &line, int column, const QStringMatcher &matcher);
+bool cellContains(const QString &line, int column, const TextMatcher &matcher);
 
-// Every key or value cell holding `text`, letter case ignored: table by table in menu order,
-// row by row. Only the table shown unless allTables is set.
-QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool allTables);
+// Every key or value cell holding `text`, letter case ignored, and access keys ("&") too when
+// told: table by table in menu order, row by row. Only the table shown unless allTables is set.
+QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool allTables,
+                        bool ignoreAccessKeys = false);
 
 // The first entry whose key is `key`, with or without its delimiters, letter case ignored;
-// the table shown is searched first, then every table in menu order.
+// failing that, the first whose key holds it. The table shown is searched first, then every
+// table in menu order.
 std::optional<CellRef> findKey(const EditorDocument &doc, const QString &key);
 
 // The next empty value cell after `from`, row by row and table by table in menu order,

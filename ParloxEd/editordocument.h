@@ -108,6 +108,10 @@ public:
     LanguageResult renameLanguage(int index, const QString &name);
     // The first remaining language becomes the default when the default goes.
     LanguageResult deleteLanguage(int index);
+    // Replaces a text, letter case ignored, in the values (never the keys) of the table shown
+    // or of every table, as one undoable step; the grid's locked column stays as it is. The
+    // number of values changed: 0 changes nothing.
+    int replaceText(const QString &text, const QString &with, bool allTables);
     // Position of the language of exactly that name, or -1.
     int findLanguage(const QString &name) const;
     bool canDeleteLanguage() const { return m_content.languages.size() >= 2; }

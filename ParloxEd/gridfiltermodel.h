@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QSortFilterProxyModel>
-#include <QStringMatcher>
+#include <QAbstractProxyModel>
+#include <QList>
+
+#include "textmatcher.h"
 
 namespace ParloxEd {
 
@@ -10,7 +12,11 @@ class TableGridModel;
 // The grid's rows that hold a text, letter case ignored, in their key or in any value; every
 // row while the text is empty. A row is not filtered again while it is typed into, so the row
 // being edited stays in view until the text or the table changes.
-class GridFilterModel : public QSortFilterProxyModel {
+//
+// A new text resets the model with the list of rows kept: removing tens of thousands of
+// scattered rows one range at a time would cost the view work that grows with the square of
+// their number. A text that only adds to the last one looks at the rows kept so far.
+class GridFilterModel : public QAbstractProxyModel {
     Q_OBJECT
 
 public:
@@ -22,13 +28,30 @@ public:
     // The grid's model row behind a row of this model, or -1.
     int gridRow(const QModelIndex &index) const;
 
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    QModelIndex mapToSource(const QModelIndex &proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
 private:
+    // The grid only ever resets as a whole; its cells and headers change in place.
+    void followGrid();
+    void forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                            const QList<int> &roles);
+    void refilter(bool narrowing);
+    bool accepts(int gridRow) const;
+    bool showsAll() const { return m_text.isEmpty(); }
+    // This model's row of a grid row, or -1.
+    int rowOf(int gridRow) const;
+
     const TableGridModel *m_grid;
     QString m_text;
-    QStringMatcher m_matcher;
+    TextMatcher m_matcher;
+    QList<int> m_rows; // the grid rows kept, ascending, while there is a text
 };
 
 } // namespace ParloxEd

@@ -1,9 +1,12 @@
 #include "mainform.h"
 
 #include "checkspane.h"
+#include "defaultlanguagelock.h"
 #include "documentmenus.h"
+#include "documentstate.h"
 #include "filedrops.h"
 #include "gridfiltermodel.h"
+#include "gridfocus.h"
 #include "opendialog.h"
 #include "recentfilesmenu.h"
 #include "statuspanelbar.h"
@@ -48,10 +51,17 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     new RecentFilesMenu(*m_document, m_ui, open, this);
     new FileDrops(*this, open);
     new ChecksPane(*m_document, m_ui, *this);
+    new DefaultLanguageLock(*m_document, m_ui, *m_dialogs, this);
+    m_state = new DocumentState(*m_document, m_ui, *m_dialogs, this);
     m_workbench->restoreLayout();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // A window destroyed while it shows hides its children afterwards, and their views may
+    // still ask the models for texts that this window's translator no longer gives.
+    m_document->setTextLookup({});
+}
 
 void TMainForm::connectCommands()
 {
@@ -267,6 +277,10 @@ void TMainForm::applyLoadResult(const LoadResult &result)
     setWindowTitle(QStringLiteral("ParloxEd - ") + m_document->fileName());
     FormResize();
     refreshStatusBars(currentGridRow());
+    // Wherever the file came from (a dialog, the recent files, a drop), the next key goes to
+    // the cell the selection shows.
+    activateWindow();
+    m_ui.gridFocus->enter();
 }
 
 void TMainForm::BtnSaveFileClick()
@@ -282,7 +296,9 @@ void TMainForm::BtnSaveFileClick()
             return;
         result = m_document->save(EditorDocument::SaveMode::Overwrite);
     }
-    if (result.status == SaveStatus::ReadOnly)
+    if (result.status == SaveStatus::Saved)
+        m_state->saved();
+    else if (result.status == SaveStatus::ReadOnly)
         m_dialogs->reportFailure("FILE_OPEN_ERROR", userString(QStringLiteral("FILE_READ_ONLY")));
     else if (result.status == SaveStatus::Failed)
         m_dialogs->reportFailure("FILE_OPEN_ERROR", result.reason);

@@ -8,6 +8,7 @@
 
 namespace ParloxEd {
 
+class DocumentState;
 class GridFilterModel;
 class UserDialogs;
 class Workbench;
@@ -81,6 +82,7 @@ private:
     UserDialogs *m_dialogs = nullptr;
     GridFilterModel *m_filter = nullptr;
     Workbench *m_workbench = nullptr;
+    DocumentState *m_state = nullptr;
     int m_selectedColumn = 1;
     bool m_shown = false;
 };

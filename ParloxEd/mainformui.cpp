@@ -2,8 +2,10 @@
 
 #include "celleditdelegate.h"
 #include "glyphiconengine.h"
+#include "gridfocus.h"
 #include "menuitem.h"
 #include "opendialog.h"
+#include "panefocus.h"
 #include "statuspanelbar.h"
 
 #include <Parlox/form.h>
@@ -137,6 +139,9 @@ void MainFormUi::arrangeWidgets()
         button->setFixedSize(ToolButtonSide, ToolButtonSide);
         button->setIconSize(QSize(GlyphSide, GlyphSide));
         button->setIcon(icon);
+        // A tool button is clicked, never typed into: a key meant for a text must not land on
+        // a button that shows no focus and run its command.
+        button->setFocusPolicy(Qt::NoFocus);
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -173,6 +178,9 @@ void MainFormUi::setUpGrid()
     tabla->setSelectionBehavior(QAbstractItemView::SelectItems);
     // The in-place editor follows the selected cell.
     tabla->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    gridFocus = new GridFocus(*tabla);
+    paneFocus = new PaneFocus(*m_window, *tabla, *gridFocus);
+    tabla->setFocus();
     // The key column is the grid's fixed column; the header row is its fixed row.
     tabla->verticalHeader()->hide();
     QHeaderView *columns = tabla->horizontalHeader();

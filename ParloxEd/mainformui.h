@@ -14,7 +14,9 @@ class TParloxSelect;
 
 namespace ParloxEd {
 
+class GridFocus;
 class OpenDialog;
+class PaneFocus;
 class StatusPanelBar;
 
 // The one-time building of the editor's main window: its stored form data (the resource
@@ -45,6 +47,8 @@ public:
     QAction *formView = nullptr;
     QAction *userView = nullptr;
     QTableView *tabla = nullptr;
+    GridFocus *gridFocus = nullptr;
+    PaneFocus *paneFocus = nullptr;
     StatusPanelBar *statusObject = nullptr;
     StatusPanelBar *statusValue = nullptr;
     OpenDialog *openDialog = nullptr;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace ParloxEd {
 namespace {
@@ -98,7 +99,18 @@ QString TableGridModel::cell(int col, int row) const
 
 bool TableGridModel::isCellEditable(int col, int row) const
 {
-    return col != KeyColumn && row > 0 && lineIndex(col, row - 1) >= 0;
+    return col != KeyColumn && col != m_lockedColumn && row > 0 && lineIndex(col, row - 1) >= 0;
+}
+
+void TableGridModel::setLockedColumn(int col)
+{
+    if (col == m_lockedColumn)
+        return;
+    const int before = std::exchange(m_lockedColumn, col);
+    for (const int changed : {before, col}) {
+        if (changed > KeyColumn && changed < columnCount())
+            emit dataChanged(index(0, changed), index(rowCount() - 1, changed));
+    }
 }
 
 bool TableGridModel::setCell(int col, int row, const QString &text)
@@ -191,7 +203,7 @@ Qt::ItemFlags TableGridModel::flags(const QModelIndex &index) const
     if (index.column() == KeyColumn)
         return Qt::ItemIsEnabled;
     const Qt::ItemFlags base = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return lineIndex(index.column(), index.row()) >= 0 ? base | Qt::ItemIsEditable : base;
+    return isCellEditable(index.column(), index.row() + 1) ? base | Qt::ItemIsEditable : base;
 }
 
 QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -61,6 +61,9 @@ public:
     // Sets a header cell (row 0) or an editable data cell; false when the cell is neither.
     bool setCell(int col, int row, const QString &text);
     bool isCellEditable(int col, int row) const;
+    // A column the user cannot type into (-1 for none); commands still change its cells.
+    void setLockedColumn(int col);
+    int lockedColumn() const { return m_lockedColumn; }
 
     // Grid rows (header row included) for a table of lineCount lines: one row per whole entry,
     // never fewer than one data row.
@@ -104,6 +107,7 @@ private:
     QStringList m_headers{QString(), QString()};
     qsizetype m_languages = 0;
     int m_rows = 1;
+    int m_lockedColumn = -1;
     bool m_hasTable = false;
 };
 

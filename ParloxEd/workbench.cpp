@@ -4,8 +4,10 @@
 #include "documentsearch.h"
 #include "findpane.h"
 #include "gridfiltermodel.h"
+#include "gridfocus.h"
 #include "mainformui.h"
 #include "panedock.h"
+#include "panefocus.h"
 #include "progressmodel.h"
 #include "tablegridmodel.h"
 #include "userdialogs.h"
@@ -32,10 +34,11 @@ using namespace Parlox;
 namespace {
 
 const QString LayoutValue = QStringLiteral("Panes");
+const QString GeometryValue = QStringLiteral("Window");
 constexpr int FilterWidth = 200;
 // What a side pane needs to show a text readably; the find pane at the bottom, a few results.
 constexpr int SidePaneWidth = 260;
-constexpr int BottomPaneHeight = 160;
+constexpr int BottomPaneHeight = 120;
 
 } // namespace
 
@@ -76,10 +79,20 @@ void Workbench::connectActions()
     const std::pair<const char *, void (Workbench::*)()> commands[] = {
         {"Find1", &Workbench::Find1Click},
         {"GoToKey1", &Workbench::GoToKey1Click},
-        {"NextUntranslated1", &Workbench::NextUntranslated1Click}};
-    const QKeySequence keys[] = {QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_G),
-                                 QKeySequence(Qt::CTRL | Qt::Key_J)};
-    for (int i = 0; i < 3; ++i) {
+        {"NextUntranslated1", &Workbench::NextUntranslated1Click},
+        {"NextTable1", &Workbench::NextTable1Click},
+        {"PreviousTable1", &Workbench::PreviousTable1Click},
+        {"FindNext1", &Workbench::FindNext1Click},
+        {"FindPrevious1", &Workbench::FindPrevious1Click}};
+    const QKeySequence keys[] = {QKeySequence::Find,
+                                 QKeySequence(Qt::CTRL | Qt::Key_G),
+                                 QKeySequence(Qt::CTRL | Qt::Key_J),
+                                 QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+                                 QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+                                 QKeySequence(Qt::Key_F3),
+                                 QKeySequence(Qt::SHIFT | Qt::Key_F3)};
+    static_assert(std::size(commands) == std::size(keys));
+    for (size_t i = 0; i < std::size(keys); ++i) {
         connect(action(commands[i].first, {keys[i]}), &QAction::triggered, this,
                 [this, handler = commands[i].second] {
                     m_dialogs.guarded([this, handler] { (this->*handler)(); });
@@ -91,6 +104,8 @@ void Workbench::setUpPanes()
 {
     m_detail = new DetailPane(m_document, &m_window);
     m_detail->setMinimumWidth(SidePaneWidth);
+    m_ui.paneFocus->setEntry(m_detail, [this] { m_detail->focusLanguage(m_column - 1); });
+    connect(m_detail, &DetailPane::leftLastEditor, m_ui.gridFocus, &GridFocus::enter);
     dockPane(m_window, m_ui, "DetailDock", "DetailPane1", m_detail, Qt::RightDockWidgetArea,
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_find = new FindPane(m_document, m_ui, m_dialogs, this);
@@ -116,7 +131,15 @@ void Workbench::setUpFilter()
     text->setMaximumWidth(FilterWidth);
     buttons->addWidget(label);
     buttons->addWidget(text);
-    connect(text, &QLineEdit::textChanged, &m_filter, &GridFilterModel::setText);
+    connect(text, &QLineEdit::textChanged, this, [this](const QString &typed) {
+        m_filter.setText(typed);
+        // The cell selected before the filter hid its row is selected again once it shows,
+        // without the keys leaving the filter box.
+        const QModelIndex cell =
+            m_filter.mapFromSource(m_document.grid()->index(m_entry, m_column));
+        if (!m_ui.tabla->currentIndex().isValid() && cell.isValid())
+            m_ui.gridFocus->showCell(cell);
+    });
 }
 
 void Workbench::followSelection()
@@ -144,9 +167,7 @@ void Workbench::selectCell(int entry, int column)
                                          std::min(column, grid->columnCount() - 1));
     if (!m_filter.mapFromSource(cell).isValid())
         m_ui.component<QLineEdit>("FilterText")->clear();
-    const QModelIndex shown = m_filter.mapFromSource(cell);
-    m_ui.tabla->setCurrentIndex(shown);
-    m_ui.tabla->scrollTo(shown);
+    m_ui.gridFocus->showCell(m_filter.mapFromSource(cell));
 }
 
 EditorDocument::CellRef Workbench::selectedCell() const
@@ -167,9 +188,10 @@ void Workbench::GoToKey1Click()
     const QString key = m_dialogs.askName("GOTO_KEY", "GOTO_KEY_NAME");
     if (key.isEmpty())
         return;
-    if (const auto cell = DocumentSearch::findKey(m_document, key))
+    if (const auto cell = DocumentSearch::findKey(m_document, key)) {
         m_document.reveal({cell->table, cell->entry, m_column});
-    else
+        m_ui.gridFocus->enter();
+    } else
         m_dialogs.tell(mtError, "GOTO_KEY_NOKEY", key);
 }
 
@@ -177,18 +199,56 @@ void Workbench::NextUntranslated1Click()
 {
     if (!m_document.isOpen())
         return;
-    if (const auto cell = DocumentSearch::nextUntranslated(m_document, selectedCell()))
+    if (const auto cell = DocumentSearch::nextUntranslated(m_document, selectedCell())) {
         m_document.reveal(*cell);
-    else
+        m_ui.gridFocus->enter();
+    } else
         m_dialogs.tell(mtInformation, "ALL_TRANSLATED");
+}
+
+void Workbench::FindNext1Click()
+{
+    m_find->step(1);
+}
+
+void Workbench::FindPrevious1Click()
+{
+    m_find->step(-1);
+}
+
+void Workbench::NextTable1Click()
+{
+    stepTable(1);
+}
+
+void Workbench::PreviousTable1Click()
+{
+    stepTable(-1);
+}
+
+// Every table in menu order, the message strings once, coming round at either end.
+void Workbench::stepTable(int step)
+{
+    if (!m_document.isOpen())
+        return;
+    QList<EditorDocument::TableRef> tables;
+    m_document.visitTables(
+        [&tables](EditorDocument::TableRef table, const QStringList &) { tables.append(table); });
+    if (tables.isEmpty())
+        return;
+    const qsizetype at = tables.indexOf(m_document.currentTableRef());
+    m_document.reveal({tables.at((at + step + tables.size()) % tables.size()), 0, m_column});
 }
 
 void Workbench::restoreLayout() const
 {
     m_dialogs.guarded([this] {
         Platform::RegistryKey key;
-        if (key.open(m_ui.selector->RememberRegistryKey(), false))
-            m_window.restoreState(QByteArray::fromBase64(key.readString(LayoutValue).toLatin1()));
+        if (!key.open(m_ui.selector->RememberRegistryKey(), false))
+            return;
+        // Size, place and maximised state first: the panes are laid out in that window.
+        m_window.restoreGeometry(QByteArray::fromBase64(key.readString(GeometryValue).toLatin1()));
+        m_window.restoreState(QByteArray::fromBase64(key.readString(LayoutValue).toLatin1()));
     });
 }
 
@@ -196,8 +256,10 @@ void Workbench::saveLayout() const
 {
     m_dialogs.guarded([this] {
         Platform::RegistryKey key;
-        if (key.open(m_ui.selector->RememberRegistryKey(), true))
-            key.writeString(LayoutValue, QString::fromLatin1(m_window.saveState().toBase64()));
+        if (!key.open(m_ui.selector->RememberRegistryKey(), true))
+            return;
+        key.writeString(GeometryValue, QString::fromLatin1(m_window.saveGeometry().toBase64()));
+        key.writeString(LayoutValue, QString::fromLatin1(m_window.saveState().toBase64()));
     });
 }
 

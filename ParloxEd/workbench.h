@@ -17,9 +17,10 @@ class MainFormUi;
 class UserDialogs;
 
 // The translator's tools around the grid: the Edit menu (undo and redo of every document
-// change, find, go to key, next untranslated), the filter box over the grid, and three panes
-// (the selected entry whole, the find results, how much is translated) that dock at the
-// window's sides, are shown from the View menu and are remembered from one run to the next.
+// change, find, go to key, next untranslated, next and previous table), the filter box over the
+// grid, and three panes (the selected entry whole, the find results, how much is translated) that
+// dock at the window's sides, are shown from the View menu and are remembered from one run to the
+// next.
 class Workbench : public QObject {
     Q_OBJECT
 
@@ -35,6 +36,10 @@ public:
     void Find1Click();
     void GoToKey1Click();
     void NextUntranslated1Click();
+    void FindNext1Click();
+    void FindPrevious1Click();
+    void NextTable1Click();
+    void PreviousTable1Click();
 
 private:
     void placeEditMenu();
@@ -42,6 +47,7 @@ private:
     void setUpPanes();
     void setUpFilter();
     void followSelection();
+    void stepTable(int step);
     // Selects a cell of the grid, clearing the filter where it hides the cell's row.
     void selectCell(int entry, int column);
     EditorDocument::CellRef selectedCell() const;

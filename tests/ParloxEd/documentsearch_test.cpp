@@ -127,7 +127,10 @@ TEST_F(DocumentSearchTest, NextUntranslatedAndGoToKeyMoveAcrossTables)
               cell(1, View::FormStrings, 77, 0));
     EXPECT_EQ(Search::findKey(doc, QStringLiteral("%needle_key%")),
               cell(2, View::UserStrings, 0, 0));
-    EXPECT_EQ(Search::findKey(doc, QStringLiteral("C77")), std::nullopt);
+    // A part of a key: the first key holding it, after no whole key matched.
+    EXPECT_EQ(Search::findKey(doc, QStringLiteral("7.CAP")), cell(1, View::FormStrings, 7, 0));
+    EXPECT_EQ(Search::findKey(doc, QStringLiteral("needle_")), cell(2, View::UserStrings, 0, 0));
+    EXPECT_EQ(Search::findKey(doc, QStringLiteral("C77.Caption]x")), std::nullopt);
 
     Lng::Document full{{"English"}, 0, {"&OK&", "OK"}, {}};
     ASSERT_EQ(doc.loadFile(write("full.lng", Lng::writeDocument(full))).status,
@@ -151,4 +154,25 @@ TEST_F(DocumentSearchTest, ProgressCountsFilledValuesOfTheWholeDocument)
     ASSERT_EQ(doc.addLanguage(QStringLiteral("Deutsch")), EditorDocument::LanguageResult::Done);
     EXPECT_EQ(progress.rowCount(), 3);
     EXPECT_EQ(progress.count(2, Column::Document), Count({0, BigRows + 4}));
+}
+
+// The filter's and find's own matcher agrees with Qt's case-insensitive search, ASCII or not.
+TEST(TextMatcherTest, FindsWhatQtFindsLetterCaseIgnored)
+{
+    const QStringList texts = {"Atención",      "ATENCIÓN",         "OK", "Yes to &All",
+                               "Kelvin \u212A", "\U0001F600 smile", "",   "aaab",
+                               "Straße"};
+    const QStringList patterns = {"",      "ok",  "CIÓN",    "ción",   "TO &a",      "k", "\u212A",
+                                  "smile", "aab", "STRASSE", "straße", "\U0001F600", "b", "x"};
+    for (const QString &pattern : patterns) {
+        const ParloxEd::TextMatcher matcher(pattern);
+        for (const QString &text : texts)
+            EXPECT_EQ(matcher.foundIn(text), text.contains(pattern, Qt::CaseInsensitive))
+                << text.toStdString() << " / " << pattern.toStdString();
+    }
+    // Skipping access keys, an "&" in the text is passed over, unless the pattern has one.
+    EXPECT_TRUE(ParloxEd::TextMatcher("yes to all", true).foundIn(u"Yes to &All"));
+    EXPECT_TRUE(ParloxEd::TextMatcher("ción", true).foundIn(u"Aten&ción"));
+    EXPECT_FALSE(ParloxEd::TextMatcher("yes to all").foundIn(u"Yes to &All"));
+    EXPECT_FALSE(ParloxEd::TextMatcher("to &all", true).foundIn(u"Yes to All"));
 }

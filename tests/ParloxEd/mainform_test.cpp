@@ -339,3 +339,55 @@ TEST_F(MainFormTest, SavesWhatChangedAndAsksBeforeClosingOverEdits)
 }
 
 } // namespace
+
+namespace {
+
+// The safety net: a failure no handler expects (here a remembered setting of the wrong kind)
+// is shown in an error box with its reason, and the editor goes on working.
+TEST_F(MainFormTest, AnUnexpectedFailureIsShownAndTheEditorGoesOn)
+{
+    QFile settings(Platform::RegistryKey::fileFor(RegistryPath));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).path()));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nProtectDefaultLanguage=a, b\n");
+    settings.close();
+    {
+        Dialogs dialogs{press("OK")};
+        start();
+        EXPECT_EQ(dialogs.summary(),
+                  QStringList({"Error|Invalid data type for 'ProtectDefaultLanguage'"}));
+    }
+    const QString file = writeSample();
+    open(file);
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("!"));
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Lng::readDocument(Lng::Image(read(file))).messages.at(1), "Warning!");
+}
+
+// Six languages or more: six columns fill the grid and the others are reached by scrolling
+// sideways, which Tab does as it moves from cell to cell.
+TEST_F(MainFormTest, SevenLanguagesShowSixColumnsAtATimeAndScrollSideways)
+{
+    Lng::Document wide{{}, 0, {"&A&"}, {}};
+    for (int l = 1; l <= 7; ++l) {
+        wide.languages << QStringLiteral("L%1").arg(l);
+        wide.messages << QString::number(l);
+    }
+    startOn(write("wide.lng", Lng::writeDocument(wide)));
+    QHeaderView *columns = tabla()->horizontalHeader();
+    ASSERT_EQ(columns->count(), 8);
+    for (int col = 0; col < 8; ++col)
+        EXPECT_EQ(columns->sectionSize(col), (tabla()->width() - 22) / 6) << col;
+    EXPECT_EQ(tabla()->horizontalScrollBar()->value(), 0);
+    for (int col = 1; col < 7; ++col)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("seven"));
+    EXPECT_EQ(cell(7, 1), "seven");
+    EXPECT_EQ(cell(0, 0), "Message ID");
+    EXPECT_GT(tabla()->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(
+        tabla()->viewport()->rect().contains(tabla()->visualRect(tabla()->model()->index(0, 7))));
+}
+
+} // namespace

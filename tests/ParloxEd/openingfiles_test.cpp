@@ -31,15 +31,29 @@ protected:
     void chooseRecent(int i) const { menu("RecentFiles")->actions().at(i)->trigger(); }
 };
 
-TEST(CommandLine, NamesOneFileToOpen)
+// The program itself: a wrong command line is refused with the usage on stderr and exit code
+// 2 before any window opens; --help prints the usage and exits 0.
+TEST(ParloxEdProcess, RefusesAWrongCommandLineWithExitCode2)
 {
-    using ParloxEd::parseCommandLine;
-    EXPECT_EQ(parseCommandLine({"ParloxEd", "some.lng"}).file,
-              QDir::current().absoluteFilePath("some.lng"));
-    EXPECT_TRUE(parseCommandLine({"ParloxEd", "--help"}).help);
-    for (const QStringList &wrong :
-         {QStringList{"ParloxEd", "a.lng", "b.lng"}, QStringList{"ParloxEd", "--frobnicate"}})
-        EXPECT_FALSE(parseCommandLine(wrong).error.isEmpty()) << wrong.join(u' ').toStdString();
+    const auto run = [](const QStringList &arguments) {
+        QProcess program;
+        program.start(QStringLiteral(PARLOXED_PROGRAM), arguments);
+        EXPECT_TRUE(program.waitForFinished(30'000));
+        return std::tuple(program.exitCode(),
+                          QString::fromLocal8Bit(program.readAllStandardOutput()),
+                          QString::fromLocal8Bit(program.readAllStandardError()));
+    };
+    const auto [helpCode, help, helpErrors_] = run({"--help"});
+    EXPECT_EQ(helpCode, 0);
+    EXPECT_TRUE(help.contains("FILE")) << help.toStdString();
+    for (const QStringList &wrong : {QStringList{"a.lng", "b.lng"}, QStringList{"--frobnicate"}}) {
+        const auto [code, out, errors] = run(wrong);
+        EXPECT_EQ(code, 2) << wrong.join(u' ').toStdString();
+        EXPECT_EQ(out, "");
+        EXPECT_TRUE(errors.contains(wrong.size() == 2 ? "Only one file" : "Unknown option"))
+            << errors.toStdString();
+        EXPECT_TRUE(errors.contains(help.section(u'\n', 0, 0))) << errors.toStdString();
+    }
 }
 
 // Open, the file argument, a drop and a recent file all ask before discarding edits; No and

@@ -151,3 +151,72 @@ TEST_F(WorkbenchTest, PanesShowTheEntryWholeAndTheProgressAndAreRemembered)
 }
 
 } // namespace
+
+namespace {
+
+// The table shown is named in the status area, Ctrl+PgDown and Ctrl+PgUp walk the tables, the
+// status area says whether the changes are saved; panes leave the grid half the window, and
+// the window's size comes back on the next start.
+TEST_F(WorkbenchTest, TheWindowNamesTheTableSaysWhatIsSavedAndKeepsRoomForTheGrid)
+{
+    startOn(writeSample());
+    const auto tableName = [this] { return named<QLabel>("TableName")->text(); };
+    const auto state = [this] { return named<QLabel>("DocumentState")->text(); };
+    EXPECT_EQ(tableName(), "Message Strings");
+    key(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    key(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tableName(), "Main: User strings");
+    EXPECT_EQ(selection().mid(4), QStringList({"Main", "&User strings"}));
+    for (int i = 0; i < 3; ++i)
+        key(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tableName(), "Tools: User strings");
+
+    EXPECT_EQ(state(), "");
+    type(QStringLiteral("Ciao"));
+    EXPECT_EQ(state(), "Modified");
+    key(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(state(), "Saved");
+    key(window.get(), Qt::Key_F, Qt::ControlModifier);
+    chooseSpanishInterface();
+    EXPECT_EQ(QStringList({tableName(), state(), named<QLabel>("FindCount")->text()}),
+              QStringList({"Tools: Cadenas del usuario", "Guardado", "Encontrados: 0"}));
+
+    for (const Qt::Key pane : {Qt::Key_E, Qt::Key_F, Qt::Key_P, Qt::Key_K})
+        key(window.get(), pane, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_GE(tabla()->height() * 2, window->height());
+    window->resize(window->width() + 40, window->height() + 30);
+    const QSize size = window->size();
+    window->close();
+    window.reset();
+    start();
+    EXPECT_EQ(window->size(), size);
+}
+
+} // namespace
+
+namespace {
+
+// Replace all (Enter in the replacement) changes the values holding the text in every table
+// (never a key), letter case ignored, as one step that one undo takes back.
+TEST_F(WorkbenchTest, ReplaceAllChangesEveryValueAsOneUndoableStep)
+{
+    const QString file = startOn(writeSample());
+    key(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("o"));
+    key(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+    key(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(named<QLabel>("FindCount")->text(), "Replaced: 4");
+    EXPECT_EQ(doc().messageTable(),
+              QStringList({"&mtWarning&", "Warning", "Atención", "&OK&", "0K", "Aceptar"}));
+    EXPECT_EQ(doc().userTable(2), QStringList({"%BYE%", "Bye", "Adiós", "%A%", "a", "b"}));
+    EXPECT_EQ(doc().formTable(1), QStringList({"[Form.Caption]", "Main", "Principal",
+                                               "[Btn.Caption]", "0pen", "Abrir"}));
+    EXPECT_EQ(doc().userTable(1), QStringList({"%HELLO%", "Hell0", "H0la"}));
+    command("Undo1");
+    EXPECT_EQ(doc().userTable(1), QStringList({"%HELLO%", "Hello", "Hola"}));
+    EXPECT_EQ(doc().messageTable().at(4), "OK");
+    EXPECT_FALSE(doc().isModified());
+}
+
+} // namespace

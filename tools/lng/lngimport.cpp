@@ -17,6 +17,7 @@
 #include <QIODevice>
 #include <QSet>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace Parlox::LngImport {
 namespace {
@@ -49,9 +50,18 @@ qsizetype addLanguage(Lng::Document &document, const QString &language)
     return count;
 }
 
+// The name a unit is reported by: its context, else its first reference, else its source.
+QString labelOf(const TranslationUnit &unit)
+{
+    if (!unit.id.isEmpty())
+        return unit.id;
+    return unit.references.isEmpty() ? unit.source : unit.references.first();
+}
+
 class Importer {
 public:
-    Importer(Lng::Document &document, const QString &language) : m_document(document)
+    Importer(Lng::Document &document, const QString &language, FuzzyUnits fuzzy)
+        : m_document(document), m_fuzzy(fuzzy)
     {
         m_source = DocumentUnits::sourceColumn(document);
         m_target = DocumentUnits::targetColumn(document, language);
@@ -65,9 +75,16 @@ public:
 
     void take(const TranslationUnit &unit)
     {
-        if (const QString problem = apply(unit); !problem.isEmpty())
-            m_outcome.problems.append(
-                QStringLiteral("%1: unit \"%2\": %3").arg(unit.line).arg(unit.id, problem));
+        const auto line = [&unit](const QString &what) {
+            return QStringLiteral("%1: unit \"%2\": %3").arg(unit.line).arg(labelOf(unit), what);
+        };
+        // A fuzzy unit without a target has nothing to leave out.
+        if (unit.fuzzy && !unit.target.isEmpty() && m_fuzzy == FuzzyUnits::LeaveOut)
+            m_outcome.fuzzy.append(
+                line(QStringLiteral("its translation is fuzzy (awaiting review), so it is left "
+                                    "out; --fuzzy takes it.")));
+        else if (const QString problem = apply(unit); !problem.isEmpty())
+            m_outcome.problems.append(line(problem));
     }
 
     Outcome outcome() const { return m_outcome; }
@@ -78,13 +95,21 @@ private:
     {
         if (!unit.problem.isEmpty())
             return unit.problem;
-        const auto found = m_entries.constFind(unit.id);
-        if (found == m_entries.cend())
-            return QStringLiteral("it matches no entry of the translations file.");
-        if (m_seen.contains(unit.id))
+        QList<Entry> found;
+        if (const QString problem = find(unit, found); !problem.isEmpty())
+            return problem;
+        for (const Entry &entry : std::as_const(found)) {
+            if (const QString problem = apply(entry, unit); !problem.isEmpty())
+                return problem;
+        }
+        return {};
+    }
+
+    QString apply(const Entry &entry, const TranslationUnit &unit)
+    {
+        if (m_seen.contains(entry.id))
             return QStringLiteral("it appears more than once.");
-        m_seen.insert(unit.id);
-        const Entry &entry = *found;
+        m_seen.insert(entry.id);
         QStringList &table = DocumentUnits::table(m_document, entry);
         const QString source = DocumentUnits::visible(entry, table[entry.keyLine + 1 + m_source]);
         if (source != unit.source)
@@ -92,6 +117,52 @@ private:
                                   "\"%1\".")
                 .arg(source);
         return setValue(entry, table[entry.keyLine + 1 + m_target], unit.target);
+    }
+
+    // The entries the unit stands for: the one its context names or, when a tool dropped the
+    // context, every one its references name (a tool that merged units keeps them all), or
+    // else the one entry with its source text. Returns why there is none.
+    QString find(const TranslationUnit &unit, QList<Entry> &found)
+    {
+        if (!unit.id.isEmpty()) {
+            if (const auto entry = m_entries.constFind(unit.id); entry != m_entries.cend())
+                found.append(*entry);
+            return found.isEmpty() ? QStringLiteral("it matches no entry of the translations file.")
+                                   : QString();
+        }
+        for (const QString &reference : unit.references) {
+            const auto entry = m_entries.constFind(reference);
+            const auto same = [&reference](const Entry &e) { return e.id == reference; };
+            if (entry != m_entries.cend() && std::none_of(found.cbegin(), found.cend(), same))
+                found.append(*entry);
+        }
+        if (!found.isEmpty())
+            return {};
+        const QList<Entry> same = withSource(unit.source);
+        if (same.size() == 1) {
+            found = same;
+            return {};
+        }
+        return same.isEmpty() ? QStringLiteral("it has no context, and neither its references "
+                                               "nor its source text match an entry of the "
+                                               "translations file.")
+                              : QStringLiteral("it has no context, and its source text is that "
+                                               "of %1 entries, so which one it translates is "
+                                               "unclear.")
+                                    .arg(same.size());
+    }
+
+    // Built on the first unit that needs it: most files give every unit its context.
+    QList<Entry> withSource(const QString &source)
+    {
+        if (m_bySource.isEmpty()) {
+            for (const Entry &entry : std::as_const(m_entries)) {
+                const QStringList &table = DocumentUnits::table(m_document, entry);
+                m_bySource[DocumentUnits::visible(entry, table[entry.keyLine + 1 + m_source])]
+                    .append(entry);
+            }
+        }
+        return m_bySource.value(source);
     }
 
     QString setValue(const Entry &entry, QString &value, const QString &translation)
@@ -119,9 +190,11 @@ private:
     }
 
     Lng::Document &m_document;
+    FuzzyUnits m_fuzzy;
     qsizetype m_source = 0;
     qsizetype m_target = 0;
     QHash<QString, Entry> m_entries;
+    QHash<QString, QList<Entry>> m_bySource;
     QSet<QString> m_seen;
     Outcome m_outcome;
 };
@@ -158,9 +231,9 @@ QString languageMismatch(const TranslationArgs &a, const QString &fileLanguage)
 } // namespace
 
 Outcome importUnits(Lng::Document &document, const QString &language,
-                    const QList<TranslationUnit> &units)
+                    const QList<TranslationUnit> &units, FuzzyUnits fuzzy)
 {
-    Importer importer(document, language);
+    Importer importer(document, language, fuzzy);
     for (const TranslationUnit &unit : units)
         importer.take(unit);
     return importer.outcome();
@@ -203,7 +276,10 @@ int run(const QStringList &args, QIODevice &out, QIODevice &err)
     LockedFile file(a.lngPath, LockedFile::Access::ExclusiveReadWrite);
     const Lng::Document before = LngRead::document(file.readAll());
     Lng::Document document = before;
-    const Outcome outcome = importUnits(document, a.language, units);
+    const Outcome outcome =
+        importUnits(document, a.language, units, a.fuzzy ? FuzzyUnits::Take : FuzzyUnits::LeaveOut);
+    for (const QString &fuzzy : outcome.fuzzy)
+        LngTool::printLine(err, a.translatedPath + u':' + fuzzy);
     for (const QString &problem : outcome.problems)
         LngTool::printLine(err, a.translatedPath + u':' + problem);
     if (!outcome.problems.isEmpty() && !a.partial) {

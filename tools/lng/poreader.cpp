@@ -21,7 +21,9 @@ struct RawEntry {
     std::optional<QByteArray> context;
     std::optional<QByteArray> id;
     std::optional<QByteArray> translation; // msgstr, or msgstr[0] of an entry with plurals
+    QList<QByteArray> references;
     bool plural = false;
+    bool fuzzy = false;
 
     bool isHeader() const { return !context && id && id->isEmpty(); }
 };
@@ -61,8 +63,11 @@ public:
 private:
     void parseLine(QByteArrayView line)
     {
-        // Blank lines, comments, flags and obsolete entries ("#~") carry nothing to import.
-        if (line.isEmpty() || line.startsWith('#'))
+        if (line.startsWith('#')) {
+            comment(line);
+            return;
+        }
+        if (line.isEmpty())
             return;
         if (line.startsWith('"')) {
             if (!m_open)
@@ -76,6 +81,22 @@ private:
         QByteArray &field = fieldFor(line.first(space));
         field = unquote(line.sliced(space).trimmed());
         m_open = &field;
+    }
+
+    // References and flags belong to the entry that follows them; other comments and obsolete
+    // entries ("#~") carry nothing to import.
+    void comment(QByteArrayView line)
+    {
+        if (m_entry.translation)
+            finishEntry();
+        if (line.startsWith("#:")) {
+            const QByteArray references = line.sliced(2).toByteArray().simplified();
+            if (!references.isEmpty())
+                m_entry.references += references.split(' ');
+        } else if (line.startsWith("#,")) {
+            for (const QByteArray &flag : line.sliced(2).toByteArray().split(','))
+                m_entry.fuzzy = m_entry.fuzzy || flag.trimmed() == "fuzzy";
+        }
     }
 
     QByteArray &fieldFor(QByteArrayView keyword)
@@ -112,8 +133,10 @@ private:
     void finishEntry()
     {
         m_open = nullptr;
-        if (!m_entry.context && !m_entry.id)
+        if (!m_entry.context && !m_entry.id) {
+            m_entry = {};
             return;
+        }
         if (!m_entry.id)
             fail(m_entry.line, QStringLiteral("msgctxt without msgid."));
         if (!m_entry.translation)
@@ -205,6 +228,28 @@ QString decode(QStringConverter::Encoding encoding, const QByteArray &bytes, qin
     return text;
 }
 
+// A reference with its %XX escapes resolved, as translate-toolkit writes them for characters
+// that would split or end it; taken as it stands when it holds no valid escape sequence.
+QString unescapedReference(const QString &reference)
+{
+    QByteArray bytes;
+    const QByteArray raw = reference.toUtf8();
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        qsizetype used = 0;
+        const int value =
+            raw[i] == '%' ? leadingNumber(QByteArrayView(raw).sliced(i + 1), 16, 2, &used) : 0;
+        if (used == 2) {
+            bytes += char(value);
+            i += 2;
+        } else {
+            bytes += raw[i];
+        }
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString decoded = utf8.decode(bytes);
+    return utf8.hasError() ? reference : decoded;
+}
+
 // The value of one "Name: value" field of the header.
 QString headerField(const RawEntry &header, QStringConverter::Encoding encoding, QStringView name)
 {
@@ -234,6 +279,9 @@ QList<TranslationUnit> read(QByteArrayView file, QString *language)
         unit.source = decode(encoding, *entry.id, entry.line);
         unit.target = decode(encoding, *entry.translation, entry.line);
         unit.line = entry.line;
+        unit.fuzzy = entry.fuzzy;
+        for (const QByteArray &reference : entry.references)
+            unit.references.append(unescapedReference(decode(encoding, reference, entry.line)));
         if (entry.plural)
             unit.problem = QStringLiteral("it has plural forms, which a translations file does "
                                           "not hold.");

@@ -6,8 +6,9 @@
 #include <QList>
 
 // Reads the units of a gettext PO file: msgctxt is the unit's identifier, msgid its source and
-// msgstr its target. Comments, flags and obsolete entries are skipped; the header's charset
-// says how the texts are encoded (UTF-8 when it names none).
+// msgstr its target; references ("#:") and the fuzzy flag are kept, other comments and flags
+// and obsolete entries skipped. The header's charset says how the texts are encoded (UTF-8 when
+// it names none).
 namespace Parlox::PoReader {
 
 // Units in file order, each with the line where its entry starts; an entry with plural forms

@@ -1,6 +1,9 @@
 #include "powriter.h"
 
 #include "catalog.h"
+#include <Parlox/format/valuechecks.h>
+
+#include <algorithm>
 
 namespace Parlox::PoWriter {
 namespace {
@@ -53,6 +56,34 @@ QByteArray field(QByteArrayView keyword, QStringView text)
     return out;
 }
 
+// The unit's identifier as a reference that survives tools which drop msgctxt. A reference
+// ends at white space and a colon starts its line number, so those, "%" and control
+// characters are %XX-escaped, as translate-toolkit reads them.
+QByteArray reference(QStringView id)
+{
+    return "#: " + id.toUtf8().toPercentEncoding("!\"#$&'()*+,/;<=>?@[\\]^`{|}~") + '\n';
+}
+
+bool isQtPlaceholder(QStringView placeholder)
+{
+    return placeholder.size() > 1 && (placeholder[1].isDigit() || placeholder[1] == u'L');
+}
+
+// qt-format when the text has Qt's %1 to %99, c-format when it has printf's conversions and
+// every other "%" is a "%%", so that msgfmt -c and pofilter compare the translation's
+// placeholders with the same ones the source has.
+QByteArray formatFlag(QStringView source)
+{
+    const QStringList found = ValueChecks::placeholders(source);
+    if (found.isEmpty())
+        return {};
+    if (std::any_of(found.cbegin(), found.cend(), isQtPlaceholder))
+        return "#, qt-format\n";
+    const qsizetype others =
+        source.count(u'%') - 2 * ValueChecks::lineBreakCount(source) - found.size();
+    return others == 0 ? QByteArray("#, c-format\n") : QByteArray();
+}
+
 QString header(const Catalog &catalog)
 {
     return QStringLiteral("Project-Id-Version: %1\n"
@@ -76,8 +107,8 @@ QByteArray write(const Catalog &catalog)
 {
     QByteArray out = field("msgid", {}) + field("msgstr", header(catalog));
     for (const TranslationUnit &unit : catalog.units)
-        out += '\n' + field("msgctxt", unit.id) + field("msgid", unit.source) +
-               field("msgstr", unit.target);
+        out += '\n' + reference(unit.id) + formatFlag(unit.source) + field("msgctxt", unit.id) +
+               field("msgid", unit.source) + field("msgstr", unit.target);
     return out;
 }
 

@@ -12,7 +12,7 @@ const QString ExportUsage = QStringLiteral(
     "usage: parlox-lng export FILE.LNG --format po|xliff --language NAME [-o OUT] [--partial]");
 const QString ImportUsage = QStringLiteral(
     "usage: parlox-lng import FILE.LNG TRANSLATED.po|.xlf --language NAME [--partial] "
-    "[--any-language]");
+    "[--any-language] [--fuzzy]");
 
 // Why the parsed arguments cannot be used; empty when they can.
 QString misuse(const QCommandLineParser &parser, bool exporting, const TranslationArgs &parsed)
@@ -39,12 +39,13 @@ std::optional<TranslationArgs> TranslationArgs::parse(const QStringList &args, Q
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
     const QCommandLineOption output(QStringLiteral("o"), {}, QStringLiteral("OUT"));
     const QCommandLineOption anyLanguage(QStringLiteral("any-language"));
+    const QCommandLineOption fuzzy(QStringLiteral("fuzzy"));
     QCommandLineParser parser;
     parser.addOptions({language, partial});
     if (exporting)
         parser.addOptions({format, output});
     else
-        parser.addOption(anyLanguage);
+        parser.addOptions({anyLanguage, fuzzy});
 
     // The parser takes the first argument for the program's name; here it is the command.
     QString problem = parser.parse(args) ? QString() : parser.errorText();
@@ -59,6 +60,7 @@ std::optional<TranslationArgs> TranslationArgs::parse(const QStringList &args, Q
         parsed.output = parser.value(output);
     } else {
         parsed.anyLanguage = parser.isSet(anyLanguage);
+        parsed.fuzzy = parser.isSet(fuzzy);
     }
     if (problem.isEmpty())
         problem = misuse(parser, exporting, parsed);

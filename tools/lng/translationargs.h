@@ -21,6 +21,8 @@ struct TranslationArgs {
     bool partial = false;
     // import: a translated file for another language is imported all the same.
     bool anyLanguage = false;
+    // import: fuzzy units are taken as final translations.
+    bool fuzzy = false;
 
     // Parses args, the command word first. On a usage error, prints it and the command's
     // usage line to err and returns nothing.

@@ -20,7 +20,9 @@ public:
             m_xml.readNext();
             if (!m_xml.isStartElement())
                 continue;
-            if (m_xml.name() == u"trans-unit")
+            if (m_xml.name() == u"trans-unit" && isGettextHeader())
+                readHeader(language);
+            else if (m_xml.name() == u"trans-unit")
                 m_units.append(unit());
             else if (m_xml.name() == u"file" && language && language->isEmpty())
                 *language = m_xml.attributes().value(QLatin1String("target-language")).toString();
@@ -62,28 +64,55 @@ private:
                      .arg(version.toString()));
     }
 
+    // translate-toolkit carries a PO header over as a unit of its own; it is no text to
+    // translate, but it may name the language when the <file> does not.
+    bool isGettextHeader() const
+    {
+        return m_xml.attributes().value(QLatin1String("restype")) == u"x-gettext-domain-header";
+    }
+
+    void readHeader(QString *language)
+    {
+        const TranslationUnit header = unit();
+        if (!language || !language->isEmpty())
+            return;
+        for (const QStringView line : QStringView(header.target).split(u'\n')) {
+            if (line.startsWith(u"Language:", Qt::CaseInsensitive))
+                *language = line.sliced(9).trimmed().toString();
+        }
+    }
+
     // Reads a <trans-unit> up to its end tag; only its own children count, not those of an
     // <alt-trans> inside it.
     TranslationUnit unit()
     {
         TranslationUnit unit;
         unit.line = m_xml.lineNumber();
-        unit.id = m_xml.attributes().value(QLatin1String("id")).toString();
-        unit.key = m_xml.attributes().value(QLatin1String("resname")).toString();
-        QString context;
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        if (const QStringView id = attributes.value(QLatin1String("id")); !id.isEmpty())
+            unit.references.append(id.toString());
+        unit.key = attributes.value(QLatin1String("resname")).toString();
         while (m_xml.readNextStartElement()) {
-            if (m_xml.name() == u"source")
+            if (m_xml.name() == u"source") {
                 unit.source = text(&unit.problem);
-            else if (m_xml.name() == u"target")
+            } else if (m_xml.name() == u"target") {
+                unit.fuzzy = awaitsReview(m_xml.attributes().value(QLatin1String("state")));
                 unit.target = text(&unit.problem);
-            else if (m_xml.name() == u"context-group")
-                context = gettextContext(context);
-            else
+            } else if (m_xml.name() == u"context-group") {
+                readContexts(unit);
+            } else {
                 m_xml.skipCurrentElement();
+            }
         }
-        if (!context.isEmpty())
-            unit.id = context;
         return unit;
+    }
+
+    // Every state short of a final translation: the needs-* states (po2xliff writes a fuzzy
+    // unit as needs-translation with its target) and "new". approved="no" alone says only
+    // that no one has signed the unit off.
+    static bool awaitsReview(QStringView state)
+    {
+        return state.startsWith(u"needs-") || state == u"new";
     }
 
     // The text of the current element. Inline elements (<g>, <x/>, <ph>...) stand for markup a
@@ -109,17 +138,22 @@ private:
         return result;
     }
 
-    QString gettextContext(const QString &found)
+    // The gettext context becomes the unit's identifier; a source file named as its location
+    // (po2xliff's form of a PO reference) is one more name for it.
+    void readContexts(TranslationUnit &unit)
     {
-        QString context = found;
         while (m_xml.readNextStartElement()) {
-            if (m_xml.name() == u"context" &&
-                m_xml.attributes().value(QLatin1String("context-type")) == u"x-gettext-msgctxt")
-                context = m_xml.readElementText(QXmlStreamReader::SkipChildElements);
+            const QXmlStreamAttributes attributes = m_xml.attributes();
+            const QStringView type = attributes.value(QLatin1String("context-type"));
+            if (m_xml.name() != u"context")
+                m_xml.skipCurrentElement();
+            else if (type == u"x-gettext-msgctxt")
+                unit.id = m_xml.readElementText(QXmlStreamReader::SkipChildElements);
+            else if (type == u"sourcefile")
+                unit.references.append(m_xml.readElementText(QXmlStreamReader::SkipChildElements));
             else
                 m_xml.skipCurrentElement();
         }
-        return context;
     }
 
     QXmlStreamReader m_xml;

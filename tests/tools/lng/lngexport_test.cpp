@@ -1,6 +1,7 @@
 #include "translation.h"
 
 #include "inputerror.h"
+#include "languagetag.h"
 #include "lngimport.h"
 #include "runtool.h"
 
@@ -33,6 +34,23 @@ TEST(LngExport, EveryCompleteEntryWithASourceBecomesOneUnit)
         {"messages/&A&", "a", "x"}, {"messages/&A&#2", "b", "y"}, {"F/user/%A%", "c\nd", "e"}};
     for (qsizetype i = 0; i < units.size(); ++i)
         EXPECT_EQ((QStringList{units[i].id, units[i].source, units[i].target}), expected[i]);
+}
+
+// A territory the language's name gives stays: "pt_BR" is not "pt", which Portugal reads.
+TEST(LngExport, LanguageTagsKeepTheirTerritory)
+{
+    const std::pair<const char *, const char *> tags[] = {
+        {"pt_BR", "pt-BR"}, {"Portuguese (Brazil)", "pt-BR"}, {"sr_Latn_RS", "sr-Latn-RS"},
+        {"pt", "pt"},       {"Klingon (Qo'noS)", "und"},
+    };
+    for (const auto &[name, tag] : tags)
+        EXPECT_EQ(LanguageTag::of(name), tag) << name;
+
+    const Lng::Document doc{{"English", "Português (Brasil)"}, 0, {"&A&", "a", "b"}, {}};
+    EXPECT_TRUE(
+        exportOf(doc, Format::Po, "Português (Brasil)").bytes.contains("\"Language: pt_BR\\n"));
+    EXPECT_TRUE(exportOf(doc, Format::Xliff, "Português (Brasil)")
+                    .bytes.contains("source-language=\"en\" target-language=\"pt-BR\""));
 }
 
 // PO escapes any control character; XLIFF cannot carry most of them, so such a unit is named

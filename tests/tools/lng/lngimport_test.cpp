@@ -143,6 +143,9 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
          "msgctxt \"MainForm/user/%FILE_OPEN_ERROR%\"\nmsgid \"The file could not be opened.\"\n"
          "msgstr \"100%\\nfallo\"\n",
          "a user string cannot hold"},
+        {"ambiguous.po", "msgid \"OK\"\nmsgstr \"Vale\"\n",
+         "ambiguous.po:1: unit \"OK\": it has no context, and its source text is that of 2 "
+         "entries"},
         {"plural.po",
          "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgid_plural \"OKs\"\n"
          "msgstr[0] \"Vale\"\nmsgstr[1] \"Vales\"\n",
@@ -170,6 +173,12 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
              " is left as it was; --any-language imports it all the same.\n"},
         {"german.xlf", translatedFor(Format::Xliff, "de-DE"),
          ": The file is in the language \"de-DE\", not Español (es)"},
+        // po2xliff keeps the PO header, and its Language, as a unit of its own
+        {"header.xlf",
+         "<xliff version=\"1.2\"><file><body><trans-unit id=\"1\" restype=\"x-gettext-domain-"
+         "header\"><source>Language: de\n</source><target>Language: de\n</target></trans-unit>"
+         "</body></file></xliff>",
+         ": The file is in the language \"de\", not Español (es)"},
     };
     for (const auto &c : cases) {
         const Result r = import(write(c.name, c.content));
@@ -181,6 +190,56 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
             << r.err.toStdString();
         EXPECT_EQ(read(m_lng), sampleBytes()) << c.name;
     }
+}
+
+// A fuzzy unit is listed and left out unless --fuzzy takes it; approved="no" alone is final.
+TEST_F(LngImport, FuzzyUnitsAreLeftOutUnlessAsked)
+{
+    const QString po = write("f.po", "#, fuzzy, c-format\nmsgctxt \"messages/&OK&\"\nmsgid \"OK\"\n"
+                                     "msgstr \"Vale\"\n\nmsgctxt \"messages/&No&\"\nmsgid \"&No\"\n"
+                                     "msgstr \"&Non\"\n");
+    // needs-review-translation, po2xliff's form of a fuzzy unit, and an unapproved final one
+    const QString xlf = write(
+        "f.xlf", "<xliff version=\"1.2\"><file><body>\n<trans-unit id=\"messages/&amp;OK&amp;\">"
+                 "<source>OK</source><target state=\"needs-review-translation\">Vale</target>"
+                 "</trans-unit>\n<trans-unit id=\"messages/&amp;Yes&amp;\" approved=\"no\"><source>"
+                 "&amp;Yes</source><target state=\"needs-translation\">&amp;Oui</target>"
+                 "</trans-unit>\n<trans-unit id=\"messages/&amp;No&amp;\" approved=\"no\"><source>"
+                 "&amp;No</source><target state=\"translated\">&amp;Non</target></trans-unit>"
+                 "</body></file></xliff>");
+    const QByteArray left = ": its translation is fuzzy (awaiting review), so it is left out; "
+                            "--fuzzy takes it.\n";
+    Lng::Document expected = sampleDocument();
+    setValue(expected, -1, false, "&No&", "Español", "&Non");
+    EXPECT_EQ(import(po), (Result{0, m_lng.toUtf8() + ": 1 value of Español changed.\n",
+                                  po.toUtf8() + ":2: unit \"messages/&OK&\"" + left}));
+    EXPECT_EQ(import(po, "Español", {"--fuzzy"}).out,
+              m_lng.toUtf8() + ": 1 value of Español changed.\n");
+    write(QStringLiteral("sample.lng"), sampleBytes());
+    EXPECT_EQ(import(xlf).err, xlf.toUtf8() + ":2: unit \"messages/&OK&\"" + left + xlf.toUtf8() +
+                                   ":3: unit \"messages/&Yes&\"" + left);
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
+    EXPECT_EQ(import(xlf, "Español", {"--fuzzy"}).code, 0);
+    setValue(expected, -1, false, "&OK&", "Español", "Vale");
+    setValue(expected, -1, false, "&Yes&", "Español", "&Oui");
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
+}
+
+// Tools that drop the context keep a reference (po2xliff's XLIFF as a location, which the
+// peer tests cover), or at least the source text, which finds the entry when only one has it.
+TEST_F(LngImport, UnitsWithoutContextAreFoundByReferenceOrTheirOnlySource)
+{
+    const QByteArray po = "#: AboutBox/form/[BtnOK.Caption]\nmsgid \"OK\"\nmsgstr \"Vale\"\n\n"
+                          "#: MainForm/user/%25FILE_OPEN_ERROR%25\n"
+                          "msgid \"The file could not be opened.\"\nmsgstr \"Fallo.\"\n\n"
+                          "msgid \"Red\"\nmsgstr \"Rojo vivo\"\n";
+    Lng::Document expected = sampleDocument();
+    setValue(expected, 1, false, "[BtnOK.Caption]", "Español", "Vale");
+    setValue(expected, 0, true, "%FILE_OPEN_ERROR%", "Español", "Fallo.");
+    setValue(expected, 0, false, "[Colors.0]", "Español", "Rojo vivo");
+    EXPECT_EQ(import(write("c.po", po)),
+              (Result{0, m_lng.toUtf8() + ": 3 values of Español changed.\n", {}}));
+    EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
 }
 
 TEST_F(LngImport, PartialWritesTheUnitsThatFit)
