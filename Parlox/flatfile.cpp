@@ -11,6 +11,10 @@
 #include <Parlox/sectioncache.h>
 #include <Parlox/select.h>
 
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
 namespace Parlox::FlatFile {
 namespace {
 
@@ -27,8 +31,7 @@ std::optional<OpenedFile> readIfPresent(const QString &path)
 {
     if (!Platform::fileExists(path))
         return std::nullopt;
-    LockedFile file(path, Access::SharedRead);
-    OpenedFile opened{file.readAll()};
+    OpenedFile opened{readTranslationsBytes(path)};
     const Lng::HeaderState state = opened.image().header();
     if (state == Lng::HeaderState::TooShort || state == Lng::HeaderState::WrongMagic)
         return std::nullopt;
@@ -74,7 +77,33 @@ QString ResolveTranslationsPath(const TParloxSelect &selector)
         return configured;
     const qsizetype cut = std::max({configured.lastIndexOf(u'\\'), configured.lastIndexOf(u'/'),
                                     configured.lastIndexOf(u':')});
-    return Platform::executableFolder() + u'/' + configured.mid(cut + 1);
+    const QString name = configured.mid(cut + 1);
+    switch (selector.translationsLocation()) {
+    case TranslationsLocation::FilePath:
+        if (configured.startsWith(u':') || QDir::isAbsolutePath(configured))
+            return configured;
+        return Platform::executableFolder() + u'/' + configured;
+    case TranslationsLocation::AppData: {
+        const QString found = QStandardPaths::locate(QStandardPaths::AppDataLocation, name);
+        return found.isEmpty()
+                   ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' + name
+                   : found;
+    }
+    case TranslationsLocation::ExecutableFolder:
+        break;
+    }
+    return Platform::executableFolder() + u'/' + name;
+}
+
+QByteArray readTranslationsBytes(const QString &path)
+{
+    if (!path.startsWith(u':'))
+        return LockedFile(path, Access::SharedRead).readAll();
+    QFile resource(path);
+    if (!resource.open(QIODevice::ReadOnly))
+        throw FileError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, resource.errorString()));
+    return resource.readAll();
 }
 
 void LoadTranslationsFile(TParloxSelect &selector)

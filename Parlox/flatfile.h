@@ -16,10 +16,16 @@ class TParloxSelect;
 // served from memory. The writers drop what was read.
 namespace Parlox::FlatFile {
 
-// At design time TranslationsFile as written; at run time its file name in the executable's
-// folder, so a deployed application finds the file beside itself. Either separator, "\" or
-// "/", ends the folder part, so paths written on Windows keep working.
+// At design time TranslationsFile as written. At run time, by the selector's
+// translationsLocation: by default its file name in the executable's folder, so a deployed
+// application finds the file beside itself (either separator, "\" or "/", ends the folder part,
+// so paths written on Windows keep working); TranslationsFile itself; or its file name in the
+// application's data folders.
 QString ResolveTranslationsPath(const TParloxSelect &selector);
+
+// The bytes of a translations file: read under a shared lock, or, for a Qt resource (":/..."),
+// straight from the resource, which no one can change. Throws FileError.
+QByteArray readTranslationsBytes(const QString &path);
 
 // Replaces the selector's Languages, active language and MsgsStrings with the file's. A
 // missing file shows a message box and changes nothing; a short or foreign file changes

@@ -13,6 +13,14 @@ Q_ENUM_NS(TPxTranslationsPosition)
 enum TRememberLanguage { rlNo = 0, rlFlagFile = 1, rlRegistryKey = 2 };
 Q_ENUM_NS(TRememberLanguage)
 
+// Where the translations file is looked for at run time. ExecutableFolder takes the file name
+// of TranslationsFile in the executable's folder; FilePath takes TranslationsFile itself (an
+// absolute path, a Qt resource ":/..." which is read-only, or a path relative to the
+// executable's folder); AppData looks for its file name in the application's data folders
+// (QStandardPaths::AppDataLocation), the user's first.
+enum class TranslationsLocation { ExecutableFolder, FilePath, AppData };
+Q_ENUM_NS(TranslationsLocation)
+
 // Kinds of the translated message dialog.
 enum TMsgDlgType {
     mtWarning = 0,

@@ -1,10 +1,11 @@
 #include <Parlox/sectioncache.h>
 
+#include <Parlox/flatfile.h>
 #include <Parlox/format/image.h>
-#include <Parlox/format/lockedfile.h>
 #include <Parlox/formstringindex.h>
 #include <Parlox/platform/filesystem.h>
 
+#include <QFileInfo>
 #include <chrono>
 #include <sys/stat.h>
 
@@ -70,6 +71,13 @@ SectionCache &SectionCache::instance()
 
 std::optional<SectionCache::Version> SectionCache::versionOf(const QString &path)
 {
+    // A Qt resource never changes while the program runs.
+    if (path.startsWith(u':')) {
+        const QFileInfo resource(path);
+        if (!resource.isFile())
+            return std::nullopt;
+        return Version{0, 0, resource.size(), 0, 0};
+    }
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
@@ -99,7 +107,7 @@ SectionCache::section(const QString &path, const QString &formName, Lng::Section
     // Only the content's time counts: a copy that keeps an old modification time still
     // changes the status-change time, which the version compares.
     file->settled = version && version->modifiedNs < nowNs() - qint64(Settled.count());
-    file->bytes = LockedFile(path, LockedFile::Access::SharedRead).readAll();
+    file->bytes = FlatFile::readTranslationsBytes(path);
     const Lng::Image image(file->bytes);
     const Lng::HeaderState header = image.header();
     file->translations =

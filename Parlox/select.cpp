@@ -110,6 +110,14 @@ void TParloxSelect::setTranslationsFile(const QString &path)
     emit translationsChanged();
 }
 
+void TParloxSelect::setTranslationsLocation(TranslationsLocation location)
+{
+    if (location == m_translationsLocation)
+        return;
+    m_translationsLocation = location;
+    emit translationsChanged();
+}
+
 bool TParloxSelect::trySetActiveLanguage(const QString &language, QString *errorMessage)
 {
     QString error;

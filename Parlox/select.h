@@ -31,6 +31,9 @@ class TParloxSelect : public QObject, public Platform::Component {
     Q_PROPERTY(
         Parlox::TRememberLanguage RememberLanguage READ RememberLanguage WRITE setRememberLanguage)
     Q_PROPERTY(QString RememberRegistryKey READ RememberRegistryKey WRITE setRememberRegistryKey)
+    Q_PROPERTY(Parlox::TranslationsLocation translationsLocation READ translationsLocation WRITE
+                   setTranslationsLocation NOTIFY translationsChanged)
+    Q_CLASSINFO("parlox.default.translationsLocation", "ExecutableFolder")
 
 public:
     // The 15 message keys, in the order the selector creates and repairs them.
@@ -66,6 +69,8 @@ public:
     void storeTranslationsAre(TPxTranslationsPosition position) { m_translationsAre = position; }
     const QString &TranslationsFile() const { return m_translationsFile; }
     void setTranslationsFile(const QString &path);
+    TranslationsLocation translationsLocation() const { return m_translationsLocation; }
+    void setTranslationsLocation(TranslationsLocation location);
     TRememberLanguage RememberLanguage() const { return m_rememberLanguage; }
     void setRememberLanguage(TRememberLanguage how) { m_rememberLanguage = how; }
     const QString &RememberRegistryKey() const { return m_rememberRegistryKey; }
@@ -120,6 +125,7 @@ private:
     QStringList m_msgsStrings;
     TPxTranslationsPosition m_translationsAre = InExe;
     QString m_translationsFile;
+    TranslationsLocation m_translationsLocation = TranslationsLocation::ExecutableFolder;
     TRememberLanguage m_rememberLanguage = rlNo;
     QString m_rememberRegistryKey;
 

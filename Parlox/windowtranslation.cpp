@@ -35,6 +35,7 @@ TParloxSelect &createSelector(QWidget &mainWindow, const SelectorSettings &setti
     selector->beginLoading();
     selector->setTranslationsAre(settings.translationsAre);
     selector->setTranslationsFile(settings.translationsFile);
+    selector->setTranslationsLocation(settings.translationsLocation);
     selector->setLanguages(settings.languages);
     if (!settings.messageStrings.isEmpty())
         selector->setMsgsStrings(settings.messageStrings);

@@ -20,6 +20,7 @@ struct SelectorSettings {
     // translations file, and every window's texts from its section there.
     TPxTranslationsPosition translationsAre = InFlatFile;
     QString translationsFile{};
+    TranslationsLocation translationsLocation = TranslationsLocation::ExecutableFolder;
     // InExe: the languages and message strings; the first language is active unless
     // activeLanguage names another.
     QStringList languages{};

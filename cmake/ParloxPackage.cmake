@@ -24,5 +24,8 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/ParloxConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/ParloxConfig.cmake ${PROJECT_BINARY_DIR}/ParloxConfigVersion.cmake
   DESTINATION ${parlox_cmake_dir})
 
+# The prefix is found from the file's own place, so the package works wherever it is installed
+# (cmake --install --prefix), not only where the build was configured for.
+file(RELATIVE_PATH parlox_pc_to_prefix /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 configure_file(cmake/parlox.pc.in ${PROJECT_BINARY_DIR}/parlox.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/parlox.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -7,6 +7,7 @@
 #include <Parlox/windowtranslation.h>
 
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QtWidgets>
 
 using namespace Parlox;
@@ -157,4 +158,36 @@ TEST_F(WindowTranslationTest, EveryQuietNoOpIsAWarning)
     EXPECT_TRUE(warnings.contains("gone.lng\" is missing"));
     EXPECT_EQ(m_shown, QStringList{"The Application Translations File is missing.\rPlease "
                                    "contact the author."});
+}
+
+// The translations file read from wherever the selector says: an absolute path, a Qt resource,
+// the application's data folder.
+TEST_F(WindowTranslationTest, TheTranslationsFileIsFoundWhereTheSelectorSays)
+{
+    const QByteArray sample = read(QStringLiteral(PARLOX_SOURCE_DIR "/examples/sample.lng"));
+    QDir(m_dir.path()).mkdir("elsewhere");
+    const QString absolute = write("elsewhere/app.lng", sample);
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(appData);
+    QFile::remove(appData + "/app.lng");
+    ASSERT_TRUE(QFile::copy(absolute, appData + "/app.lng"));
+    const struct {
+        TranslationsLocation location;
+        QString file;
+    } places[] = {{TranslationsLocation::FilePath, absolute},
+                  {TranslationsLocation::FilePath, ":/translations/sample.lng"},
+                  {TranslationsLocation::AppData, "C:\\Somewhere\\app.lng"}};
+    for (const auto &place : places) {
+        Platform::Application::instance().forgetMainForm();
+        QMainWindow main;
+        TParloxSelect &selector = createSelector(
+            main, {.translationsFile = place.file, .translationsLocation = place.location});
+        QWidget about;
+        about.setObjectName("AboutBox");
+        translateWindow(about, selector);
+        selector.setActiveLanguage("Español");
+        EXPECT_EQ(about.windowTitle(), "Acerca de") << place.file.toStdString();
+    }
+    QFile::remove(appData + "/app.lng");
+    EXPECT_TRUE(m_shown.isEmpty()) << "no file was missing";
 }
