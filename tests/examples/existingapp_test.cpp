@@ -31,7 +31,18 @@ Texts textsOf(const QMainWindow &window, const QDialog &dialog)
         if (!action->objectName().isEmpty())
             texts.insert(action->objectName() + ".tip", action->toolTip());
     texts.insert("filterBox", window.findChild<QGroupBox *>("filterBox")->title());
-    texts.insert("searchEdit.tip", window.findChild<QLineEdit *>("searchEdit")->toolTip());
+    const auto *search = window.findChild<QLineEdit *>("searchEdit");
+    texts.insert("searchEdit.tip", search->toolTip());
+    texts.insert("searchEdit.placeholder", search->placeholderText());
+    const QTreeWidgetItem *header = window.findChild<QTreeWidget *>("orderTree")->headerItem();
+    texts.insert("orderTree.headers", header->text(0) + u'|' + header->text(1));
+    texts.insert("openOnlyCheck.status", window.findChild<QCheckBox *>()->statusTip());
+    texts.insert("settingsButton.whatsThis",
+                 window.findChild<QPushButton *>("settingsButton")->whatsThis());
+    texts.insert("nameEdit.placeholder", dialog.findChild<QLineEdit *>()->placeholderText());
+    texts.insert("sizeSpin.suffix", dialog.findChild<QSpinBox *>()->suffix());
+    for (const QAbstractButton *button : dialog.findChild<QDialogButtonBox *>()->buttons())
+        texts["buttons"] += button->text() + u'|';
     return texts;
 }
 
@@ -63,6 +74,13 @@ TEST(ExistingApp, BothWindowsFollowEveryLanguageAndRetranslateUiRuns)
     EXPECT_EQ(german["status"], "0 Bestellungen angezeigt") << "changeEvent's own text";
     EXPECT_EQ(german["dialog"], "Einstellungen");
     EXPECT_EQ(german["nameLabel"], "Ihr &Name:");
+    EXPECT_EQ(german["searchEdit.placeholder"], "Bestellungen suchen");
+    EXPECT_EQ(german["orderTree.headers"], "Kunde|Summe");
+    EXPECT_EQ(german["openOnlyCheck.status"], "Blendet gelieferte Bestellungen aus");
+    EXPECT_EQ(german["settingsButton.whatsThis"], "Öffnet die Einstellungen dieses Programms");
+    EXPECT_EQ(german["nameEdit.placeholder"], "Vor- und Nachname");
+    EXPECT_EQ(german["sizeSpin.suffix"], " Pt.");
+    EXPECT_EQ(german["buttons"], "OK|Abbrechen|");
     for (const char *shown : {"greetingLabel", "sizeLabel", "settingsButton", "openOnlyCheck",
                               "languageMenu", "actionQuit.tip"}) {
         EXPECT_NE(german.value(shown), english.value(shown)) << shown;
