@@ -36,6 +36,7 @@ qsizetype Directory::findForm(QStringView name) const
 Document readDocument(const Image &image)
 {
     Document doc;
+    doc.encoding = image.codec().encoding();
     if (image.header() != HeaderState::Valid)
         return doc;
     Directory dir = image.directory();
@@ -107,9 +108,9 @@ void refuseTable(const QStringList &table, const QStringList &languages, const Q
                             .arg(capitalized(tableName), codec.name()));
 }
 
-QByteArray writeDocument(const Document &document, Encoding encoding)
+QByteArray writeDocument(const Document &document)
 {
-    const TextCodec codec(encoding);
+    const TextCodec codec(document.encoding);
     const qint64 size = documentSize(document, codec);
     requireAddressable(size);
     QByteArray out = emptyFile();

@@ -10,14 +10,16 @@
 // opening, locking and replacing files is LockedFile's job.
 namespace Parlox::Lng {
 
-// Every form listed in the directory with both of its tables, in directory order.
+// Every form listed in the directory with both of its tables, in directory order, in the
+// image's encoding (throws EncodingError for bytes it does not define).
 Document readDocument(const Image &image);
 
 // The compact layout: sections in form order (form strings, then user strings, each only when
 // it has lines), then the directory, nothing after it. Throws EncodingError, or SizeError for
 // a document past what the 32-bit offsets address. A text the encoding cannot hold is named
 // with its table, key and language.
-QByteArray writeDocument(const Document &document, Encoding encoding = Encoding::Windows1252);
+// The document is written in its own encoding.
+QByteArray writeDocument(const Document &document);
 
 // The bytes of a file that has just been created: the magic and a directory offset of 0.
 QByteArray emptyFile();

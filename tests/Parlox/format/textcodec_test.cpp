@@ -16,10 +16,13 @@ std::string encodingTestName(const testing::TestParamInfo<Encoding> &info)
     return encodingName(info.param).remove(u'-').toStdString();
 }
 
-Lng::Document sampleDocument(const QString &value)
+Lng::Document sampleDocument(const QString &value, Encoding encoding)
 {
-    return {
-        {"English", "Other"}, 0, {"&OK&", "OK", "OK"}, {{"Main", {"[A.Caption]", "A", value}, {}}}};
+    return {{"English", "Other"},
+            0,
+            {"&OK&", "OK", "OK"},
+            {{"Main", {"[A.Caption]", "A", value}, {}}},
+            encoding};
 }
 
 } // namespace
@@ -65,13 +68,13 @@ TEST_P(EveryEncoding, FilesRoundTripAndRefuseWhatTheyCannotHold)
         if (const auto c = codec.decode(QByteArrayView(&byte, 1)))
             value += *c;
     }
-    const Lng::Document doc = sampleDocument(value);
-    const QByteArray file = Lng::writeDocument(doc, GetParam());
+    const Lng::Document doc = sampleDocument(value, GetParam());
+    const QByteArray file = Lng::writeDocument(doc);
     EXPECT_EQ(Lng::readDocument(Lng::Image(file, GetParam())), doc);
     EXPECT_TRUE(Lng::Image(file, GetParam()).problems().isEmpty());
 
     try {
-        Lng::writeDocument(sampleDocument(QStringLiteral("x\u4E2D")), GetParam());
+        Lng::writeDocument(sampleDocument(QStringLiteral("x\u4E2D"), GetParam()));
         EXPECT_EQ(GetParam(), Encoding::Utf8);
     } catch (const EncodingError &e) {
         EXPECT_EQ(e.message(), QStringLiteral("In form \"Main\" form strings, the \"Other\" value "
@@ -120,7 +123,7 @@ TEST(TextCodec, DetectsUtf8OnlyWhenItIsValidAndNotAscii)
 TEST(TextCodec, ReadingInTheWrongEncodingIsReportedWithThePosition)
 {
     const QByteArray file =
-        Lng::writeDocument(sampleDocument(QStringLiteral("\u0119\u015B")), Encoding::Windows1250);
+        Lng::writeDocument(sampleDocument(QStringLiteral("\u0119\u015B"), Encoding::Windows1250));
     const qsizetype at = file.indexOf("\xEA\x9C");
     const Lng::ProblemReport report = Lng::Image(file, Encoding::Utf8).problems();
     ASSERT_TRUE(report.isDamaged());
@@ -131,9 +134,9 @@ TEST(TextCodec, ReadingInTheWrongEncodingIsReportedWithThePosition)
         << report.firstDamage()->text.toStdString();
     EXPECT_THROW(Lng::readDocument(Lng::Image(file, Encoding::Utf8)), EncodingError);
     // A section is not replaced in a file whose directory the encoding cannot read.
-    Lng::Document polish = sampleDocument(QStringLiteral("x"));
+    Lng::Document polish = sampleDocument(QStringLiteral("x"), Encoding::Windows1250);
     polish.forms[0].name = QStringLiteral("G\u0142\u00F3wna");
-    QByteArray copy = Lng::writeDocument(polish, Encoding::Windows1250);
+    QByteArray copy = Lng::writeDocument(polish);
     const QByteArray before = copy;
     Lng::SectionUpdate update{"Main",
                               "Main",
