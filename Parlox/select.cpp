@@ -1,5 +1,6 @@
 #include "select.h"
 
+#include "errors.h"
 #include "flatfile.h"
 #include "form.h"
 #include "languagepicker.h"
@@ -49,6 +50,16 @@ void TParloxSelect::setLanguages(const QStringList &languages)
 {
     m_languages = languages;
     RefreshPickers();
+}
+
+void TParloxSelect::setTranslationsEncoding(const QString &name)
+{
+    const std::optional<Encoding> encoding = encodingFromName(name);
+    if (!encoding)
+        throw ComponentError(QStringLiteral("\"%1\" is not an encoding translations files can "
+                                            "be in.")
+                                 .arg(name));
+    m_translationsEncoding = *encoding;
 }
 
 void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)

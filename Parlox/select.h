@@ -2,6 +2,7 @@
 
 #include "parloxtypes.h"
 #include "platform/component.h"
+#include "textcodec.h"
 
 #include <QList>
 #include <QObject>
@@ -26,6 +27,9 @@ class TParloxSelect : public QObject, public Platform::Component {
     Q_PROPERTY(Parlox::TPxTranslationsPosition TranslationsAre READ TranslationsAre WRITE
                    setTranslationsAre)
     Q_PROPERTY(QString TranslationsFile READ TranslationsFile WRITE setTranslationsFile)
+    // The encoding of the translations file's texts, by name ("Windows-1250"... "UTF-8").
+    Q_PROPERTY(QString TranslationsEncoding READ TranslationsEncoding WRITE setTranslationsEncoding)
+    Q_CLASSINFO("parlox.default.TranslationsEncoding", "Windows-1252")
     Q_PROPERTY(
         Parlox::TRememberLanguage RememberLanguage READ RememberLanguage WRITE setRememberLanguage)
     Q_PROPERTY(QString RememberRegistryKey READ RememberRegistryKey WRITE setRememberRegistryKey)
@@ -57,6 +61,10 @@ public:
     void storeTranslationsAre(TPxTranslationsPosition position) { m_translationsAre = position; }
     const QString &TranslationsFile() const { return m_translationsFile; }
     void setTranslationsFile(const QString &path) { m_translationsFile = path; }
+    QString TranslationsEncoding() const { return encodingName(m_translationsEncoding); }
+    // Throws ComponentError for a name that is no supported encoding; nothing changes then.
+    void setTranslationsEncoding(const QString &name);
+    Encoding translationsEncoding() const { return m_translationsEncoding; }
     TRememberLanguage RememberLanguage() const { return m_rememberLanguage; }
     void setRememberLanguage(TRememberLanguage how) { m_rememberLanguage = how; }
     const QString &RememberRegistryKey() const { return m_rememberRegistryKey; }
@@ -103,6 +111,7 @@ private:
     QStringList m_msgsStrings;
     TPxTranslationsPosition m_translationsAre = InExe;
     QString m_translationsFile;
+    Encoding m_translationsEncoding = Encoding::Windows1252;
     TRememberLanguage m_rememberLanguage = rlNo;
     QString m_rememberRegistryKey;
 
