@@ -64,7 +64,9 @@ LockedFile &openForLoad(std::optional<LockedFile> &file, const QString &path, bo
 
 LoadedFile decode(const QByteArray &bytes)
 {
-    const Lng::Image image(bytes);
+    // A file that is valid UTF-8 beyond ASCII is read as UTF-8, any other as Windows-1252, in
+    // which every byte reads; the document keeps the encoding and is saved in it.
+    const Lng::Image image(bytes, Parlox::detectEncoding(bytes));
     switch (image.header()) {
     case Lng::HeaderState::TooShort:
         return withoutDirectory(LoadStatus::Invalid);

@@ -56,12 +56,16 @@ void readLanguages(TParloxSelect &selector, const QString &lngPath, const QStrin
 
 } // namespace
 
-void collectUiForm(const QString &uiPath, const QString &lngPath, const QString &language)
+void collectUiForm(const QString &uiPath, const QString &lngPath, const QString &language,
+                   std::optional<Encoding> encoding)
 {
     const std::unique_ptr<QWidget> form = loadUiForm(uiPath);
     TParloxSelect selector;
     selector.setDesigning(true);
     selector.setTranslationsFile(lngPath);
+    if (!encoding && Platform::fileExists(lngPath))
+        encoding = detectEncoding(LockedFile(lngPath, LockedFile::Access::SharedRead).readAll());
+    selector.setTranslationsEncoding(encodingName(encoding.value_or(Encoding::Windows1252)));
     readLanguages(selector, lngPath, language);
 
     const QString name = form->objectName();
