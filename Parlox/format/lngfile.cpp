@@ -5,7 +5,10 @@
 
 #include "directorywalk.h"
 
+#include "codepage.h"
+
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace Parlox::Lng {
@@ -63,6 +66,46 @@ Document readDocument(const Image &image)
     for (const FormEntry &entry : std::as_const(dir.forms))
         doc.forms.append({entry.name, section(entry.formOffset), section(entry.userOffset)});
     return doc;
+}
+
+Encoding detectFileEncoding(QByteArrayView file)
+{
+    const Image image(file);
+    if (image.header() != HeaderState::Valid)
+        return Encoding::Windows1252;
+    DirectoryWalk walk(file, image.directoryOffset(), nullptr);
+    QStringList names;
+    walk.languages(&names);
+    walk.defaultIndex();
+    QList<QByteArrayView> lines;
+    walk.messages(&lines);
+    QList<FormEntry> forms;
+    walk.forms(forms, nullptr);
+    // Each section once, however many entries name it.
+    QSet<qint32> sections;
+    for (const FormEntry &form : std::as_const(forms)) {
+        names.append(form.name);
+        for (const qint32 offset : {form.formOffset, form.userOffset})
+            if (offset > 0 && offset < file.size() && !sections.contains(offset)) {
+                sections.insert(offset);
+                DirectoryWalk(file, offset, nullptr).encodedSection(&lines, {});
+            }
+    }
+    // Names were read as Windows-1252, which gives back every byte.
+    QByteArray nameBytes;
+    for (const QString &name : std::as_const(names))
+        nameBytes += CodePage::encode(name) + '\n';
+    lines.append(nameBytes);
+    const TextCodec utf8(Encoding::Utf8);
+    bool beyondAscii = false;
+    for (const QByteArrayView line : std::as_const(lines)) {
+        if (std::all_of(line.begin(), line.end(), [](char b) { return uchar(b) < 0x80; }))
+            continue;
+        if (!utf8.decode(line))
+            return Encoding::Windows1252;
+        beyondAscii = true;
+    }
+    return beyondAscii ? Encoding::Utf8 : Encoding::Windows1252;
 }
 
 QByteArray emptyFile()

@@ -21,6 +21,11 @@ Document readDocument(const Image &image);
 // The document is written in its own encoding.
 QByteArray writeDocument(const Document &document);
 
+// The encoding of a translations file whose reader was not told it: UTF-8 when every string
+// of the file is valid UTF-8 and one at least goes beyond ASCII, otherwise Windows-1252, in
+// which every byte reads. The integers between the strings are not looked at.
+Encoding detectFileEncoding(QByteArrayView file);
+
 // The bytes of a file that has just been created: the magic and a directory offset of 0.
 QByteArray emptyFile();
 

@@ -171,15 +171,6 @@ std::optional<Encoding> encodingFromName(QStringView name)
     return std::nullopt;
 }
 
-Encoding detectEncoding(QByteArrayView bytes)
-{
-    const bool ascii =
-        std::all_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x80; });
-    if (ascii)
-        return Encoding::Windows1252;
-    return decodeUtf8(bytes, nullptr) ? Encoding::Utf8 : Encoding::Windows1252;
-}
-
 QString describeCharacter(char32_t c)
 {
     const QString code = QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');

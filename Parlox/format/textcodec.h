@@ -29,9 +29,6 @@ QList<Encoding> allEncodings();
 QString encodingName(Encoding encoding);
 // Accepts the names above, "cp1250"/"1250" and "utf8", case ignored.
 std::optional<Encoding> encodingFromName(QStringView name);
-// A file that is valid UTF-8 and holds bytes past ASCII is UTF-8; anything else is taken for
-// Windows-1252, in which every byte means something.
-Encoding detectEncoding(QByteArrayView bytes);
 
 struct SingleByteTable;
 

@@ -64,7 +64,8 @@ void collectUiForm(const QString &uiPath, const QString &lngPath, const QString 
     selector.setDesigning(true);
     selector.setTranslationsFile(lngPath);
     if (!encoding && Platform::fileExists(lngPath))
-        encoding = detectEncoding(LockedFile(lngPath, LockedFile::Access::SharedRead).readAll());
+        encoding =
+            Lng::detectFileEncoding(LockedFile(lngPath, LockedFile::Access::SharedRead).readAll());
     selector.setTranslationsEncoding(encodingName(encoding.value_or(Encoding::Windows1252)));
     readLanguages(selector, lngPath, language);
 

@@ -1,5 +1,7 @@
 #include "encodingoption.h"
 
+#include "lngfile.h"
+
 #include <QIODevice>
 #include <optional>
 
@@ -50,7 +52,7 @@ bool take(QStringList &args, QIODevice &err)
 
 Encoding of(QByteArrayView file)
 {
-    return chosen ? *chosen : detectEncoding(file);
+    return chosen ? *chosen : Lng::detectFileEncoding(file);
 }
 
 Encoding forNewFile()

@@ -108,11 +108,18 @@ TEST(TextCodec, Utf8IsStrictAndKeepsWhatItReads)
     EXPECT_THROW(utf8.encode(QString(QChar(0))), EncodingError);
 }
 
-TEST(TextCodec, DetectsUtf8OnlyWhenItIsValidAndNotAscii)
+// Only the strings count: the offsets between them are any bytes.
+TEST(TextCodec, FilesAreUtf8OnlyWhenTheirStringsAreValidAndNotAscii)
 {
-    EXPECT_EQ(detectEncoding("Parlox 2.0 plain"), Encoding::Windows1252);
-    EXPECT_EQ(detectEncoding("Espa\xC3\xB1ol"), Encoding::Utf8);
-    EXPECT_EQ(detectEncoding("Espa\xF1ol"), Encoding::Windows1252);
+    const QString long1 = QString(200, u'x');
+    const auto detect = [](const QString &value, Encoding encoding) {
+        return Lng::detectFileEncoding(Lng::writeDocument(sampleDocument(value, encoding)));
+    };
+    EXPECT_EQ(detect(long1 + QStringLiteral("\u00F1"), Encoding::Utf8), Encoding::Utf8);
+    EXPECT_EQ(detect(long1 + QStringLiteral("\u00F1"), Encoding::Windows1252),
+              Encoding::Windows1252);
+    EXPECT_EQ(detect(long1, Encoding::Utf8), Encoding::Windows1252);
+    EXPECT_EQ(Lng::detectFileEncoding("\xC3\xB1 not a translations file"), Encoding::Windows1252);
     EXPECT_EQ(encodingFromName(u"CP1251"), Encoding::Windows1251);
     EXPECT_EQ(encodingFromName(u"utf8"), Encoding::Utf8);
     EXPECT_FALSE(encodingFromName(u"latin1"));
