@@ -229,8 +229,11 @@ std::optional<char32_t> TextCodec::unencodable(QStringView text) const
 void TextCodec::appendEncoded(QByteArray &out, QStringView text) const
 {
     if (m_encoding == Encoding::Windows1252) {
-        if (CodePage::canEncode(text))
+        // One pass on the fast path; the codec leaves out as it was when it refuses.
+        try {
             return CodePage::appendEncoded(out, text);
+        } catch (const EncodingError &) {
+        }
     } else if (m_encoding == Encoding::Utf8) {
         if (!firstNonUtf8(text)) {
             out.append(text.toUtf8());
