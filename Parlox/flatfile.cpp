@@ -24,14 +24,15 @@ using Access = LockedFile::Access;
 // is no translations file.
 struct OpenedFile {
     QByteArray bytes;
-    Lng::Image image() const { return Lng::Image(bytes); }
+    Encoding encoding = Encoding::Windows1252;
+    Lng::Image image() const { return Lng::Image(bytes, encoding); }
 };
 
-std::optional<OpenedFile> readIfPresent(const QString &path)
+std::optional<OpenedFile> readIfPresent(const QString &path, Encoding encoding)
 {
     if (!Platform::fileExists(path))
         return std::nullopt;
-    OpenedFile opened{readTranslationsBytes(path)};
+    OpenedFile opened{readTranslationsBytes(path), encoding};
     const Lng::HeaderState state = opened.image().header();
     if (state == Lng::HeaderState::TooShort || state == Lng::HeaderState::WrongMagic)
         return std::nullopt;
@@ -41,7 +42,8 @@ std::optional<OpenedFile> readIfPresent(const QString &path)
 std::shared_ptr<const FormStringIndex> readSection(const TParloxSelect &selector,
                                                    const QString &formName, Lng::SectionKind kind)
 {
-    return SectionCache::instance().section(ResolveTranslationsPath(selector), formName, kind);
+    return SectionCache::instance().section(ResolveTranslationsPath(selector), formName, kind,
+                                            selector.translationsEncoding());
 }
 
 // Returns whether the file now holds the table.
@@ -58,7 +60,8 @@ bool writeSection(const TParloxSelect &selector, const QString &oldName, const Q
                                     table,
                                     selector.Languages(),
                                     selector.ActiveLanguage(),
-                                    selector.MsgsStrings()};
+                                    selector.MsgsStrings(),
+                                    selector.translationsEncoding()};
     // One lock for the whole read-modify-replace; a missing file is created under it.
     LockedFile file(path, Access::ExclusiveCreate);
     QByteArray bytes = file.created() ? Lng::emptyFile() : file.readAll();
@@ -118,7 +121,7 @@ void LoadTranslationsFile(TParloxSelect &selector)
             QMessageBox::Ok);
         return;
     }
-    const auto opened = readIfPresent(path);
+    const auto opened = readIfPresent(path, selector.translationsEncoding());
     if (!opened || opened->image().header() != Lng::HeaderState::Valid) {
         qCWarning(parloxLog) << path << "is no translations file: its languages are not read";
         return;

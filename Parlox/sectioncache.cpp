@@ -41,6 +41,7 @@ struct SectionCache::File {
     // False for a file too short or foreign to read: every section is null.
     bool translations = false;
     QByteArray bytes;
+    Encoding encoding = Encoding::Windows1252;
     Lng::Directory directory;
     QHash<QString, std::shared_ptr<const FormStringIndex>> sections[2];
 
@@ -54,7 +55,7 @@ struct SectionCache::File {
             return *found;
         const qsizetype entry = directory.findForm(formName);
         const QStringList table =
-            entry >= 0 ? Lng::Image(bytes).section(directory.forms[entry].offset(kind))
+            entry >= 0 ? Lng::Image(bytes, encoding).section(directory.forms[entry].offset(kind))
                        : QStringList();
         auto index = std::make_shared<const FormStringIndex>(
             table, forms ? FormStringIndex::Keys::Paths : FormStringIndex::Keys::Identifiers);
@@ -85,15 +86,17 @@ std::optional<SectionCache::Version> SectionCache::versionOf(const QString &path
                    nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
 }
 
-std::shared_ptr<const FormStringIndex>
-SectionCache::section(const QString &path, const QString &formName, Lng::SectionKind kind)
+std::shared_ptr<const FormStringIndex> SectionCache::section(const QString &path,
+                                                             const QString &formName,
+                                                             Lng::SectionKind kind,
+                                                             Encoding encoding)
 {
     const QMutexLocker lock(&m_mutex);
     // The version is taken before the bytes are read, so what is kept is never older than the
     // version it is kept under: a change in between shows as a new version next time.
     const std::optional<Version> version = versionOf(path);
-    const bool current =
-        m_file && version && m_file->settled && m_file->path == path && m_file->version == *version;
+    const bool current = m_file && version && m_file->settled && m_file->path == path &&
+                         m_file->version == *version && m_file->encoding == encoding;
     if (current)
         return m_file->section(formName, kind);
     m_file.reset();
@@ -108,7 +111,8 @@ SectionCache::section(const QString &path, const QString &formName, Lng::Section
     // changes the status-change time, which the version compares.
     file->settled = version && version->modifiedNs < nowNs() - qint64(Settled.count());
     file->bytes = FlatFile::readTranslationsBytes(path);
-    const Lng::Image image(file->bytes);
+    file->encoding = encoding;
+    const Lng::Image image(file->bytes, encoding);
     const Lng::HeaderState header = image.header();
     file->translations =
         header != Lng::HeaderState::TooShort && header != Lng::HeaderState::WrongMagic;

@@ -28,8 +28,10 @@ public:
     // strings); an empty table when the file does not list the form or the section. Null when
     // the file is missing, too short or foreign. Throws FileError for a file that cannot be
     // opened.
+    // Sections are decoded in the encoding given; EncodingError for bytes it does not define.
     std::shared_ptr<const FormStringIndex> section(const QString &path, const QString &formName,
-                                                   Lng::SectionKind kind);
+                                                   Lng::SectionKind kind,
+                                                   Encoding encoding = Encoding::Windows1252);
 
     // Forgets everything read: the process is about to change the file.
     void clear();

@@ -2,6 +2,7 @@
 
 #include <Parlox/flatfile.h>
 #include <Parlox/form.h>
+#include <Parlox/format/errors.h>
 #include <Parlox/format/tables.h>
 #include <Parlox/languagepicker.h>
 #include <Parlox/msgdialog.h>
@@ -72,6 +73,16 @@ void TParloxSelect::setLanguages(const QStringList &languages)
     m_languages = languages;
     RefreshPickers();
     emit languagesChanged();
+}
+
+void TParloxSelect::setTranslationsEncoding(const QString &name)
+{
+    const std::optional<Encoding> encoding = encodingFromName(name);
+    if (!encoding)
+        throw ComponentError(QStringLiteral("\"%1\" is not an encoding translations files can "
+                                            "be in.")
+                                 .arg(name));
+    m_translationsEncoding = *encoding;
 }
 
 void TParloxSelect::setTranslationsAre(TPxTranslationsPosition position)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Parlox/format/textcodec.h>
 #include <Parlox/parloxtypes.h>
 #include <Parlox/platform/component.h>
 
@@ -28,6 +29,9 @@ class TParloxSelect : public QObject, public Platform::Component {
                    setTranslationsAre NOTIFY translationsChanged)
     Q_PROPERTY(QString TranslationsFile READ TranslationsFile WRITE setTranslationsFile NOTIFY
                    translationsChanged)
+    // The encoding of the translations file's texts, by name ("Windows-1250"... "UTF-8").
+    Q_PROPERTY(QString TranslationsEncoding READ TranslationsEncoding WRITE setTranslationsEncoding)
+    Q_CLASSINFO("parlox.default.TranslationsEncoding", "Windows-1252")
     Q_PROPERTY(
         Parlox::TRememberLanguage RememberLanguage READ RememberLanguage WRITE setRememberLanguage)
     Q_PROPERTY(QString RememberRegistryKey READ RememberRegistryKey WRITE setRememberRegistryKey)
@@ -71,6 +75,10 @@ public:
     void setTranslationsFile(const QString &path);
     TranslationsLocation translationsLocation() const { return m_translationsLocation; }
     void setTranslationsLocation(TranslationsLocation location);
+    QString TranslationsEncoding() const { return encodingName(m_translationsEncoding); }
+    // Throws ComponentError for a name that is no supported encoding; nothing changes then.
+    void setTranslationsEncoding(const QString &name);
+    Encoding translationsEncoding() const { return m_translationsEncoding; }
     TRememberLanguage RememberLanguage() const { return m_rememberLanguage; }
     void setRememberLanguage(TRememberLanguage how) { m_rememberLanguage = how; }
     const QString &RememberRegistryKey() const { return m_rememberRegistryKey; }
@@ -126,6 +134,7 @@ private:
     TPxTranslationsPosition m_translationsAre = InExe;
     QString m_translationsFile;
     TranslationsLocation m_translationsLocation = TranslationsLocation::ExecutableFolder;
+    Encoding m_translationsEncoding = Encoding::Windows1252;
     TRememberLanguage m_rememberLanguage = rlNo;
     QString m_rememberRegistryKey;
 

@@ -59,7 +59,7 @@ void TrTranslator::activate(const QString &language)
         const QByteArray bytes = LockedFile(FlatFile::ResolveTranslationsPath(*m_selector),
                                             LockedFile::Access::SharedRead)
                                      .readAll();
-        const Lng::Image image(bytes);
+        const Lng::Image image(bytes, m_selector->translationsEncoding());
         if (image.header() == Lng::HeaderState::Valid && !sharesSections(image))
             document = Lng::readDocument(image);
     } catch (const Error &) {

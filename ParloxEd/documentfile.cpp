@@ -25,6 +25,7 @@ LoadedFile readDirectory(const Lng::Image &image)
     Lng::Directory dir = image.directory();
     LoadedFile loaded{{LoadStatus::Loaded, {}}, {}, true, false, {}};
     Lng::Document &content = loaded.content;
+    content.encoding = image.codec().encoding();
     content.languages = std::move(dir.languages);
     content.messages = std::move(dir.messages);
     // Exactly one language is the default whenever there are languages; an index outside
@@ -64,7 +65,9 @@ LockedFile &openForLoad(std::optional<LockedFile> &file, const QString &path, bo
 
 LoadedFile decode(const QByteArray &bytes)
 {
-    const Lng::Image image(bytes);
+    // A file that is valid UTF-8 beyond ASCII is read as UTF-8, any other as Windows-1252, in
+    // which every byte reads; the document keeps the encoding and is saved in it.
+    const Lng::Image image(bytes, Lng::detectFileEncoding(bytes));
     switch (image.header()) {
     case Lng::HeaderState::TooShort:
         return withoutDirectory(LoadStatus::Invalid);

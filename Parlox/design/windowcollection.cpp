@@ -38,11 +38,16 @@ void readLanguages(TParloxSelect &selector, const QString &lngPath, const QStrin
 
 } // namespace
 
-void collectWindow(const QWidget &window, const QString &lngPath, const QString &language)
+void collectWindow(const QWidget &window, const QString &lngPath, const QString &language,
+                   std::optional<Encoding> encoding)
 {
     TParloxSelect selector;
     selector.setDesigning(true);
     selector.setTranslationsFile(lngPath);
+    if (!encoding && Platform::fileExists(lngPath))
+        encoding =
+            Lng::detectFileEncoding(LockedFile(lngPath, LockedFile::Access::SharedRead).readAll());
+    selector.setTranslationsEncoding(encodingName(encoding.value_or(Encoding::Windows1252)));
     readLanguages(selector, lngPath, language);
 
     const QString name = window.objectName();

@@ -6,6 +6,7 @@
 #include <Parlox/format/errors.h>
 #include <Parlox/format/lngtypes.h>
 #include <Parlox/format/tables.h>
+#include <Parlox/format/textcodec.h>
 
 #include <QHash>
 #include <QSet>
@@ -130,8 +131,9 @@ private:
         if (QString problem = TrKey{message.source, message.disambiguation, 0}.problem();
             !problem.isEmpty())
             return problem;
-        if (!CodePage::canEncode(message.context) || !CodePage::canEncode(message.source) ||
-            !CodePage::canEncode(message.disambiguation))
+        const TextCodec codec(m_document.encoding);
+        if (!codec.canEncode(message.context) || !codec.canEncode(message.source) ||
+            !codec.canEncode(message.disambiguation))
             return QStringLiteral("its context, source text or disambiguation holds a character "
                                   "a translations file cannot hold.");
         return {};
@@ -150,7 +152,7 @@ private:
         if (message.state != TsMessage::State::Finished || translation.isEmpty())
             return;
         const QString stored = storedText(translation);
-        if (!canStore(translation) || !CodePage::canEncode(stored)) {
+        if (!canStore(translation) || !TextCodec(m_document.encoding).canEncode(stored)) {
             m_outcome.problems.append(
                 where + QStringLiteral("its translation holds \"%%\", a \"%\" next to a line "
                                        "break or a character a translations file cannot hold."));

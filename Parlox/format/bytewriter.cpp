@@ -16,7 +16,7 @@ void ByteWriter::writeInt(qint32 value)
 
 void ByteWriter::writeString(QStringView text)
 {
-    CodePage::appendEncoded(m_out, text);
+    m_codec.appendEncoded(m_out, text);
     m_out.append('\0');
 }
 
@@ -46,17 +46,17 @@ void ByteWriter::writeDirectory(const QStringList &languages, qint32 defaultInde
     }
 }
 
-qint64 ByteWriter::stringsSize(const QStringList &lines)
+qint64 ByteWriter::stringsSize(const QStringList &lines, const TextCodec &codec)
 {
     qint64 size = lines.size();
     for (const QString &line : lines)
-        size += line.size();
+        size += codec.encodedSize(line);
     return size;
 }
 
-qint64 ByteWriter::sectionSize(const QStringList &table)
+qint64 ByteWriter::sectionSize(const QStringList &table, const TextCodec &codec)
 {
-    return 4 + stringsSize(table);
+    return 4 + stringsSize(table, codec);
 }
 
 void putInt(QByteArray &file, qint64 at, qint32 value)

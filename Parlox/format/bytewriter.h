@@ -1,17 +1,20 @@
 #pragma once
 
 #include <Parlox/format/lngtypes.h>
+#include <Parlox/format/textcodec.h>
 
 #include <QByteArray>
 
 namespace Parlox::Lng {
 
 // Appends the fields of the file to a byte array. Texts are encoded on the way (throws
-// EncodingError); every character of an encodable text takes one byte, so the sizes below are
-// known before anything is encoded.
+// EncodingError); the sizes below, in the same codec, are known before anything is encoded.
 class ByteWriter {
 public:
-    explicit ByteWriter(QByteArray &out) : m_out(out) {}
+    explicit ByteWriter(QByteArray &out, const TextCodec &codec = TextCodec())
+        : m_out(out), m_codec(codec)
+    {
+    }
 
     void writeInt(qint32 value);
     void writeString(QStringView text);
@@ -20,23 +23,24 @@ public:
                         const QStringList &messages, const QList<FormEntry> &forms);
     qint64 size() const { return m_out.size(); }
 
-    static qint64 sectionSize(const QStringList &table);
+    static qint64 sectionSize(const QStringList &table, const TextCodec &codec = TextCodec());
     // names: the form names, in any container of items with a `name`.
     template <typename Entries>
     static qint64 directorySize(const QStringList &languages, const QStringList &messages,
-                                const Entries &forms)
+                                const Entries &forms, const TextCodec &codec = TextCodec())
     {
-        qint64 size = 4 + stringsSize(languages) + 4 + sectionSize(messages) + 4;
+        qint64 size = 4 + stringsSize(languages, codec) + 4 + sectionSize(messages, codec) + 4;
         for (const auto &form : forms)
-            size += form.name.size() + 1 + 8;
+            size += codec.encodedSize(form.name) + 1 + 8;
         return size;
     }
 
 private:
-    static qint64 stringsSize(const QStringList &lines);
+    static qint64 stringsSize(const QStringList &lines, const TextCodec &codec);
     void writeStrings(const QStringList &lines);
 
     QByteArray &m_out;
+    TextCodec m_codec;
 };
 
 void putInt(QByteArray &file, qint64 at, qint32 value);

@@ -1,6 +1,7 @@
 #include <Parlox/format/directorywalk.h>
 
 #include <Parlox/format/codepage.h>
+#include <Parlox/format/errors.h>
 #include <Parlox/format/problem.h>
 
 namespace Parlox::Lng {
@@ -12,9 +13,46 @@ QString capitalized(QString text)
     return text;
 }
 
-DirectoryWalk::DirectoryWalk(QByteArrayView data, qint64 offset, ProblemReport *report)
-    : m_data(data), m_in(data, offset), m_report(report)
+DirectoryWalk::DirectoryWalk(QByteArrayView data, qint64 offset, ProblemReport *report,
+                             const TextCodec &codec)
+    : m_data(data), m_in(data, offset), m_report(report), m_codec(codec)
 {
+}
+
+namespace {
+
+QString invalidText(QByteArrayView text, qsizetype bad, qint64 at, const QString &encoding)
+{
+    return QStringLiteral("The byte 0x%1 at byte %2 is not valid %3 (in the string starting at "
+                          "byte %4).")
+        .arg(QString::number(uchar(text[bad]), 16).toUpper().rightJustified(2, u'0'))
+        .arg(at + bad)
+        .arg(encoding)
+        .arg(at);
+}
+
+} // namespace
+
+// Undecodable text is never shown replaced: the reader stops, and a report shows the string as
+// Windows-1252, which reads every byte.
+QString DirectoryWalk::decode(QByteArrayView text)
+{
+    qsizetype bad = 0;
+    if (std::optional<QString> decoded = m_codec.decode(text, &bad))
+        return *std::move(decoded);
+    const qint64 at = text.data() - m_data.data();
+    if (!m_report)
+        throw EncodingError(invalidText(text, bad, at, m_codec.name()));
+    if (!m_broken)
+        m_report->add(ProblemKind::InvalidText, at + bad,
+                      [&] { return invalidText(text, bad, at, m_codec.name()); });
+    return CodePage::decode(text);
+}
+
+void DirectoryWalk::checkDecodable(QByteArrayView text)
+{
+    if (m_report && m_codec.encoding() != Encoding::Windows1252)
+        decode(text);
 }
 
 void DirectoryWalk::reportPastEnd(qint64 at, const std::function<QString()> &what)
@@ -58,9 +96,11 @@ qsizetype DirectoryWalk::strings(qint32 count, QStringList *decoded, QList<QByte
     for (qint32 i = 0; i < count && !m_in.atEnd(); ++i) {
         complete += m_in.readString(text) ? 1 : 0;
         if (decoded)
-            decoded->append(CodePage::decode(text));
-        if (encoded)
+            decoded->append(decode(text));
+        if (encoded) {
+            checkDecodable(text);
             encoded->append(text);
+        }
     }
     return complete;
 }
@@ -132,7 +172,7 @@ qsizetype DirectoryWalk::forms(QList<FormEntry> &into, QList<qint64> *fieldsAt)
         FormEntry entry;
         QByteArrayView name;
         const bool named = m_in.readString(name);
-        entry.name = CodePage::decode(name);
+        entry.name = decode(name);
         if (fieldsAt)
             fieldsAt->append(m_in.pos());
         const bool whole = m_in.readInt(entry.formOffset) && m_in.readInt(entry.userOffset);

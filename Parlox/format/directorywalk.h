@@ -2,6 +2,7 @@
 
 #include <Parlox/format/cursor.h>
 #include <Parlox/format/lngtypes.h>
+#include <Parlox/format/textcodec.h>
 
 #include <functional>
 
@@ -16,8 +17,10 @@ class ProblemReport;
 // after it, since what follows no longer means what it says.
 class DirectoryWalk {
 public:
-    // report may be null.
-    DirectoryWalk(QByteArrayView data, qint64 offset, ProblemReport *report);
+    // report may be null. A string the codec cannot decode is reported, or without a report
+    // throws EncodingError naming its position.
+    DirectoryWalk(QByteArrayView data, qint64 offset, ProblemReport *report,
+                  const TextCodec &codec = TextCodec());
 
     // The steps in file order. Each returns how many of its items were all there; into may be
     // null to skip them.
@@ -45,10 +48,13 @@ private:
                         const std::function<QString()> &what);
     qsizetype strings(qint32 count, QStringList *decoded, QList<QByteArrayView> *encoded);
     void reportPastEnd(qint64 at, const std::function<QString()> &what);
+    QString decode(QByteArrayView text);
+    void checkDecodable(QByteArrayView text);
 
     QByteArrayView m_data;
     Cursor m_in;
     ProblemReport *m_report;
+    TextCodec m_codec;
     bool m_broken = false;
 };
 

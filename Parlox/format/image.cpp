@@ -28,7 +28,7 @@ Directory Image::directory(bool withTables) const
     Directory dir;
     if (header() != HeaderState::Valid)
         return dir;
-    DirectoryWalk walk(m_data, directoryOffset(), nullptr);
+    DirectoryWalk walk(m_data, directoryOffset(), nullptr, m_codec);
     walk.languages(withTables ? &dir.languages : nullptr);
     dir.defaultIndex = walk.defaultIndex();
     walk.messages(withTables ? &dir.messages : nullptr);
@@ -40,7 +40,7 @@ QStringList Image::section(qint32 offset) const
 {
     QStringList lines;
     if (offset > 0)
-        DirectoryWalk(m_data, offset, nullptr).section(&lines, {});
+        DirectoryWalk(m_data, offset, nullptr, m_codec).section(&lines, {});
     return lines;
 }
 
@@ -55,12 +55,12 @@ qint64 Image::sectionLength(qint32 offset) const
 
 ProblemReport Image::problems(ProblemScope scope) const
 {
-    return ProblemFinder(m_data, scope).run();
+    return ProblemFinder(m_data, scope, {}, m_codec).run();
 }
 
 ProblemReport Image::damageAround(qint32 offset) const
 {
-    return ProblemFinder(m_data, ProblemScope::Damage, offset).run();
+    return ProblemFinder(m_data, ProblemScope::Damage, offset, m_codec).run();
 }
 
 } // namespace Parlox::Lng

@@ -2,6 +2,7 @@
 
 #include <Parlox/format/lngtypes.h>
 #include <Parlox/format/problem.h>
+#include <Parlox/format/textcodec.h>
 
 namespace Parlox::Lng {
 
@@ -18,7 +19,12 @@ enum class ProblemScope {
 // as what its bytes say; problems() reports, on the same walk, what they stepped over.
 class Image {
 public:
-    explicit Image(QByteArrayView data) : m_data(data) {}
+    // Strings are decoded in the encoding given; a byte sequence it does not define makes the
+    // readers throw EncodingError with its position, and problems() report it.
+    explicit Image(QByteArrayView data, Encoding encoding = Encoding::Windows1252)
+        : m_data(data), m_codec(encoding)
+    {
+    }
 
     HeaderState header() const;
     qint32 directoryOffset() const; // 0 when unreadable
@@ -30,6 +36,7 @@ public:
     // Bytes from offset to the end of that section's last string, bounded by the data.
     qint64 sectionLength(qint32 offset) const;
     QByteArrayView bytes() const { return m_data; }
+    const TextCodec &codec() const { return m_codec; }
 
     // What is wrong with the file, in file order; empty for a sound file.
     ProblemReport problems(ProblemScope scope = ProblemScope::Everything) const;
@@ -40,6 +47,7 @@ public:
 
 private:
     QByteArrayView m_data;
+    TextCodec m_codec;
 };
 
 } // namespace Parlox::Lng

@@ -1,8 +1,13 @@
 #include <Parlox/format/lngfile.h>
 
 #include <Parlox/format/bytewriter.h>
+#include <Parlox/format/codepage.h>
+#include <Parlox/format/directorywalk.h>
+#include <Parlox/format/errors.h>
 
 #include <QHash>
+#include <QSet>
+#include <algorithm>
 
 namespace Parlox::Lng {
 
@@ -32,6 +37,7 @@ qsizetype Directory::findForm(QStringView name) const
 Document readDocument(const Image &image)
 {
     Document doc;
+    doc.encoding = image.codec().encoding();
     if (image.header() != HeaderState::Valid)
         return doc;
     Directory dir = image.directory();
@@ -60,6 +66,46 @@ Document readDocument(const Image &image)
     return doc;
 }
 
+Encoding detectFileEncoding(QByteArrayView file)
+{
+    const Image image(file);
+    if (image.header() != HeaderState::Valid)
+        return Encoding::Windows1252;
+    DirectoryWalk walk(file, image.directoryOffset(), nullptr);
+    QStringList names;
+    walk.languages(&names);
+    walk.defaultIndex();
+    QList<QByteArrayView> lines;
+    walk.messages(&lines);
+    QList<FormEntry> forms;
+    walk.forms(forms, nullptr);
+    // Each section once, however many entries name it.
+    QSet<qint32> sections;
+    for (const FormEntry &form : std::as_const(forms)) {
+        names.append(form.name);
+        for (const qint32 offset : {form.formOffset, form.userOffset})
+            if (offset > 0 && offset < file.size() && !sections.contains(offset)) {
+                sections.insert(offset);
+                DirectoryWalk(file, offset, nullptr).encodedSection(&lines, {});
+            }
+    }
+    // Names were read as Windows-1252, which gives back every byte.
+    QByteArray nameBytes;
+    for (const QString &name : std::as_const(names))
+        nameBytes += CodePage::encode(name) + '\n';
+    lines.append(nameBytes);
+    const TextCodec utf8(Encoding::Utf8);
+    bool beyondAscii = false;
+    for (const QByteArrayView line : std::as_const(lines)) {
+        if (std::all_of(line.begin(), line.end(), [](char b) { return uchar(b) < 0x80; }))
+            continue;
+        if (!utf8.decode(line))
+            return Encoding::Windows1252;
+        beyondAscii = true;
+    }
+    return beyondAscii ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
 QByteArray emptyFile()
 {
     QByteArray bytes(Magic.data(), Magic.size());
@@ -69,41 +115,78 @@ QByteArray emptyFile()
 
 namespace {
 
-qint64 documentSize(const Document &document)
+qint64 documentSize(const Document &document, const TextCodec &codec)
 {
     qint64 size = HeaderSize;
     for (const Form &form : document.forms)
         for (const QStringList *table : {&form.formStrings, &form.userStrings})
-            size += table->isEmpty() ? 0 : ByteWriter::sectionSize(*table);
-    return size + ByteWriter::directorySize(document.languages, document.messages, document.forms);
+            size += table->isEmpty() ? 0 : ByteWriter::sectionSize(*table, codec);
+    return size +
+           ByteWriter::directorySize(document.languages, document.messages, document.forms, codec);
 }
 
 } // namespace
 
+void refuseTable(const QStringList &table, const QStringList &languages, const QString &tableName,
+                 const TextCodec &codec)
+{
+    const qsizetype entrySize = languages.size() + 1;
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        const std::optional<char32_t> c = codec.unencodable(table[i]);
+        if (!c)
+            continue;
+        const qsizetype column = i % entrySize;
+        const QString key = quoted(table[i - column]);
+        const QString where = column == 0 ? QStringLiteral("the key %1").arg(key)
+                                          : QStringLiteral("the %1 value of the key %2")
+                                                .arg(quoted(languages.value(column - 1)), key);
+        throw EncodingError(QStringLiteral("In %1, %2 holds the character %3, which a "
+                                           "translations file in %4 cannot hold.")
+                                .arg(tableName, where, describeCharacter(*c), codec.name()));
+    }
+    throw EncodingError(QStringLiteral("%1 holds a text that a translations file in %2 cannot "
+                                       "hold.")
+                            .arg(capitalized(tableName), codec.name()));
+}
+
 QByteArray writeDocument(const Document &document)
 {
-    const qint64 size = documentSize(document);
+    const TextCodec codec(document.encoding);
+    const qint64 size = documentSize(document, codec);
     requireAddressable(size);
     QByteArray out = emptyFile();
     out.reserve(size);
-    ByteWriter w(out);
+    ByteWriter w(out, codec);
     QList<FormEntry> entries;
     entries.reserve(document.forms.size());
-    const auto writeTable = [&](const QStringList &table) -> qint32 {
+    const auto writeTable = [&](const QStringList &table, const QString &formName,
+                                SectionKind kind) -> qint32 {
         if (table.isEmpty())
             return 0;
         const auto at = qint32(w.size());
-        w.writeSection(table);
+        try {
+            w.writeSection(table);
+        } catch (const EncodingError &) {
+            refuseTable(table, document.languages, tableName(formName, kind), codec);
+        }
         return at;
     };
     for (const Form &form : document.forms) {
         FormEntry entry{form.name};
-        entry.formOffset = writeTable(form.formStrings);
-        entry.userOffset = writeTable(form.userStrings);
+        entry.formOffset = writeTable(form.formStrings, form.name, SectionKind::FormStrings);
+        entry.userOffset = writeTable(form.userStrings, form.name, SectionKind::UserStrings);
         entries.append(std::move(entry));
     }
     putInt(out, DirectoryOffsetAt, qint32(w.size()));
-    w.writeDirectory(document.languages, document.defaultIndex, document.messages, entries);
+    try {
+        w.writeDirectory(document.languages, document.defaultIndex, document.messages, entries);
+    } catch (const EncodingError &) {
+        const auto unencodable = [&](const QString &line) { return !codec.canEncode(line); };
+        if (std::any_of(document.messages.cbegin(), document.messages.cend(), unencodable))
+            refuseTable(document.messages, document.languages, QStringLiteral("the messages"),
+                        codec);
+        throw;
+    }
     return out;
 }
 

@@ -10,13 +10,21 @@
 // opening, locking and replacing files is LockedFile's job.
 namespace Parlox::Lng {
 
-// Every form listed in the directory with both of its tables, in directory order.
+// Every form listed in the directory with both of its tables, in directory order, in the
+// image's encoding (throws EncodingError for bytes it does not define).
 Document readDocument(const Image &image);
 
 // The compact layout: sections in form order (form strings, then user strings, each only when
 // it has lines), then the directory, nothing after it. Throws EncodingError, or SizeError for
-// a document past what the 32-bit offsets address.
+// a document past what the 32-bit offsets address. A text the encoding cannot hold is named
+// with its table, key and language.
+// The document is written in its own encoding.
 QByteArray writeDocument(const Document &document);
+
+// The encoding of a translations file whose reader was not told it: UTF-8 when every string
+// of the file is valid UTF-8 and one at least goes beyond ASCII, otherwise Windows-1252, in
+// which every byte reads. The integers between the strings are not looked at.
+Encoding detectFileEncoding(QByteArrayView file);
 
 // The bytes of a file that has just been created: the magic and a directory offset of 0.
 QByteArray emptyFile();
@@ -30,6 +38,8 @@ struct SectionUpdate {
     QStringList languages;
     QString activeLanguage;
     QStringList messages;
+    // The file's, for the new section and the directory.
+    Encoding encoding = Encoding::Windows1252;
 };
 
 // Replaces one form's section in place: the old section is cut out and the sections behind it
@@ -38,5 +48,10 @@ struct SectionUpdate {
 // 10 bytes or has a wrong magic. Throws, before changing anything, DamageError for a damaged
 // file (Image::problems), EncodingError and SizeError.
 bool replaceSection(QByteArray &file, const SectionUpdate &update);
+
+// Rethrows an EncodingError met while writing table, naming the first line the codec cannot
+// hold by its key and language.
+[[noreturn]] void refuseTable(const QStringList &table, const QStringList &languages,
+                              const QString &tableName, const TextCodec &codec);
 
 } // namespace Parlox::Lng

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Parlox/format/textcodec.h>
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -8,7 +10,7 @@
 
 // The translations file ("Parlox 2.0"): a 14-byte header, sections holding one table each, and
 // a directory at the offset stored at byte 10. Integers are 32-bit little-endian; strings are
-// Windows-1252 bytes ended by NUL.
+// bytes ended by NUL, in the encoding the file is read and written in.
 namespace Parlox::Lng {
 
 inline constexpr QByteArrayView Magic = "Parlox 2.0";
@@ -62,6 +64,8 @@ struct Document {
     qint32 defaultIndex = -1;
     QStringList messages;
     QList<Form> forms;
+    // The file's, not stored in it: whoever reads the file knows it.
+    Encoding encoding = Encoding::Windows1252;
     bool operator==(const Document &) const = default;
 };
 

@@ -16,6 +16,7 @@ constexpr std::array<const char16_t *, ProblemKindCount> Plurals = {
     u"Shared sections",
     u"Overlapping sections",
     u"Sections running into the directory",
+    u"Strings not valid in the file's encoding",
     u"Missing directories",
     u"Empty sections",
     u"Default language indexes outside the list",

@@ -24,6 +24,7 @@ enum class ProblemKind {
     SharedSection,        // two tables name the same section
     OverlappingSection,   // a section starts inside another
     SectionIntoDirectory, // a section runs on into the directory
+    InvalidText,          // a string's bytes are not valid in the file's encoding
     // Lesser findings: the file reads as written, but not as its writers leave it.
     NoDirectory,
     EmptySection,

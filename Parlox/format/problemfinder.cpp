@@ -62,9 +62,10 @@ bool ProblemFinder::checkHeader()
 
 void ProblemFinder::checkDirectory()
 {
-    DirectoryWalk walk(m_data, m_directory, &m_report);
+    DirectoryWalk walk(m_data, m_directory, &m_report, m_codec);
     QList<QByteArrayView> lines;
-    m_languageCount = walk.languages(nullptr);
+    QStringList languages;
+    m_languageCount = walk.languages(decodeTables() ? &languages : nullptr);
     const qint64 indexAt = walk.pos();
     const qint32 index = walk.defaultIndex();
     if (walk.broken())
@@ -188,7 +189,7 @@ void ProblemFinder::checkOffset(qint32 offset, const Table &table, Owners &owner
 // Returns where the section ends.
 qint64 ProblemFinder::checkSection(qint32 offset, const Table &table)
 {
-    DirectoryWalk walk(m_data, offset, &m_report);
+    DirectoryWalk walk(m_data, offset, &m_report, m_codec);
     QList<QByteArrayView> lines;
     const qsizetype count = walk.encodedSection(decodeTables() ? &lines : nullptr, [&] {
         return table.name + QStringLiteral(" line count");
@@ -227,10 +228,30 @@ void ProblemFinder::checkTable(const QList<QByteArrayView> &lines, const QString
                 .arg(entrySize)
                 .arg(m_languageCount);
         });
-    QHash<CodePage::CaselessBytes, qsizetype> first;
+    if (m_codec.encoding() == Encoding::Windows1252)
+        findDuplicateKeys<CodePage::CaselessBytes>(
+            lines, name, at, entrySize,
+            [](QByteArrayView b) { return CodePage::CaselessBytes{b}; });
+    else
+        findDuplicateKeys<QString>(lines, name, at, entrySize,
+                                   [&](QByteArrayView b) { return text(b).toCaseFolded(); });
+}
+
+// A line whose bytes the encoding does not define was reported by the walk; it is shown as
+// Windows-1252, which reads every byte.
+QString ProblemFinder::text(QByteArrayView line) const
+{
+    return m_codec.decode(line).value_or(CodePage::decode(line));
+}
+
+template <typename Key, typename MakeKey>
+void ProblemFinder::findDuplicateKeys(const QList<QByteArrayView> &lines, const QString &name,
+                                      qint64 at, qsizetype entrySize, const MakeKey &makeKey)
+{
+    QHash<Key, qsizetype> first;
     first.reserve(lines.size() / entrySize);
     for (qsizetype i = 0; i < lines.size(); i += entrySize) {
-        const CodePage::CaselessBytes key{lines[i]};
+        const Key key = makeKey(lines[i]);
         const auto seen = first.constFind(key);
         if (seen == first.cend())
             first.insert(key, i);
@@ -238,7 +259,7 @@ void ProblemFinder::checkTable(const QList<QByteArrayView> &lines, const QString
             add(ProblemKind::DuplicateKey, at, [&] {
                 return QStringLiteral("%1: the key %2 appears more than once (lines %3 and %4, "
                                       "case ignored).")
-                    .arg(name, quoted(CodePage::decode(lines[i])))
+                    .arg(name, quoted(text(lines[i])))
                     .arg(*seen + 1)
                     .arg(i + 1);
             });

@@ -17,8 +17,9 @@ public:
     // With `around`, only the sections that replacing the one at that offset could harm are
     // walked: the one before it, itself, the one after it and the last one, which the
     // directory follows. That costs little however large the file.
-    ProblemFinder(QByteArrayView data, ProblemScope scope, std::optional<qint32> around = {})
-        : m_data(data), m_scope(scope), m_around(around)
+    ProblemFinder(QByteArrayView data, ProblemScope scope, std::optional<qint32> around = {},
+                  const TextCodec &codec = TextCodec())
+        : m_data(data), m_scope(scope), m_around(around), m_codec(codec)
     {
     }
 
@@ -41,11 +42,16 @@ private:
     bool mustWalk(const Owners &owners, Owners::const_iterator section) const;
     qint64 checkSection(qint32 offset, const Table &table);
     void checkTable(const QList<QByteArrayView> &lines, const QString &name, qint64 at);
+    template <typename Key, typename MakeKey>
+    void findDuplicateKeys(const QList<QByteArrayView> &lines, const QString &name, qint64 at,
+                           qsizetype entrySize, const MakeKey &makeKey);
+    QString text(QByteArrayView line) const;
     bool decodeTables() const { return m_scope == ProblemScope::Everything; }
 
     QByteArrayView m_data;
     ProblemScope m_scope;
     std::optional<qint32> m_around;
+    TextCodec m_codec;
     qint32 m_directory = 0;
     qsizetype m_languageCount = 0;
     ProblemReport m_report;

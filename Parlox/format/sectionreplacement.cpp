@@ -82,9 +82,10 @@ void cutSection(QByteArray &file, Placement &p)
 QByteArray encodeDirectory(const SectionUpdate &update, const QList<FormEntry> &forms)
 {
     QByteArray directory;
-    ByteWriter(directory).writeDirectory(
-        update.languages, qint32(Tables::indexOfLanguage(update.languages, update.activeLanguage)),
-        update.messages, forms);
+    ByteWriter(directory, TextCodec(update.encoding))
+        .writeDirectory(update.languages,
+                        qint32(Tables::indexOfLanguage(update.languages, update.activeLanguage)),
+                        update.messages, forms);
     return directory;
 }
 
@@ -107,7 +108,8 @@ void writeSectionAndDirectory(QByteArray &file, Placement &p, const QByteArray &
 
 bool replaceSection(QByteArray &file, const SectionUpdate &update)
 {
-    const Image image(file);
+    const Image image(file, update.encoding);
+    const TextCodec codec(update.encoding);
     const HeaderState state = image.header();
     if (state == HeaderState::TooShort || state == HeaderState::WrongMagic)
         return false;
@@ -116,12 +118,18 @@ bool replaceSection(QByteArray &file, const SectionUpdate &update)
 
     // Everything that can fail is checked and encoded before the file is touched. The
     // directory's size does not depend on the offsets it holds.
-    const qint64 sectionSize = update.table.isEmpty() ? 0 : ByteWriter::sectionSize(update.table);
-    requireAddressable(p.directoryAfterCut() + sectionSize +
-                       ByteWriter::directorySize(update.languages, update.messages, p.forms));
+    const qint64 sectionSize =
+        update.table.isEmpty() ? 0 : ByteWriter::sectionSize(update.table, codec);
+    requireAddressable(
+        p.directoryAfterCut() + sectionSize +
+        ByteWriter::directorySize(update.languages, update.messages, p.forms, codec));
     QByteArray section;
-    if (!update.table.isEmpty())
-        ByteWriter(section).writeSection(update.table);
+    try {
+        if (!update.table.isEmpty())
+            ByteWriter(section, codec).writeSection(update.table);
+    } catch (const EncodingError &) {
+        refuseTable(update.table, update.languages, tableName(update.newName, update.kind), codec);
+    }
     encodeDirectory(update, p.forms);
 
     cutSection(file, p);

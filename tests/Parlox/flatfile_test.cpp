@@ -296,3 +296,34 @@ TEST_F(FlatFileTest, TwoProcessesStoringIntoOneFileLoseNoUpdate)
     for (const Lng::Form &form : doc.forms.mid(2))
         EXPECT_EQ(form.formStrings, QStringList({"[A.Caption]", form.name}));
 }
+
+// The selector's encoding is the file's in every reader and writer: texts of any script are
+// stored at design time and served at run time, and a name that is no encoding is refused.
+TEST_F(FlatFileTest, TheSelectorsEncodingIsUsedByEveryReaderAndWriter)
+{
+    TParloxSelect selector;
+    designAt(selector, path("app.lng"));
+    selector.setLanguages({"English", "日本語"});
+    selector.setMsgsStrings({"&OK&", "OK", "了解"});
+    EXPECT_THROW(selector.setTranslationsEncoding("Latin-9"), ComponentError);
+    selector.setTranslationsEncoding("utf-8");
+    EXPECT_EQ(selector.TranslationsEncoding(), "UTF-8");
+    ASSERT_TRUE(
+        FlatFile::WriteFormStrings(selector, "Main", "Main", {"[A.Caption]", "Save", "保存"}));
+    ASSERT_TRUE(FlatFile::WriteUserStrings(selector, "Main", "Main", {"%HI%", "Hi", "Привет"}));
+    const QByteArray bytes = read(path("app.lng"));
+    EXPECT_TRUE(bytes.contains("\xE4\xBF\x9D\xE5\xAD\x98\0"_qba));
+    EXPECT_TRUE(bytes.contains("\xE4\xBA\x86\xE8\xA7\xA3\0"_qba));
+
+    selector.setDesigning(false);
+    selector.setTranslationsFile("app.lng");
+    FlatFile::LoadTranslationsFile(selector);
+    EXPECT_EQ(selector.MsgsStrings(), QStringList({"&OK&", "OK", "了解"}));
+    EXPECT_EQ(readForm(selector, "Main", {}), QStringList({"[A.Caption]", "Save", "保存"}));
+    EXPECT_EQ(readUser(selector, "Main", {}), QStringList({"%HI%", "Hi", "Привет"}));
+    // The cache holds what was decoded in one encoding only.
+    selector.setTranslationsEncoding("Windows-1251");
+    EXPECT_EQ(readUser(selector, "Main", {}).value(2),
+              QStringLiteral("\u0420\u045F\u0421\u0402\u0420\u0451\u0420\u0406\u0420\u00B5"
+                             "\u0421\u201A"));
+}

@@ -270,3 +270,33 @@ TEST_F(EditorDocumentTest, AFileTooLargeForTheMemoryIsRefusedWithItsSizes)
                            "\". Reading its 2.0 GB could take up to 64.0 GB of memory, more "
                            "than the 2.0 GB this program may use.");
 }
+
+// A UTF-8 file opens as UTF-8 and saves in it, with any script; a file in another code page
+// opens as Windows-1252, in which every byte reads, and goes back to disk byte for byte.
+TEST_F(EditorDocumentTest, FilesKeepTheirEncodingThroughOpenEditAndSave)
+{
+    // The example in Polish, Russian, Greek and Japanese.
+    QFile example(sourcePath(QStringLiteral("examples/world.lng")));
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    Lng::Document utf8 = Lng::readDocument(Lng::Image(example.readAll(), Parlox::Encoding::Utf8));
+    ASSERT_EQ(utf8.languages.value(4), "日本語");
+    const QString file = write("utf8.lng", Lng::writeDocument(utf8));
+    ASSERT_EQ(doc.loadFile(file).status, Result::Loaded);
+    ASSERT_EQ(doc.renameLanguage(4, "にほんご"), Command::Done);
+    EXPECT_EQ(doc.save().status, SaveStatus::Saved);
+    utf8.languages[4] = "にほんご";
+    EXPECT_EQ(read(file), Lng::writeDocument(utf8));
+
+    Lng::Document polish{{"English", "Polski"},
+                         0,
+                         {"&OK&", "OK", "Źle"},
+                         {{"Main", {"[Btn.Caption]", "Save", "Zapisz plik"}, {}}},
+                         Parlox::Encoding::Windows1250};
+    const QByteArray bytes = Lng::writeDocument(polish);
+    const QString cp1250 = write("cp1250.lng", bytes);
+    ASSERT_EQ(doc.loadFile(cp1250).status, Result::Loaded);
+    doc.chooseDefaultLanguage(1);
+    EXPECT_EQ(doc.save().status, SaveStatus::Saved);
+    polish.defaultIndex = 1;
+    EXPECT_EQ(read(cp1250), Lng::writeDocument(polish));
+}

@@ -3,6 +3,7 @@
 #include "designsession.h"
 #include "terminalmessages.h"
 #include "uiformcollection.h"
+#include <Parlox/flatfile.h>
 #include <Parlox/form.h>
 #include <Parlox/format/errors.h>
 #include <Parlox/select.h>
@@ -21,7 +22,9 @@ const QByteArray UsageText =
     "       parlox-design language FORM.json NAME [FORM.json...]\n"
     "       parlox-design rename FORM.json OLD NEW [FORM.json...]\n"
     "       parlox-design delete FORM.json NAME [FORM.json...]\n"
-    "       parlox-design storage PROJECT_DIR flat-file|form-data FORM.json... [--yes]\n";
+    "       parlox-design storage PROJECT_DIR flat-file|form-data FORM.json... [--yes]\n"
+    "every command takes --encoding NAME, the translations file's encoding (Windows-1250...\n"
+    "Windows-1258, UTF-8), which the selector then stores\n";
 
 enum class Operation { Collect, CollectUi, Language, Rename, Delete, Storage };
 
@@ -31,7 +34,19 @@ struct Command {
     QStringList forms; // the form data files, the one operated on first
     QString project;   // the project folder
     bool assumeYes = false;
+    std::optional<Encoding> encoding = std::nullopt; // from --encoding
 };
+
+// Takes "--encoding NAME" out of args; false for a missing or unknown name.
+bool takeEncoding(QStringList &args, std::optional<Encoding> &encoding)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--encoding"));
+    if (at < 0)
+        return true;
+    encoding = encodingFromName(args.value(at + 1));
+    args.remove(at, std::min<qsizetype>(2, args.size() - at));
+    return encoding.has_value() && !args.contains(QStringLiteral("--encoding"));
+}
 
 // The options of collect --ui, each given once with its value.
 std::optional<Command> parseUi(const QStringList &args)
@@ -68,8 +83,11 @@ std::optional<Command> parseStorage(QStringList args)
     return Command{Operation::Storage, {args[2]}, args.mid(3), args[1], yes};
 }
 
-std::optional<Command> parse(const QStringList &args)
+std::optional<Command> parse(QStringList args)
 {
+    std::optional<Encoding> encoding;
+    if (!takeEncoding(args, encoding))
+        return std::nullopt;
     const QString name = args.value(0);
     std::optional<Command> command;
     if (name == u"collect" && args.value(1) == u"--ui")
@@ -87,6 +105,8 @@ std::optional<Command> parse(const QStringList &args)
     const auto isOption = [](const QString &form) { return form.startsWith(u"--"); };
     if (command && std::any_of(command->forms.cbegin(), command->forms.cend(), isOption))
         return std::nullopt;
+    if (command)
+        command->encoding = encoding;
     return command;
 }
 
@@ -151,6 +171,12 @@ bool design(const Command &command, QIODevice &in, QIODevice &err, bool inIsTerm
     for (const QString &path : command.forms)
         forms.append(&session.open(path));
     session.linkTranslators();
+    if (TParloxSelect *selector = session.selector(); selector && command.encoding) {
+        selector->setTranslationsEncoding(encodingName(*command.encoding));
+        // What the selector read at loading was read in the encoding it had.
+        if (selector->TranslationsAre() == InFlatFile)
+            FlatFile::LoadTranslationsFile(*selector);
+    }
     if (!perform(command, session, *forms[0], messages, err) || messages.failed())
         return false;
     session.beforeSave();
@@ -175,7 +201,8 @@ int run(const QStringList &args, QIODevice &in, QIODevice &out, QIODevice &err, 
     }
     try {
         if (command->operation == Operation::CollectUi) {
-            collectUiForm(command->names[0], command->names[1], command->names[2]);
+            collectUiForm(command->names[0], command->names[1], command->names[2],
+                          command->encoding);
             return Success;
         }
         return design(*command, in, err, inIsTerminal) ? Success : Failed;

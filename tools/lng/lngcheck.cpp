@@ -1,5 +1,6 @@
 #include "lngcheck.h"
 
+#include "encodingoption.h"
 #include <Parlox/format/codepage.h>
 
 #include "lngtool.h"
@@ -77,7 +78,8 @@ using EncodedTable = QList<QByteArrayView>;
 
 class WarningList {
 public:
-    explicit WarningList(const QStringList &languages) : m_languages(languages)
+    WarningList(const QStringList &languages, const TextCodec &codec)
+        : m_languages(languages), m_codec(codec)
     {
         for (const QString &language : languages)
             m_names.append(shortName(language));
@@ -96,14 +98,12 @@ public:
                 ++m_total;
                 // Only a listed warning's text is made.
                 if (++m_counts[kind] <= Lng::ProblemReport::ListedPerKind)
-                    m_lines.append(
-                        QStringLiteral("%1, key %2: %3 %4")
-                            .arg(Lng::capitalized(name),
-                                 Lng::quoted(CodePage::decode(table.at(key))),
-                                 m_names.at(warning.language),
-                                 failure(check, m_names.first(),
-                                         CodePage::decode(table.at(key + 1)),
-                                         CodePage::decode(table.at(key + 1 + warning.language)))));
+                    m_lines.append(QStringLiteral("%1, key %2: %3 %4")
+                                       .arg(Lng::capitalized(name),
+                                            Lng::quoted(text(table.at(key))),
+                                            m_names.at(warning.language),
+                                            failure(check, m_names.first(), text(table.at(key + 1)),
+                                                    text(table.at(key + 1 + warning.language)))));
             }
         }
     }
@@ -122,7 +122,11 @@ public:
     }
 
 private:
+    // Warnings are looked for only in a file the codec reads whole.
+    QString text(QByteArrayView line) const { return m_codec.decode(line).value_or(QString()); }
+
     const QStringList &m_languages;
+    TextCodec m_codec;
     QStringList m_names;
     QStringList m_lines;
     qint64 m_total = 0;
@@ -133,13 +137,14 @@ EncodedTable section(const Lng::Image &image, qint32 offset)
 {
     EncodedTable lines;
     if (offset > 0)
-        Lng::DirectoryWalk(image.bytes(), offset, nullptr).encodedSection(&lines, {});
+        Lng::DirectoryWalk(image.bytes(), offset, nullptr, image.codec())
+            .encodedSection(&lines, {});
     return lines;
 }
 
 EncodedTable messages(const Lng::Image &image)
 {
-    Lng::DirectoryWalk walk(image.bytes(), image.directoryOffset(), nullptr);
+    Lng::DirectoryWalk walk(image.bytes(), image.directoryOffset(), nullptr, image.codec());
     walk.languages(nullptr);
     walk.defaultIndex();
     EncodedTable lines;
@@ -150,7 +155,7 @@ EncodedTable messages(const Lng::Image &image)
 int check(const QString &path, bool strict, QIODevice &out)
 {
     const QByteArray bytes = LockedFile(path, LockedFile::Access::SharedRead).readAll();
-    const Lng::Image image(bytes);
+    const Lng::Image image(bytes, EncodingOption::of(bytes));
     const Lng::ProblemReport report = image.problems();
     const QStringList problems = report.lines();
     for (const QString &problem : problems)
@@ -175,7 +180,7 @@ int check(const QString &path, bool strict, QIODevice &out)
 Warnings warnings(const Lng::Image &image)
 {
     const Lng::Directory directory = image.directory();
-    WarningList list(directory.languages);
+    WarningList list(directory.languages, image.codec());
     list.checkTable(QStringLiteral("message strings"), messages(image));
     for (const Lng::FormEntry &form : directory.forms) {
         for (const Lng::SectionKind kind :

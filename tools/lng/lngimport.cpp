@@ -12,6 +12,7 @@
 #include <Parlox/format/lngfile.h>
 #include <Parlox/format/lockedfile.h>
 #include <Parlox/format/tables.h>
+#include <Parlox/format/textcodec.h>
 
 #include <QHash>
 #include <QIODevice>
@@ -24,18 +25,13 @@ namespace {
 
 using DocumentUnits::Entry;
 
-QString firstUnencodable(QStringView text)
+QString firstUnencodable(QStringView text, const TextCodec &codec)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QStringView character = text.sliced(i, length);
-        if (!CodePage::canEncode(character))
-            return QStringLiteral("\"%1\" (U+%2)")
-                .arg(character.toString(), QString::number(character.toUcs4().value(0), 16)
-                                               .toUpper()
-                                               .rightJustified(4, u'0'));
-    }
-    return {};
+    const std::optional<char32_t> c = codec.unencodable(text);
+    if (!c)
+        return {};
+    const QString code = QString::number(uint(*c), 16).toUpper().rightJustified(4, u'0');
+    return QStringLiteral("\"%1\" (U+%2)").arg(QString::fromUcs4(&*c, 1), code);
 }
 
 qsizetype addLanguage(Lng::Document &document, const QString &language)
@@ -61,7 +57,7 @@ QString labelOf(const TranslationUnit &unit)
 class Importer {
 public:
     Importer(Lng::Document &document, const QString &language, FuzzyUnits fuzzy)
-        : m_document(document), m_fuzzy(fuzzy)
+        : m_document(document), m_fuzzy(fuzzy), m_codec(document.encoding)
     {
         m_source = DocumentUnits::sourceColumn(document);
         m_target = DocumentUnits::targetColumn(document, language);
@@ -178,10 +174,10 @@ private:
                        : QStringLiteral("its translation holds the character U+0015 or U+0016, "
                                         "which stand for line breaks in captions and hints.");
         const QString text = DocumentUnits::stored(entry, translation);
-        if (!CodePage::canEncode(text))
+        if (!m_codec.canEncode(text))
             return QStringLiteral("its translation holds the character %1, which a "
-                                  "translations file cannot hold.")
-                .arg(firstUnencodable(text));
+                                  "translations file in %2 cannot hold.")
+                .arg(firstUnencodable(text, m_codec), m_codec.name());
         if (text != value) {
             value = text;
             ++m_outcome.changed;
@@ -191,6 +187,7 @@ private:
 
     Lng::Document &m_document;
     FuzzyUnits m_fuzzy;
+    TextCodec m_codec;
     qsizetype m_source = 0;
     qsizetype m_target = 0;
     QHash<QString, Entry> m_entries;

@@ -1,5 +1,6 @@
 #include "lngjson.h"
 
+#include "encodingoption.h"
 #include "inputerror.h"
 #include "lngread.h"
 #include <Parlox/format/codepage.h>
@@ -120,9 +121,11 @@ private:
         if (!value.isString())
             fail(where, QStringLiteral("is not a string"));
         QString result = value.toString();
-        if (!CodePage::canEncode(result)) {
+        // Checked here too, where the place in the JSON can be named.
+        const TextCodec codec(EncodingOption::forNewFile());
+        if (!codec.canEncode(result)) {
             try {
-                CodePage::encode(result);
+                codec.encode(result);
             } catch (const EncodingError &e) {
                 throw EncodingError(QStringLiteral("%1: %2").arg(where, e.message()));
             }
@@ -176,7 +179,7 @@ private:
 
 QByteArray dump(QByteArrayView file)
 {
-    const Lng::Image image(file);
+    const Lng::Image image(file, EncodingOption::of(file));
     LngRead::requireTranslationsFile(image);
     const bool valid = image.header() == Lng::HeaderState::Valid;
     const Lng::Directory dir = image.directory();

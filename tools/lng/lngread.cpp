@@ -1,5 +1,6 @@
 #include "lngread.h"
 
+#include "encodingoption.h"
 #include "inputerror.h"
 #include <Parlox/format/lngfile.h>
 
@@ -46,7 +47,7 @@ void requireUndamaged(const Lng::Image &image)
 
 Lng::Document document(QByteArrayView file)
 {
-    const Lng::Image image(file);
+    const Lng::Image image(file, EncodingOption::of(file));
     requireTranslationsFile(image);
     requireUndamaged(image);
     requireDisjointSections(image, image.directory(false).forms);

@@ -26,7 +26,7 @@ void requireDisjointSections(const Lng::Image &image, const QList<Lng::FormEntry
 // it out.
 void requireUndamaged(const Lng::Image &image);
 
-// The whole document, after all three checks.
+// The whole document in the file's encoding (EncodingOption), after all three checks.
 Lng::Document document(QByteArrayView file);
 
 } // namespace Parlox::LngRead

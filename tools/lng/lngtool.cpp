@@ -1,5 +1,6 @@
 #include "lngtool.h"
 
+#include "encodingoption.h"
 #include "lngcheck.h"
 #include "lngexport.h"
 #include "lngimport.h"
@@ -17,7 +18,7 @@ namespace {
 
 const QByteArray UsageLine =
     "usage: parlox-lng dump FILE | build IN.json OUT.LNG | check [--strict] FILE | "
-    "export FILE ... | import FILE TRANSLATED ...\n";
+    "export FILE ... | import FILE TRANSLATED ... [--encoding NAME]\n";
 
 QByteArray readFile(const QString &path)
 {
@@ -34,7 +35,9 @@ int build(const QString &in, const QString &outPath)
 {
     // Everything is encoded in memory first; the output file is touched only by the final,
     // atomic replacement, under the lock every writer of the file takes.
-    const QByteArray bytes = Lng::writeDocument(LngJson::parse(readFile(in)));
+    Lng::Document document = LngJson::parse(readFile(in));
+    document.encoding = EncodingOption::forNewFile();
+    const QByteArray bytes = Lng::writeDocument(document);
     LockedFile::writeNew(outPath, bytes);
     return Success;
 }
@@ -60,8 +63,11 @@ void printLine(QIODevice &device, const QString &line)
     device.write((shown + u'\n').toUtf8());
 }
 
-int run(const QStringList &args, QIODevice &out, QIODevice &err)
+int run(const QStringList &given, QIODevice &out, QIODevice &err)
 {
+    QStringList args = given;
+    if (!EncodingOption::take(args, err))
+        return Usage;
     const QString command = args.value(0);
     if (args.size() == 1 && (command == u"--help" || command == u"-h")) {
         out.write(UsageLine);

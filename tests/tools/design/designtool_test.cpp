@@ -152,3 +152,28 @@ TEST_F(DesignToolTest, RefusalsPrintOneLineAndLeaveTheFormsAlone)
 }
 
 } // namespace
+
+// A UTF-8 file is found as such and keeps its texts; --encoding names the file's encoding on
+// every command, and a name that is no encoding is a usage error.
+TEST_F(DesignToolTest, CollectKeepsTheTranslationsFilesEncoding)
+{
+    const QString lng = path("order.lng");
+    Lng::Document arabic{{"English", "العربية"},
+                         1,
+                         {},
+                         {{"OrderForm", {"[fruitList.1]", "Pear", "كمثرى"}, {}}},
+                         Encoding::Utf8};
+    write("order.lng", Lng::writeDocument(arabic));
+    ASSERT_EQ(run({"collect", "--ui", orderForm, "--lng", lng, "--language", "English"}).code, 0);
+    EXPECT_TRUE(read(lng).contains("\xD9\x83\xD9\x85\xD8\xAB\xD8\xB1\xD9\x89\0"_qba));
+    EXPECT_EQ(Lng::readDocument(Lng::Image(read(lng), Encoding::Utf8)).languages,
+              QStringList({"English", "العربية"}));
+
+    write("order.lng", Lng::writeDocument(arabic));
+    const Result wrong = run({"collect", "--ui", orderForm, "--lng", lng, "--language", "English",
+                              "--encoding", "Windows-1255"});
+    EXPECT_EQ(wrong.code, 1);
+    EXPECT_TRUE(wrong.err.contains("not valid Windows-1255")) << wrong.err.toStdString();
+    EXPECT_EQ(read(lng), Lng::writeDocument(arabic));
+    EXPECT_EQ(run({"collect", "a.json", "--encoding", "koi8"}).code, 2);
+}

@@ -28,6 +28,18 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${sample}.lng ${WORK_D
 if(NOT same EQUAL 0)
   message(FATAL_ERROR "building examples/sample.json does not reproduce examples/sample.lng")
 endif()
+# The UTF-8 example: its texts are found to be UTF-8 without --encoding.
+set(world ${SOURCE_DIR}/examples/world)
+expect_exit(0 build ${world}.json ${WORK_DIR}/world.lng --encoding UTF-8)
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${world}.lng ${WORK_DIR}/world.lng
+  RESULT_VARIABLE same)
+if(NOT same EQUAL 0)
+  message(FATAL_ERROR "building examples/world.json does not reproduce examples/world.lng")
+endif()
+expect_exit(0 dump ${world}.lng)
+if(NOT last_out MATCHES "Ελληνικά")
+  message(FATAL_ERROR "dump of examples/world.lng is not read as UTF-8")
+endif()
 
 expect_exit(0 dump ${sample}.lng)
 file(READ ${SOURCE_DIR}/tests/tools/golden/sample.dump.json golden)

@@ -138,7 +138,8 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
         {"twice.po", ok + '\n' + ok,
          "twice.po:5: unit \"messages/&OK&\": it appears more than once."},
         {"cjk.po", "msgctxt \"messages/&OK&\"\nmsgid \"OK\"\nmsgstr \"了解\"\n",
-         "holds the character \"了\" (U+4E86), which a translations file cannot hold."},
+         "holds the character \"了\" (U+4E86), which a translations file in Windows-1252 cannot "
+         "hold."},
         {"percent.po",
          "msgctxt \"MainForm/user/%FILE_OPEN_ERROR%\"\nmsgid \"The file could not be opened.\"\n"
          "msgstr \"100%\\nfallo\"\n",

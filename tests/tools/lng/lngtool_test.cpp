@@ -54,7 +54,8 @@ TEST_F(LngTool, BuildRefusingUnencodableTextLeavesTheOutputUntouched)
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "parlox-lng: " + in.toUtf8() +
                          ": languages[1]: The text \"日本語\" contains the "
-                         "character U+65E5, which a translations file cannot hold.\n");
+                         "character '日' (U+65E5), which a translations file in Windows-1252 "
+                         "cannot hold.\n");
     EXPECT_EQ(read(out), "previous content");
 }
 
