@@ -88,8 +88,7 @@ public:
     void checkTable(const QString &name, const EncodedTable &table)
     {
         const qsizetype size = m_languages.size() + 1;
-        for (const ValueChecks::Warning &warning :
-             ValueChecks::checkTable(table, m_languages.size())) {
+        for (const ValueChecks::Warning &warning : found(table)) {
             const qsizetype key = warning.entry * size;
             for (size_t kind = 0; kind < ValueChecks::AllChecks.size(); ++kind) {
                 const Check check = ValueChecks::AllChecks[kind];
@@ -122,6 +121,19 @@ public:
     }
 
 private:
+    // The byte checks know Windows-1252's bytes (0xA0 is a no-break space there, but the last
+    // byte of "à" in UTF-8); a file in another encoding is checked on its text.
+    QList<ValueChecks::Warning> found(const EncodedTable &table) const
+    {
+        if (m_codec.encoding() == Encoding::Windows1252)
+            return ValueChecks::checkTable(table, m_languages.size());
+        QStringList decoded;
+        decoded.reserve(table.size());
+        for (const QByteArrayView line : table)
+            decoded.append(text(line));
+        return ValueChecks::checkTable(decoded, m_languages.size());
+    }
+
     // Warnings are looked for only in a file the codec reads whole.
     QString text(QByteArrayView line) const { return m_codec.decode(line).value_or(QString()); }
 

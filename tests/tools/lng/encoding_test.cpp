@@ -81,6 +81,16 @@ TEST_F(LngEncodings, FilesInEachEncodingBuildDumpExportAndImport)
     }
 }
 
+// The value checks read each file in its own encoding: the last byte of a UTF-8 "à" (0xA0) is
+// no Windows-1252 no-break space ending the value.
+TEST_F(LngEncodings, ValueChecksReadTheFilesEncoding)
+{
+    const Language french{"UTF-8", "Français", "Voilà", "Voil\xC3\xA0"};
+    const Result checked = run({"check", build(french)});
+    EXPECT_EQ(checked.code, 0);
+    EXPECT_FALSE(checked.out.contains("white space")) << checked.out.toStdString();
+}
+
 // A text or a byte the file's encoding does not have is refused with where it is; nothing is
 // written.
 TEST_F(LngEncodings, WhatTheEncodingCannotHoldIsRefused)
