@@ -30,8 +30,8 @@ QJsonObject resourceObject(const QString &resource)
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-// The same form data, with its translations to be read from the translations file, which is
-// in UTF-8.
+// The same form data, with its translations to be read from the translations file (in the
+// selector's TranslationsEncoding, UTF-8).
 QJsonObject forFlatFile(QJsonObject data)
 {
     QJsonArray components = data.value(QStringLiteral("components")).toArray();
@@ -41,7 +41,6 @@ QJsonObject forFlatFile(QJsonObject data)
         const QString className = component.value(QStringLiteral("class")).toString();
         if (className == QLatin1String(Parlox::TParloxSelect::staticMetaObject.className())) {
             properties.insert(QStringLiteral("TranslationsAre"), QStringLiteral("InFlatFile"));
-            properties.insert(QStringLiteral("TranslationsEncoding"), QStringLiteral("UTF-8"));
         } else if (className == QLatin1String(Parlox::TParloxForm::staticMetaObject.className())) {
             properties.remove(QStringLiteral("FormStrings"));
             properties.remove(QStringLiteral("UserStrings"));
