@@ -63,11 +63,10 @@ LockedFile &openForLoad(std::optional<LockedFile> &file, const QString &path, bo
     return file.emplace(path, LockedFile::Access::SharedRead);
 }
 
-LoadedFile decode(const QByteArray &bytes)
+LoadedFile decode(const QByteArray &bytes, Parlox::Encoding encoding)
 {
-    // A file that is valid UTF-8 beyond ASCII is read as UTF-8, any other as Windows-1252, in
-    // which every byte reads; the document keeps the encoding and is saved in it.
-    const Lng::Image image(bytes, Lng::detectFileEncoding(bytes));
+    // The document keeps the encoding it was read in and is saved in it.
+    const Lng::Image image(bytes, encoding);
     switch (image.header()) {
     case Lng::HeaderState::TooShort:
         return withoutDirectory(LoadStatus::Invalid);
@@ -87,9 +86,25 @@ LoadedFile decode(const QByteArray &bytes)
     return withoutDirectory(LoadStatus::Loaded);
 }
 
+LoadedFile decode(const QByteArray &bytes, const ReadEncoding &encoding)
+{
+    if (encoding.given)
+        return decode(bytes, *encoding.given);
+    const Parlox::Encoding detected = Lng::detectFileEncoding(bytes);
+    if (detected == Parlox::Encoding::Utf8 || encoding.fallback == detected)
+        return decode(bytes, detected);
+    // An encoding remembered for the file that no longer reads it leaves Windows-1252, in
+    // which every byte reads: the user can still open the file and choose again.
+    try {
+        return decode(bytes, encoding.fallback);
+    } catch (const Parlox::EncodingError &) {
+        return decode(bytes, Parlox::Encoding::Windows1252);
+    }
+}
+
 } // namespace
 
-LoadedFile readDocumentFile(const QString &path)
+LoadedFile readDocumentFile(const QString &path, const ReadEncoding &encoding)
 {
     // The lock is held until the document is read, so no other program opens the file midway.
     std::optional<LockedFile> file;
@@ -104,7 +119,10 @@ LoadedFile readDocumentFile(const QString &path)
     }
     LoadedFile loaded;
     try {
-        loaded = decode(bytes);
+        loaded = decode(bytes, encoding);
+    } catch (const Parlox::EncodingError &error) {
+        // A byte the chosen encoding does not define, reported with its position.
+        return withoutDirectory(LoadStatus::Damaged, error.message());
     } catch (const std::bad_alloc &) {
         return withoutDirectory(LoadStatus::OpenError,
                                 QStringLiteral("There is not enough memory to read it."));

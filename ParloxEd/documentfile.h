@@ -17,8 +17,9 @@ enum class LoadStatus {
     OpenError, // the file cannot be opened for exclusive reading and writing
     Invalid,   // fewer than 10 bytes
     NotParlox, // the first 10 bytes are not the magic
-    Damaged,   // offsets or counts that run past the end, shared or overlapping sections: a
-               // partial document, saved, would overwrite what could not be read
+    Damaged,   // offsets or counts that run past the end, shared or overlapping sections, or
+               // bytes the encoding does not define: a partial document, saved, would
+               // overwrite what could not be read
 };
 
 enum class SaveStatus {
@@ -51,10 +52,17 @@ struct LoadedFile {
     Parlox::FileStamp stamp;
 };
 
+// Which encoding a read uses: the one given, or else UTF-8 for a file that is valid UTF-8
+// beyond ASCII, or else the fallback (Windows-1252 when that does not read the file either).
+struct ReadEncoding {
+    std::optional<Parlox::Encoding> given;
+    Parlox::Encoding fallback = Parlox::Encoding::Windows1252;
+};
+
 // Reads the whole file under an exclusive lock, or under a shared one when the user may not
 // write the file. A default language index outside the language list marks the first
 // language; forms with neither section are left out.
-LoadedFile readDocumentFile(const QString &path);
+LoadedFile readDocumentFile(const QString &path, const ReadEncoding &encoding = {});
 
 // Replaces the file's content with the document as a whole. The new bytes are encoded first
 // and then take the old file's place atomically, so on any failure the old file stays as it

@@ -28,6 +28,10 @@ DocumentState::DocumentState(EditorDocument &document, const MainFormUi &ui,
     connect(&document, &EditorDocument::openChanged, this, [this] { show(State::None); });
     connect(&document, &EditorDocument::modifiedChanged, this,
             [this](bool modified) { show(modified ? State::Modified : State::None); });
+    connect(&document, &EditorDocument::readOnlyChanged, this, [this, &ui](bool readOnly) {
+        ui.statusValue->setMarker(readOnly ? m_dialogs.userString(QStringLiteral("READ_ONLY_MARK"))
+                                           : QString());
+    });
     // The translator renames the menu items when the interface language changes.
     connect(ui.component<QAction>("OpenFile"), &QAction::changed, this,
             &DocumentState::retranslate);

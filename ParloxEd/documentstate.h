@@ -11,8 +11,8 @@ class MainFormUi;
 class UserDialogs;
 
 // What the window says of the document besides its caption, at the right of the status area:
-// whether there are unsaved changes or the last save went through, and the name of the table
-// shown. Both follow a change of the interface language at once.
+// whether there are unsaved changes or the last save went through, the name of the table
+// shown, and whether the file is read-only. Both follow a change of the interface language at once.
 class DocumentState : public QObject {
     Q_OBJECT
 

@@ -72,11 +72,19 @@ void EditorDocument::setReadOnly(bool readOnly)
 
 LoadResult EditorDocument::loadFile(const QString &path)
 {
+    ReadEncoding encoding;
+    if (m_encodingMemory.lastUsed)
+        encoding.fallback = m_encodingMemory.lastUsed(path).value_or(encoding.fallback);
+    return loadFile(path, encoding);
+}
+
+LoadResult EditorDocument::loadFile(const QString &path, const ReadEncoding &encoding)
+{
     // A file that vanished between choosing and loading must not rename the open document:
     // a later save would write it over the wrong file.
     if (!QFileInfo::exists(path))
         return {LoadStatus::NoFile, {}};
-    LoadedFile loaded = readDocumentFile(path);
+    LoadedFile loaded = readDocumentFile(path, encoding);
     // A damaged file is refused before the open document is touched: the user keeps working
     // on it, and a save still goes to its own file.
     if (loaded.result.status == LoadStatus::Damaged)
@@ -97,6 +105,9 @@ LoadResult EditorDocument::loadFile(const QString &path)
     emit defaultLanguageChanged(m_content.defaultIndex);
     emit windowsItemsChanged();
     emit currentItemChanged(m_currentItem);
+    emit encodingChanged(m_content.encoding);
+    if (m_encodingMemory.remember)
+        m_encodingMemory.remember(path, m_content.encoding);
     showTable();
     showLanguageHeaders();
     return loaded.result;
@@ -119,8 +130,11 @@ SaveResult EditorDocument::save(SaveMode mode)
         return {SaveStatus::NothingToSave, {}};
     const SaveResult result =
         writeDocumentFile(m_fileName, m_content, m_stamp, mode == SaveMode::Overwrite);
-    if (result.status == SaveStatus::Saved)
+    if (result.status == SaveStatus::Saved) {
         m_undo->setClean();
+        if (m_encodingMemory.remember)
+            m_encodingMemory.remember(m_fileName, m_content.encoding);
+    }
     return result;
 }
 
@@ -323,6 +337,7 @@ void EditorDocument::restore(const State &state)
     commitGrid();
     const bool namesChanged = m_content.languages != state.content.languages;
     const bool defaultChanged = m_content.defaultIndex != state.content.defaultIndex;
+    const bool encodingChanged = m_content.encoding != state.content.encoding;
     m_content = state.content;
     if (m_hasDirectory != state.hasDirectory) {
         m_hasDirectory = false;
@@ -339,6 +354,8 @@ void EditorDocument::restore(const State &state)
         emit languagesChanged();
     if (defaultChanged)
         emit defaultLanguageChanged(m_content.defaultIndex);
+    if (encodingChanged)
+        emit this->encodingChanged(m_content.encoding);
 }
 
 // Fills the grid again only where the table shown changed under it, keeping the key title.

@@ -63,6 +63,24 @@ public:
     };
     Q_ENUM(LanguageResult)
 
+    // How a change of the document's encoding ended.
+    enum class EncodingResult {
+        Reread,    // the unmodified file was read again in the encoding
+        Converted, // an undoable change: the next save writes the document in the encoding
+        Unchanged, // the document already is in the encoding
+        NoDocument,
+        Unreadable, // the file holds bytes the encoding does not define; nothing changed
+    };
+    Q_ENUM(EncodingResult)
+    using EncodingOutcome = FileOutcome<EncodingResult>;
+
+    // Where the encoding last used for each file is kept: asked when a file that is not UTF-8
+    // opens, told whenever a file is read or saved.
+    struct EncodingMemory {
+        std::function<std::optional<Parlox::Encoding>(const QString &path)> lastUsed;
+        std::function<void(const QString &path, Parlox::Encoding encoding)> remember;
+    };
+
     // Returns the interface text of a user-string identifier such as "MESSAGE_ID".
     using TextLookup = std::function<QString(const QString &identifier)>;
 
@@ -75,10 +93,16 @@ public:
 
     // The grid takes its texts from the same lookup.
     void setTextLookup(const TextLookup &lookup);
+    void setEncodingMemory(EncodingMemory memory) { m_encodingMemory = std::move(memory); }
 
     // NoFile and Damaged keep the document and its file name as they were; every other status
     // but Loaded leaves no document open.
     LoadResult loadFile(const QString &path);
+    // The File > Encoding command: an unmodified document is read again from its file in the
+    // encoding; a modified one is converted, so that its edits stay. Texts the encoding cannot
+    // hold are refused by the save, naming table, key, language and character.
+    EncodingOutcome chooseEncoding(Parlox::Encoding encoding);
+    Parlox::Encoding encoding() const { return m_content.encoding; }
     // The Save command: commits the grid, then writes the document to its file when it is
     // modified. A failed write keeps the document modified. A file changed on disk since it
     // was loaded or saved is left alone (ChangedOnDisk) unless the mode says to overwrite it.
@@ -175,6 +199,8 @@ signals:
     void currentItemChanged(int item);
     void viewChanged(ParloxEd::EditorDocument::View view);
     void modifiedChanged(bool modified);
+    // Loaded, re-read, converted, undone or redone.
+    void encodingChanged(Parlox::Encoding encoding);
     // The grid shows another table (its first row is where work starts).
     void tableShown(const QString &title);
     // The grid was filled again with the same table after an undo or redo reshaped it.
@@ -197,6 +223,7 @@ private:
     void showTableOf(TableRef table);
     void reloadGrid();
 
+    LoadResult loadFile(const QString &path, const ReadEncoding &encoding);
     void openDirectory();
     void setFileName(const QString &path);
     void setReadOnly(bool readOnly);
@@ -207,6 +234,7 @@ private:
     TableGridModel *m_grid = nullptr;
     QUndoStack *m_undo = nullptr;
     TextLookup m_lookup;
+    EncodingMemory m_encodingMemory;
     QString m_fileName;
     Parlox::Lng::Document m_content;
     QString m_messageItemCaption;

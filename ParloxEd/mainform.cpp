@@ -4,6 +4,7 @@
 #include "defaultlanguagelock.h"
 #include "documentmenus.h"
 #include "documentstate.h"
+#include "encodingmenu.h"
 #include "filedrops.h"
 #include "gridfiltermodel.h"
 #include "gridfocus.h"
@@ -52,6 +53,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     new FileDrops(*this, open);
     new ChecksPane(*m_document, m_ui, *this);
     new DefaultLanguageLock(*m_document, m_ui, *m_dialogs, this);
+    new EncodingMenu(*m_document, m_ui, *m_dialogs, this);
     m_state = new DocumentState(*m_document, m_ui, *m_dialogs, this);
     m_workbench->restoreLayout();
 }
@@ -110,10 +112,6 @@ void TMainForm::connectDocument()
     connect(doc, &EditorDocument::currentItemChanged, this, [this](int item) {
         if (item >= 0)
             setMenuEnabled(m_ui.viewMenu, item >= 1);
-    });
-    connect(doc, &EditorDocument::readOnlyChanged, this, [this](bool readOnly) {
-        m_ui.statusValue->setMarker(readOnly ? userString(QStringLiteral("READ_ONLY_MARK"))
-                                             : QString());
     });
     // The bars describe the table shown; with the document gone there is none.
     connect(doc, &EditorDocument::openChanged, this, [this](bool open) {
@@ -316,9 +314,8 @@ void TMainForm::ViewClick(View view)
     refreshStatusBars(currentGridRow());
 }
 
-void TMainForm::TablaSelectCell(int col, int row)
+void TMainForm::TablaSelectCell(int /*col*/, int row)
 {
-    static_cast<void>(col);
     refreshStatusBars(row);
 }
 

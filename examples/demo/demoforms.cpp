@@ -30,7 +30,8 @@ QJsonObject resourceObject(const QString &resource)
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-// The same form data, with its translations to be read from the translations file.
+// The same form data, with its translations to be read from the translations file (in the
+// selector's TranslationsEncoding, UTF-8).
 QJsonObject forFlatFile(QJsonObject data)
 {
     QJsonArray components = data.value(QStringLiteral("components")).toArray();

@@ -103,7 +103,8 @@ TEST_F(OpeningFiles, RecentFilesComeAfterOpenNewestFirstOutliveTheWindowAndForge
     start();
     EXPECT_FALSE(menu("RecentFiles")->menuAction()->isEnabled());
     EXPECT_EQ(texts(menu("MenuFile")->actions()),
-              QStringList({"&Open", "Recent &files", "&Save", "-", "L&anguage", "-", "&Exit"}));
+              QStringList({"&Open", "Recent &files", "E&ncoding", "&Save", "-", "L&anguage", "-",
+                           "&Exit"}));
     const QString file = writeSample();
     const QString other = writeSample(QStringLiteral("R&D.lng"));
     for (const QString &name : {file, other, file})

@@ -16,7 +16,7 @@ using namespace ParloxDemo;
 
 namespace {
 
-const QStringList Languages{"English", "Español", "Deutsch"};
+const QStringList Languages{"English", "Español", "Deutsch", "Polski"};
 
 // Every text of the window that the translator may write, by path.
 QMap<QString, QString> textsOf(const QWidget &window)
@@ -110,8 +110,11 @@ TEST_F(DemoTest, TheTranslationsFileHoldsTheSameTextsAsTheFormData)
     EXPECT_EQ(flat->selector().TranslationsAre(), Parlox::InFlatFile);
     const auto fromFile = textsInEveryLanguage(*flat);
 
-    ASSERT_EQ(stored.size(), 3);
+    ASSERT_EQ(stored.size(), 4);
     EXPECT_EQ(stored[1].value("Greeting.Caption"), "Bienvenido a la demostración de Parlox.");
+    // Polish needs more than Windows-1252: the file is read as UTF-8.
+    EXPECT_EQ(fromFile[3].value("FruitList.Items"), "Jabłko|Gruszka|Śliwka");
+    EXPECT_EQ(fromFile[3].value("Form.Caption"), "Demonstracja Parlox");
     EXPECT_EQ(fromFile, stored);
     EXPECT_TRUE(flat->translator().FormStrings().isEmpty());
 }

@@ -71,7 +71,8 @@ expect_same_forms("collect")
 # Every translation moves into a new translations file (the one the demo ships as JSON) ...
 design(0 storage ${project} flat-file ${forms})
 dump_tables(${project}/demo.lng moved)
-execute_process(COMMAND ${LNG_TOOL} build ${demo}/translations.json ${WORK_DIR}/shipped.lng)
+execute_process(COMMAND ${LNG_TOOL} build ${demo}/translations.json ${WORK_DIR}/shipped.lng
+  --encoding UTF-8)
 dump_tables(${WORK_DIR}/shipped.lng shipped)
 if(NOT moved STREQUAL shipped)
   message(FATAL_ERROR "the moved translations differ from examples/demo/translations.json")
