@@ -1,5 +1,6 @@
 #include <Parlox/select.h>
 
+#include <Parlox/exchange/plurals.h>
 #include <Parlox/flatfile.h>
 #include <Parlox/form.h>
 #include <Parlox/format/errors.h>
@@ -14,6 +15,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QScopedValueRollback>
 
 namespace Parlox {
@@ -38,6 +41,17 @@ void announceLanguageChange()
     QCoreApplication::sendEvent(application, &event);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
+// Windows mirror for a language written from right to left (Hebrew, Arabic...), as they
+// would with Qt's own translations; a language name no locale knows reads left to right.
+void followTextDirection(const QString &language)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    const QLocale locale = Exchange::Plurals::localeOf(language);
+    QGuiApplication::setLayoutDirection(locale.language() == QLocale::C ? Qt::LeftToRight
+                                                                        : locale.textDirection());
+}
+
 } // namespace
 
 const QStringList &TParloxSelect::messageKeys()
@@ -180,8 +194,10 @@ void TParloxSelect::switchLanguage(const QString &language)
     // tr() translators load the new language first, so that code retranslating itself on
     // LanguageChange reads it.
     emit languageActivated(language);
-    if (changed && !isDesigning())
+    if (changed && !isDesigning()) {
         announceLanguageChange();
+        followTextDirection(language);
+    }
     // A translator may unlink itself while it retranslates; walk a copy.
     const QList<TParloxForm *> forms = m_forms;
     for (TParloxForm *form : forms)

@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -139,6 +141,19 @@ QString DetailPane::stored(const QString &text) const
     return holdsLineBreaks() ? QString(text).replace(u'\n', LineBreakMarker) : text;
 }
 
+// A value in Hebrew or Arabic is shown right-aligned, as it is read.
+void DetailPane::alignByDirection(QPlainTextEdit &editor, const QString &value)
+{
+    const bool rightToLeft = value.isRightToLeft();
+    QTextOption option = editor.document()->defaultTextOption();
+    const Qt::Alignment wanted = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    if (option.alignment() == wanted)
+        return;
+    option.setAlignment(wanted);
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    editor.document()->setDefaultTextOption(option);
+}
+
 void DetailPane::refresh()
 {
     const TableGridModel *grid = m_document.grid();
@@ -150,6 +165,7 @@ void DetailPane::refresh()
         const QString value = grid->cell(language + 1, row);
         if (stored(editor->toPlainText()) != value)
             editor->setPlainText(shown(value));
+        alignByDirection(*editor, value);
         // The editor turns CR and the Unicode line separators into LF; a value holding them,
         // or a line break the table cannot hold as a marker, is edited in the grid only.
         editor->setReadOnly(!grid->isCellEditable(language + 1, row) ||

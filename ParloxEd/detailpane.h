@@ -48,6 +48,7 @@ private:
     // Texts from the grid; an editor already holding its cell's text is left alone, so typing
     // in it keeps its cursor.
     void refresh();
+    static void alignByDirection(QPlainTextEdit &editor, const QString &value);
     void edited(int language);
     bool holdsLineBreaks() const;
     QString shown(const QString &value) const;

@@ -163,6 +163,11 @@ QVariant TableGridModel::data(const QModelIndex &index, int role) const
         return dataCell(index.column(), index.row());
     case Qt::ToolTipRole:
         return toolTip(index);
+    case Qt::TextAlignmentRole:
+        // Hebrew and Arabic values read from the right; everything else keeps the default.
+        if (index.column() != KeyColumn && dataCell(index.column(), index.row()).isRightToLeft())
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        return {};
     case UntranslatedRole: {
         const qsizetype line = lineIndex(index.column(), index.row());
         return index.column() != KeyColumn && line >= 0 && m_lines.at(line).isEmpty();

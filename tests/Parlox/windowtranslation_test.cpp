@@ -90,6 +90,7 @@ TEST_F(WindowTranslationTest, CodedWindowsFollowTheLanguageInBothStorageModes)
     EXPECT_EQ(window.seenOnChange, QStringList{"Hello"});
     EXPECT_EQ(changed.size(), 1);
     EXPECT_EQ(changed.value(0).value(0).toString(), "Deutsch");
+    EXPECT_EQ(window.layoutDirection(), Qt::LeftToRight);
 
     // In flat-file mode the tables are the translations file's section of the window's name.
     Platform::Application::instance().forgetMainForm();
@@ -106,6 +107,24 @@ TEST_F(WindowTranslationTest, CodedWindowsFollowTheLanguageInBothStorageModes)
     flat.setActiveLanguage("Español");
     EXPECT_EQ(about.windowTitle(), "Acerca de");
     EXPECT_EQ(version->text(), "Versión 2.0");
+}
+
+// Windows mirror for a language written from right to left, and turn back after it.
+TEST_F(WindowTranslationTest, RightToLeftLanguagesMirrorTheWindows)
+{
+    QMainWindow main;
+    TParloxSelect &selector = createSelector(
+        main, {.translationsAre = InExe, .languages = {"English", "עברית", "Klingon"}});
+    CodedWindow window;
+    translateWindow(window, selector, {"[Greeting.Caption]", "Hello", "שלום", "nuqneH"});
+    selector.setActiveLanguage("עברית");
+    EXPECT_EQ(window.label->text(), "שלום");
+    EXPECT_EQ(window.layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(main.layoutDirection(), Qt::RightToLeft);
+    selector.setActiveLanguage("Klingon");
+    EXPECT_EQ(window.layoutDirection(), Qt::LeftToRight);
+    selector.setActiveLanguage("English");
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 TEST_F(WindowTranslationTest, SettersInSlotsReportInsteadOfThrowing)

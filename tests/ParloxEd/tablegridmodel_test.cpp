@@ -80,3 +80,17 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
     EXPECT_FALSE(model.setCell(1, 1, QStringLiteral("x")));
     EXPECT_TRUE(model.lines().isEmpty());
 }
+
+// Values in Hebrew or Arabic are right-aligned; other values and keys keep the default.
+TEST(TableGridModel, RightToLeftValuesAreAlignedRight)
+{
+    TableGridModel model;
+    model.setTable({"&OK&", "OK", "אישור", "%HELLO%", "Hello", "مرحبا"}, 2);
+    const auto alignment = [&model](int row, int column) {
+        return model.index(row, column).data(Qt::TextAlignmentRole);
+    };
+    EXPECT_EQ(alignment(0, 2).value<Qt::Alignment>(), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(alignment(1, 2).value<Qt::Alignment>(), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_FALSE(alignment(0, 1).isValid());
+    EXPECT_FALSE(alignment(0, 0).isValid());
+}
