@@ -63,6 +63,27 @@ void printLine(QIODevice &device, const QString &line)
     device.write((shown + u'\n').toUtf8());
 }
 
+namespace {
+
+// The command named first, its arguments already checked.
+int dispatch(const QStringList &args, QIODevice &out, QIODevice &err)
+{
+    const QString &command = args[0];
+    if (LngTs::handles(args))
+        return LngTs::run(args, out, err);
+    if (command == u"export")
+        return LngExport::run(args, out, err);
+    if (command == u"import")
+        return LngImport::run(args, out, err);
+    if (command == u"check")
+        return LngCheck::run(args, out, err);
+    if (command == u"dump")
+        return dump(args[1], out);
+    return build(args[1], args[2]);
+}
+
+} // namespace
+
 int run(const QStringList &given, QIODevice &out, QIODevice &err)
 {
     QStringList args = given;
@@ -82,17 +103,7 @@ int run(const QStringList &given, QIODevice &out, QIODevice &err)
         return Usage;
     }
     try {
-        if (LngTs::handles(args))
-            return LngTs::run(args, out, err);
-        if (command == u"export")
-            return LngExport::run(args, out, err);
-        if (command == u"import")
-            return LngImport::run(args, out, err);
-        if (command == u"check")
-            return LngCheck::run(args, out, err);
-        if (command == u"dump")
-            return dump(args[1], out);
-        return build(args[1], args[2]);
+        return dispatch(args, out, err);
     } catch (const FileError &e) {
         // File errors already name their file.
         printLine(err, QStringLiteral("parlox-lng: ") + e.message());
