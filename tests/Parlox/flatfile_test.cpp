@@ -1,5 +1,4 @@
 #include "selector_fixture.h"
-#include "writefailures.h"
 #include <Parlox/flatfile.h>
 #include <Parlox/format/errors.h>
 #include <Parlox/format/lngfile.h>
@@ -239,28 +238,6 @@ TEST_F(FlatFileTest, AnUnencodableTextLeavesTheFileAsItWas)
     EXPECT_FALSE(FlatFile::WriteUserStrings(selector, "MainForm", "MainForm",
                                             {"%A%", QStringLiteral("日本"), ""}));
     EXPECT_EQ(read(file), Lng::writeDocument(sampleDocument()));
-}
-
-TEST_F(FlatFileTest, StoringPastAFileSizeLimitOrOnAFullDiskFailsWithTheReason)
-{
-    TParloxSelect selector;
-    const auto store = [&](const QString &, qsizetype size) {
-        try {
-            FlatFile::WriteFormStrings(selector, "MainForm", "MainForm",
-                                       {"[A.Caption]", QString(size, u'x')});
-        } catch (const Error &e) {
-            return e.message();
-        }
-        return QString();
-    };
-    designAt(selector, writeSample());
-    expectFileSizeLimitKeepsTheOldFile(selector.TranslationsFile(), store);
-    expectFullDiskKeepsTheOldFile(
-        [&](const QString &file) {
-            LockedFile::writeNew(file, Lng::writeDocument(sampleDocument()));
-            designAt(selector, file);
-        },
-        store);
 }
 
 // Two designers storing forms into one file at the same moment: whichever meets the other's

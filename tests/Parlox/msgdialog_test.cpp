@@ -113,29 +113,6 @@ TEST(DialogLayoutTest, MulDivRoundsHalvesAwayFromZero)
         EXPECT_EQ(Layout::mulDiv(c[0], c[1], c[2]), c[3]) << c[0] << '*' << c[1] << '/' << c[2];
 }
 
-TEST(DialogLayoutTest, PlacesIconTextAndCentredButtonsForSixByThirteen)
-{
-    const Layout::Metrics m = Layout::metrics(Layout::fontUnits(QSize(6 * 52 + 51, 13)));
-    EXPECT_EQ(QList<int>({m.horzMargin, m.vertMargin, m.horzSpacing, m.vertSpacing, m.buttonWidth,
-                          m.buttonHeight, m.buttonSpacing}),
-              QList<int>({12, 13, 15, 16, 75, 23, 6}));
-
-    // A short line with an icon: the block is raised to the icon's height and the row of three
-    // buttons (237 wide) sets the width.
-    const Layout::Layout icon = Layout::layout(m, QSize(100, 13), true, 3);
-    EXPECT_EQ(icon.client, QSize(261, 32 + 23 + 16 + 26));
-    EXPECT_EQ(icon.icon, QRect(12, 13, 32, 32));
-    EXPECT_EQ(icon.label, QRect(59, 13, 100, 13));
-    EXPECT_EQ(icon.buttons,
-              QList<QRect>({QRect(12, 61, 75, 23), QRect(93, 61, 75, 23), QRect(174, 61, 75, 23)}));
-
-    // A long text without icon: the text sets the width and the single button is centred
-    // (truncating the odd pixel).
-    const Layout::Layout plain = Layout::layout(m, QSize(301, 52), false, 1);
-    EXPECT_EQ(plain.client, QSize(325, 52 + 23 + 16 + 26));
-    EXPECT_EQ(plain.buttons[0].topLeft(), QPoint((325 - 75) / 2, 52 + 13 + 16));
-}
-
 TEST_F(MessageDialogTest, ButtonsShowInBitOrderAndKeysPressTheDefaultOrCancelButton)
 {
     struct Case {
@@ -201,29 +178,9 @@ TEST_F(MessageDialogTest, EachKindHasItsTitleAndIconBesideTheTextAndCustomHasNei
     Platform::Application::instance().setTitle(previous);
 }
 
-TEST_F(MessageDialogTest, SizesFollowTheTextAndTheButtonRow)
+TEST_F(MessageDialogTest, LineBreaksAsUserStringsGiveThemMakeOneBreakEach)
 {
-    // One word: the button row sets the width, and the size is fixed.
-    show(QStringLiteral("Hi"), mtCustom, mbYes | mbNo | mbCancel, [](TMessageForm &form) {
-        const Layout::Metrics m = metricsOf(form);
-        EXPECT_EQ(form.size(), QSize(3 * m.buttonWidth + 2 * m.buttonSpacing + 2 * m.horzMargin,
-                                     message(form)->height() + m.buttonHeight + m.vertSpacing +
-                                         2 * m.vertMargin));
-        EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    });
-
-    // A long text wraps within half the screen and the dialog grows downwards.
-    const int halfScreen = QGuiApplication::primaryScreen()->geometry().width() / 2;
-    const QString longText = QStringLiteral("word ").repeated(200).trimmed();
-    show(longText, mtError, mbOK, [&](TMessageForm &form) {
-        const QLabel *label = message(form);
-        const QFontMetrics fm(form.font());
-        EXPECT_EQ(label->size(),
-                  fm.boundingRect(QRect(0, 0, halfScreen, 0), Qt::TextWordWrap, longText).size());
-        EXPECT_GT(form.height(), label->height());
-    });
-
-    // Line breaks as user strings give them (LF CR) make one break each; "&&" shows "&".
+    // LF CR makes one break; "&&" shows "&".
     show(QStringLiteral("First line\n\rSecond && last"), mtInformation, mbOK,
          [](TMessageForm &form) { EXPECT_EQ(message(form)->text(), "First line\nSecond & last"); });
 }

@@ -70,14 +70,6 @@ TEST_F(LngTool, BuildOntoAFileInUseFailsAtOnce)
     EXPECT_EQ(read(out), "held");
 }
 
-TEST_F(LngTool, BuildPastAFileSizeLimitOrOnAFullDiskFailsWithTheReason)
-{
-    expectFileSizeLimitKeepsTheOldFile(write("out.lng", "previous content"), build());
-    expectFullDiskKeepsTheOldFile(
-        [](const QString &file) { Parlox::LockedFile::writeNew(file, "previous content"); },
-        build());
-}
-
 // A file of 2 GiB of empty lines (sparse, so it takes no disk) would take 48 GiB as strings:
 // every command that reads it refuses it at once and says why.
 TEST_F(LngTool, AFileTooLargeForTheMemoryIsRefusedByEveryCommand)
