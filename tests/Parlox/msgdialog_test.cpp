@@ -1,4 +1,3 @@
-#include <Parlox/dialoglayout.h>
 #include <Parlox/messageform.h>
 #include <Parlox/msgdialog.h>
 #include <Parlox/platform/application.h>
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 using namespace Parlox;
-namespace Layout = Parlox::DialogLayout;
 
 namespace {
 
@@ -36,15 +34,6 @@ QStringList captions(const TMessageForm &form,
     for (const QPushButton *button : buttons)
         result.append((button->*what)());
     return result;
-}
-
-Layout::Metrics metricsOf(const TMessageForm &form)
-{
-    const QFontMetrics fm(form.font());
-    return Layout::metrics(
-        Layout::fontUnits(QSize(fm.horizontalAdvance(QStringLiteral(
-                                    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
-                                fm.height())));
 }
 
 const QLabel *message(const TMessageForm &form, const char *name = "Message")
@@ -102,17 +91,6 @@ protected:
 
 } // namespace
 
-TEST(DialogLayoutTest, MulDivRoundsHalvesAwayFromZero)
-{
-    const int cases[][4] = {
-        {10, 7, 4, 18},   {-10, 7, 4, -18},
-        {10, 7, -4, -18}, {14, 15, 8, 26},
-        {10, 15, 8, 19},  {1, 1, 3, 0},
-        {5, 5, 0, 0},     {1'000'000, 1'000'000, 1'000'000, 1'000'000}}; // no overflow
-    for (const auto &c : cases)
-        EXPECT_EQ(Layout::mulDiv(c[0], c[1], c[2]), c[3]) << c[0] << '*' << c[1] << '/' << c[2];
-}
-
 TEST_F(MessageDialogTest, ButtonsShowInBitOrderAndKeysPressTheDefaultOrCancelButton)
 {
     struct Case {
@@ -168,11 +146,12 @@ TEST_F(MessageDialogTest, EachKindHasItsTitleAndIconBesideTheTextAndCustomHasNei
     for (const auto &[kind, title] : kinds) {
         show(QStringLiteral("Text"), kind, mbOK, [&](TMessageForm &form) {
             EXPECT_EQ(form.windowTitle(), title);
-            const Layout::Metrics m = metricsOf(form);
             const QLabel *icon = message(form, "Image");
-            const int textLeft = m.horzMargin + (kind == mtCustom ? 0 : 32 + m.horzSpacing);
-            EXPECT_EQ(message(form)->pos(), QPoint(textLeft, m.vertMargin));
-            EXPECT_EQ(icon && !icon->pixmap().isNull(), kind != mtCustom);
+            const bool shown = icon && !icon->pixmap().isNull();
+            EXPECT_EQ(shown, kind != mtCustom);
+            if (shown) {
+                EXPECT_GT(message(form)->x(), icon->geometry().right());
+            }
         });
     }
     Platform::Application::instance().setTitle(previous);

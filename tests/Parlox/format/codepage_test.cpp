@@ -7,18 +7,6 @@
 
 using namespace Parlox;
 
-TEST(CodePage, EveryNonNulByteRoundTripsThroughOneCharacter)
-{
-    QByteArray all;
-    for (int b = 1; b < 256; ++b)
-        all.append(char(b));
-    const QString text = CodePage::decode(all);
-    ASSERT_EQ(text.size(), 255);
-    EXPECT_EQ(CodePage::encode(text), all);
-    // Distinct bytes must give distinct characters, or two bytes would collapse on write.
-    EXPECT_EQ(QSet<QChar>(text.begin(), text.end()).size(), 255);
-}
-
 // Keys are compared in the file's bytes as they would be decoded and folded: every pair of
 // bytes, and longer keys whose letters differ only in case.
 TEST(CodePage, CaselessBytesAgreeWithFoldedTexts)

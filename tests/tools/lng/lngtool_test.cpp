@@ -1,36 +1,11 @@
 #include "golden.h"
 
-#include "lngjson.h"
 #include "runtool.h"
 #include "writefailures.h"
-#include <Parlox/format/lngfile.h>
-#include <Parlox/format/lockedfile.h>
 
 #include <gtest/gtest.h>
 
-using namespace Parlox;
-
-namespace {
-
-class LngTool : public TempDirTest {
-protected:
-    // The build's error output, empty when it reports success. Its inputs, one per output
-    // size, are written before any limit applies.
-    TestWriter build() const
-    {
-        QHash<qsizetype, QString> inputs;
-        for (const qsizetype size : {SmallOutput, LargeOutput})
-            inputs[size] = write(QStringLiteral("in%1.json").arg(size),
-                                 LngJson::dump(Lng::writeDocument(
-                                     {{"English"}, 0, {"&OK&", QString(size, u'x')}, {}})));
-        return [inputs](const QString &out, qsizetype size) {
-            const Result r = run({"build", inputs[size], out});
-            return r.code == 0 ? QString() : QString::fromUtf8(r.err);
-        };
-    }
-};
-
-} // namespace
+using LngTool = TempDirTest;
 
 TEST_F(LngTool, WrongArgumentsPrintUsageAndExit2)
 {
@@ -57,17 +32,6 @@ TEST_F(LngTool, BuildRefusingUnencodableTextLeavesTheOutputUntouched)
                          "character '日' (U+65E5), which a translations file in Windows-1252 "
                          "cannot hold.\n");
     EXPECT_EQ(read(out), "previous content");
-}
-
-// build takes the lock every writer takes: it fails at once while another program holds the
-// file, and leaves it as it was.
-TEST_F(LngTool, BuildOntoAFileInUseFailsAtOnce)
-{
-    const QString out = write("out.lng", "held");
-    const Parlox::LockedFile holder(out, Parlox::LockedFile::Access::SharedRead);
-    EXPECT_EQ(build()(out, SmallOutput), "parlox-lng: Cannot open file \"" + out +
-                                             "\". The file is in use by another program.\n");
-    EXPECT_EQ(read(out), "held");
 }
 
 // A file of 2 GiB of empty lines (sparse, so it takes no disk) would take 48 GiB as strings:
