@@ -196,11 +196,13 @@ QList<QList<SourceIndex::Suggestion>> SourceIndex::suggestionsFor(int entry)
         auto at = std::lower_bound(table.keys.begin(), table.keys.end(),
                                    std::pair<quint64, int>{hash, -1}, lessKey);
         for (; at != table.keys.end() && at->first == hash; ++at) {
+            const qsizetype otherBase = qsizetype(at->second) * width + 1;
             if ((&table == shown && at->second == entry) ||
+                otherBase + m_languages > other.size() ||
                 normalised(sourceAt(other, at->second)) != key)
                 continue;
             for (const int language : wanted) {
-                const QString &text = other.at(at->second * width + 1 + language);
+                const QString &text = other.at(otherBase + language);
                 if (text.isEmpty())
                     continue;
                 QList<Suggestion> &list = found[language];

@@ -21,6 +21,7 @@ SuggestionsView::SuggestionsView(EditorDocument &document, QWidget *parent)
 {
     m_title->setObjectName(QStringLiteral("SuggestionsTitle"));
     m_list->setObjectName(QStringLiteral("SuggestionsList"));
+    m_title->setWordWrap(true);
     m_list->setWordWrap(true);
     m_list->setTextFormat(Qt::PlainText);
     m_list->setTextInteractionFlags(Qt::TextSelectableByMouse);
