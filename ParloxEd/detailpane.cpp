@@ -1,6 +1,7 @@
 #include "detailpane.h"
 
 #include "editordocument.h"
+#include "suggestionsview.h"
 #include "tablegridmodel.h"
 #include "undokeyfilter.h"
 
@@ -24,7 +25,8 @@ const QString LineBreakMarker = QStringLiteral("%%");
 
 DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document), m_form(new QFormLayout), m_keyTitle(new QLabel),
-      m_key(new QLabel), m_undoKeys(new UndoKeyFilter(this))
+      m_key(new QLabel), m_undoKeys(new UndoKeyFilter(this)),
+      m_suggestions(new SuggestionsView(document))
 {
     m_key->setWordWrap(true);
     m_key->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -40,6 +42,7 @@ DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(scroll);
+    column->addWidget(m_suggestions);
 
     const TableGridModel *grid = document.grid();
     const auto changed = [this] {
@@ -63,6 +66,7 @@ DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
 void DetailPane::showEntry(int entry)
 {
     m_entry = entry;
+    m_suggestions->showEntry(entry);
     if (!m_stale)
         refresh();
 }

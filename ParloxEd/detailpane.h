@@ -10,10 +10,12 @@ class QPlainTextEdit;
 namespace ParloxEd {
 
 class EditorDocument;
+class SuggestionsView;
 
-// One entry of the table shown, whole: its key (under the key column's title) and one
-// multi-line editor per language. The editors edit the grid's cells, so what is typed here is
-// in the grid at once and each change is a document command like typing in the grid.
+// One entry of the table shown, whole: its key (under the key column's title), one
+// multi-line editor per language and, under them, the translations its source has elsewhere. The
+// editors edit the grid's cells, so what is typed here is in the grid at once and each change is a
+// document command like typing in the grid.
 //
 // Keys: Enter goes on to the next language's editor, and from the last one back into the
 // grid; Shift+Enter starts a new line where the table holds line breaks (a user string's "%%",
@@ -27,6 +29,7 @@ public:
     // The grid's model row of the entry to show.
     void showEntry(int entry);
     QPlainTextEdit *editor(int language) const { return m_editors.value(language); }
+    SuggestionsView &suggestions() const { return *m_suggestions; }
     // Puts the keys into the editor of a language (the first one when there is no such).
     void focusLanguage(int language);
 
@@ -60,6 +63,7 @@ private:
     QLabel *m_key;
     QList<QPlainTextEdit *> m_editors;
     QObject *m_undoKeys;
+    SuggestionsView *m_suggestions;
     int m_entry = 0;
     bool m_filling = false;
     bool m_stale = true;

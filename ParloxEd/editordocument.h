@@ -136,6 +136,14 @@ public:
     // or of every table, as one undoable step; the grid's locked column stays as it is. The
     // number of values changed: 0 changes nothing.
     int replaceText(const QString &text, const QString &with, bool allTables);
+    // Puts texts (one per language, empty for none) into the empty values of an entry of the
+    // table shown, as one undoable step; the number of values filled.
+    int fillEmptyValues(int entry, const QStringList &values);
+    // Fills every empty value whose source text (the default language's, compared without "&"s,
+    // letter case and outer spaces) has one translation in that language elsewhere in the
+    // document, or one more frequent than the others, as one undoable step; the grid's locked
+    // column stays as it is. The number of values filled: 0 changes nothing.
+    int fillIdenticalSources();
     // Position of the language of exactly that name, or -1.
     int findLanguage(const QString &name) const;
     bool canDeleteLanguage() const { return m_content.languages.size() >= 2; }

@@ -9,6 +9,7 @@
 #include "panedock.h"
 #include "panefocus.h"
 #include "progressmodel.h"
+#include "suggestioncommands.h"
 #include "tablegridmodel.h"
 #include "userdialogs.h"
 
@@ -106,6 +107,7 @@ void Workbench::setUpPanes()
     m_detail->setMinimumWidth(SidePaneWidth);
     m_ui.paneFocus->setEntry(m_detail, [this] { m_detail->focusLanguage(m_column - 1); });
     connect(m_detail, &DetailPane::leftLastEditor, m_ui.gridFocus, &GridFocus::enter);
+    new SuggestionCommands(m_document, m_ui, m_dialogs, m_detail->suggestions(), this);
     dockPane(m_window, m_ui, "DetailDock", "DetailPane1", m_detail, Qt::RightDockWidgetArea,
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_find = new FindPane(m_document, m_ui, m_dialogs, this);

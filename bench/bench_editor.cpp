@@ -2,15 +2,17 @@
 // languages. Opening it and showing its largest table in the grid, switching the table shown
 // (with and without an edit to commit first), adding and deleting a language, and saving.
 // Then the translator's tools on it: finding a text in every table, the next untranslated
-// value, the progress counts after a keystroke, and the row filter over a 200,000-row table
-// typed into key by key with the grid's view on it. Last, the window opening a small file of
-// 400 languages with the entry pane showing.
+// value, the progress counts after a keystroke, the suggestions from identical sources (the
+// first question, a keystroke in a source) and filling them in, and the row filter over a
+// 200,000-row table typed into key by key with the grid's view on it. Last, the window opening a
+// small file of 400 languages with the entry pane showing.
 
 #include "documentsearch.h"
 #include "editordocument.h"
 #include "gridfiltermodel.h"
 #include "mainform.h"
 #include "progressmodel.h"
+#include "sourceindex.h"
 #include "tablegridmodel.h"
 #include <Parlox/format/lngfile.h>
 
@@ -346,6 +348,53 @@ void BM_ProgressAfterAKeystroke(benchmark::State &state)
         double(progress.count(0, ParloxEd::ProgressModel::Column::Document).total);
 }
 BENCHMARK(BM_ProgressAfterAKeystroke)->Unit(benchmark::kMillisecond);
+
+// The Entry pane's suggestions on the large file: the first question builds the index of the
+// 253,000 sources; then each keystroke into a source of the 100,000-entry table moves that
+// entry in the index and asks again.
+void BM_SuggestionsFirstQuestion(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    for (auto _ : state) {
+        if (!doc)
+            return;
+        state.PauseTiming();
+        ParloxEd::SourceIndex index(*doc);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(index.suggestionsFor(1));
+    }
+}
+BENCHMARK(BM_SuggestionsFirstQuestion)->Unit(benchmark::kMillisecond);
+
+void BM_SuggestionsAfterASourceKeystroke(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    if (!doc)
+        return;
+    ParloxEd::SourceIndex index(*doc);
+    index.suggestionsFor(1);
+    int n = 0;
+    for (auto _ : state) {
+        doc->grid()->setCell(1, 2, QStringLiteral("Translated text 0 of 0_%1").arg(++n % 7));
+        benchmark::DoNotOptimize(index.suggestionsFor(1));
+    }
+}
+BENCHMARK(BM_SuggestionsAfterASourceKeystroke)->Unit(benchmark::kMicrosecond);
+
+// Edit > Fill identical untranslated sources over the whole large file, 1,000 values of the
+// largest table emptied first (their sources are found nowhere else, so the whole document is
+// read twice and nothing is filled).
+void BM_FillIdenticalSources(benchmark::State &state)
+{
+    const auto doc = openLargest(state);
+    if (!doc)
+        return;
+    for (int row = 1; row <= 1000; ++row)
+        doc->grid()->setCell(2, row, QString());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc->fillIdenticalSources());
+}
+BENCHMARK(BM_FillIdenticalSources)->Unit(benchmark::kMillisecond);
 
 // A table of 200,000 entries, three languages, in the grid.
 std::unique_ptr<TableGridModel> grid200000Rows()

@@ -1,0 +1,131 @@
+// Filling untranslated values from the translations that the same source text has elsewhere.
+#include "editordocument.h"
+#include "sourceindex.h"
+
+#include <QHash>
+#include <QUndoStack>
+
+namespace ParloxEd {
+namespace {
+
+// The text to fill in: the one translation, or the one more frequent than every other; none
+// when two are equally frequent, as the choice is then the user's.
+QString mostFrequent(const QHash<QString, int> &counts)
+{
+    QString best;
+    int most = 0;
+    bool tied = false;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            best = it.key();
+            most = it.value();
+            tied = false;
+        } else if (it.value() == most) {
+            tied = true;
+        }
+    }
+    return tied ? QString() : best;
+}
+
+} // namespace
+
+int EditorDocument::fillEmptyValues(int entry, const QStringList &values)
+{
+    QList<int> columns;
+    for (int language = 0; language < values.size(); ++language) {
+        const int column = language + 1;
+        if (!values.at(language).isEmpty() && m_grid->isCellEditable(column, entry + 1) &&
+            m_grid->cell(column, entry + 1).isEmpty())
+            columns.append(column);
+    }
+    if (columns.isEmpty())
+        return 0;
+    // One step for the user: the cells are undone and redone together, and typing before or
+    // after is a step of its own.
+    endCellEdit();
+    m_undo->beginMacro(QString());
+    for (const int column : columns)
+        m_grid->setCell(column, entry + 1, values.at(column - 1));
+    m_undo->endMacro();
+    endCellEdit();
+    return int(columns.size());
+}
+
+int EditorDocument::fillIdenticalSources()
+{
+    const int source = m_content.defaultIndex;
+    if (!m_open || source < 0)
+        return 0;
+    commitGrid();
+    State after = state();
+    const qsizetype languages = after.content.languages.size();
+    const qsizetype width = languages + 1;
+    const int locked = m_grid->lockedColumn();
+    QList<QStringList *> tables;
+    if (after.hasDirectory)
+        tables.append(&after.content.messages);
+    for (Parlox::Lng::Form &form : after.content.forms)
+        tables << &form.formStrings << &form.userStrings;
+
+    // The entries missing a translation, with their sources; then what those sources hold
+    // everywhere, language by language.
+    struct Gap {
+        QStringList *table;
+        qsizetype base;
+        QString key;
+    };
+    QList<Gap> gaps;
+    QHash<QString, QList<QHash<QString, int>>> translations;
+    const auto forEachEntry = [&](const std::function<void(QStringList &, qsizetype)> &visit) {
+        for (QStringList *table : tables) {
+            const qsizetype end = TableGridModel::shownLineCount(table->size(), languages);
+            for (qsizetype base = 1; base + languages <= end; base += width)
+                visit(*table, base);
+        }
+    };
+    const auto fillable = [&](qsizetype language) {
+        return language != source && int(language) + 1 != locked;
+    };
+    forEachEntry([&](QStringList &lines, qsizetype base) {
+        for (qsizetype language = 0; language < languages; ++language) {
+            if (fillable(language) && lines.at(base + language).isEmpty()) {
+                QString key = SourceIndex::normalised(lines.at(base + source));
+                if (key.isEmpty())
+                    return;
+                translations.insert(key, QList<QHash<QString, int>>(languages));
+                gaps.append({&lines, base, std::move(key)});
+                return;
+            }
+        }
+    });
+    if (gaps.isEmpty())
+        return 0;
+    forEachEntry([&](QStringList &lines, qsizetype base) {
+        const auto counts = translations.find(SourceIndex::normalised(lines.at(base + source)));
+        if (counts == translations.end())
+            return;
+        for (qsizetype language = 0; language < languages; ++language) {
+            if (language != source && !lines.at(base + language).isEmpty())
+                ++(*counts)[language][lines.at(base + language)];
+        }
+    });
+    int filled = 0;
+    for (const Gap &gap : gaps) {
+        const QList<QHash<QString, int>> &counts = translations.value(gap.key);
+        for (qsizetype language = 0; language < languages; ++language) {
+            if (!fillable(language) || !gap.table->at(gap.base + language).isEmpty())
+                continue;
+            // Copied as it stands: its access key belongs to its language.
+            const QString text = mostFrequent(counts.at(language));
+            if (text.isEmpty())
+                continue;
+            (*gap.table)[gap.base + language] = text;
+            ++filled;
+        }
+    }
+    if (filled > 0)
+        pushChange([&after](State &state) { state = std::move(after); });
+    return filled;
+}
+
+} // namespace ParloxEd

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "editordocument.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+class QModelIndex;
+
+namespace ParloxEd {
+
+// Where each source text (the default language's value) of the document stands, so that the
+// translations the same source has elsewhere are found without reading the whole document.
+// Sources compare with access-key "&"s, letter case and outer spaces ignored.
+//
+// Built on the first question and kept: a table whose lines the document replaced (a commit
+// of the grid, a replace, a language command, an undo of them) is indexed again on the next
+// question, and typing in the grid moves just the entries whose source changed. The
+// translations themselves are read when asked for, so typing them costs the index nothing.
+class SourceIndex : public QObject {
+    Q_OBJECT
+
+public:
+    struct Suggestion {
+        QString text;
+        int count = 0;
+        bool operator==(const Suggestion &) const = default;
+    };
+
+    explicit SourceIndex(const EditorDocument &document, QObject *parent = nullptr);
+
+    // The source as compared: without "&"s and outer spaces, case-folded.
+    static QString normalised(QStringView source);
+
+    // For each language whose value in that entry of the table shown is empty, the
+    // translations the same source has in the other entries of the document, most frequent
+    // first (the first found first among equals); an empty list for every other language.
+    QList<QList<Suggestion>> suggestionsFor(int entry);
+    // The first suggestion of each language, an empty text where there is none.
+    QStringList firstSuggestions(int entry);
+
+private:
+    // (hash of the normalised source, entry) of a table's entries, sorted; entries with no
+    // source are left out.
+    using Keys = std::vector<std::pair<quint64, int>>;
+    struct Table {
+        EditorDocument::TableRef ref;
+        // The document's own lines as indexed: held, so that a change of them shows as other
+        // lines, never as the same ones changed.
+        QStringList held;
+        Keys keys;
+        bool stale = false;
+    };
+
+    void sync();
+    void index(Table &table) const;
+    void rowsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles);
+    void rekey(Table &table, int entry) const;
+    Table *shownTable();
+    const QStringList &ownLines(EditorDocument::TableRef table) const;
+    QString sourceAt(const QStringList &lines, int entry) const;
+
+    const EditorDocument &m_document;
+    QList<Table> m_tables;
+    int m_defaultIndex = -1;
+    qsizetype m_languages = 0;
+    bool m_built = false;
+};
+
+} // namespace ParloxEd
