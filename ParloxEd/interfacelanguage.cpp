@@ -42,6 +42,9 @@ void InterfaceLanguage::loadQtTexts(const QString &language)
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (m_installed)
         QCoreApplication::installTranslator(&m_qt);
+    // Qt posts LanguageChange to the windows; the open dialog, built with the window before
+    // the translations came, reads them now and not at some later turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 } // namespace ParloxEd
