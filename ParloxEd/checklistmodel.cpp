@@ -28,9 +28,8 @@ void CheckListModel::follow()
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
                 recheckEntries(topLeft.row(), bottomRight.row());
             });
-    // Names of languages and the key column's title show in every row and in the header.
+    // The names of the languages show in every row.
     connect(&m_grid, &QAbstractItemModel::headerDataChanged, this, [this] {
-        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
         if (!m_items.isEmpty())
             emit dataChanged(index(0, int(Column::Language)),
                              index(rowCount() - 1, int(Column::Warning)));
@@ -79,6 +78,14 @@ void CheckListModel::recheckEntries(qsizetype first, qsizetype last)
         std::copy(fresh.cbegin(), fresh.cend(), m_items.begin() + at);
         endInsertRows();
     }
+}
+
+void CheckListModel::retranslate()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (!m_items.isEmpty())
+        emit dataChanged(index(0, int(Column::Warning)),
+                         index(rowCount() - 1, int(Column::Warning)));
 }
 
 CheckListModel::Cell CheckListModel::cellAt(int row) const
@@ -132,7 +139,7 @@ QVariant CheckListModel::headerData(int section, Qt::Orientation orientation, in
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (Column(section)) {
     case Column::Key:
-        return m_grid.cell(int(TableGridModel::Column::Key), 0);
+        return m_lookup(QStringLiteral("COLUMN_KEY"));
     case Column::Language:
         return m_lookup(QStringLiteral("CHECKS_LANGUAGE"));
     case Column::Warning:

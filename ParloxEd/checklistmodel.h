@@ -28,6 +28,8 @@ public:
         int column = 0;
     };
     Cell cellAt(int row) const;
+    // The lookup gives the texts of another interface language now.
+    void retranslate();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -32,6 +32,7 @@ ChecksPane::ChecksPane(EditorDocument &document, const MainFormUi &ui, QMainWind
         *document.grid(),
         [translator](const QString &identifier) { return translator->GetUserString(identifier); },
         this);
+    connect(&document, &EditorDocument::textsChanged, m_model, &CheckListModel::retranslate);
     m_list = new QTableView(&window);
     m_list->setObjectName(QStringLiteral("ChecksList"));
     m_list->setModel(m_model);

@@ -28,6 +28,7 @@ DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
       m_key(new QLabel), m_undoKeys(new UndoKeyFilter(this)),
       m_suggestions(new SuggestionsView(document))
 {
+    m_keyTitle->setObjectName(QStringLiteral("KeyTitle"));
     m_key->setWordWrap(true);
     m_key->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_key->setTextFormat(Qt::PlainText);
@@ -61,6 +62,8 @@ DetailPane::DetailPane(EditorDocument &document, QWidget *parent)
         if (!m_stale)
             refresh();
     });
+    connect(&document, &EditorDocument::textsChanged, this,
+            [this] { m_keyTitle->setText(m_document.keyTitle()); });
 }
 
 void DetailPane::showEntry(int entry)
@@ -119,7 +122,7 @@ void DetailPane::syncEditors()
 void DetailPane::relabel(int first, int last)
 {
     const TableGridModel *grid = m_document.grid();
-    m_keyTitle->setText(grid->cell(int(TableGridModel::Column::Key), 0));
+    m_keyTitle->setText(m_document.keyTitle());
     const int end = std::min(last + 1, int(m_editors.size()));
     for (int language = std::max(first, 0); language < end; ++language) {
         auto *label = qobject_cast<QLabel *>(m_form->labelForField(m_editors.at(language)));

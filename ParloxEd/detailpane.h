@@ -46,7 +46,8 @@ private:
     // and a hidden pane waits until it shows: a file of hundreds of languages costs nothing
     // while the pane is closed, and a change of table costs no new widgets.
     void syncEditors();
-    // The labels of the languages first to last, and the key column's title.
+    // The labels of the languages first to last, and the key column's title in the interface
+    // language.
     void relabel(int first, int last);
     // Texts from the grid; an editor already holding its cell's text is left alone, so typing
     // in it keeps its cursor.

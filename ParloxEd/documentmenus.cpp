@@ -29,9 +29,12 @@ DocumentMenus::DocumentMenus(const EditorDocument &document, const MainFormUi &u
     connect(&document, &EditorDocument::languagesChanged, this, [this] {
         fill(m_ui.languageItems, m_document.languages(), &DocumentMenus::languageChosen);
     });
-    connect(&document, &EditorDocument::windowsItemsChanged, this, [this] {
+    const auto fillWindows = [this] {
         fill(m_ui.windowsMenu, m_document.windowsItems(), &DocumentMenus::windowsItemChosen);
-    });
+    };
+    connect(&document, &EditorDocument::windowsItemsChanged, this, fillWindows);
+    // The message item is named in the interface language, as everywhere else.
+    connect(&document, &EditorDocument::textsChanged, this, fillWindows);
     for (const auto signal :
          {&EditorDocument::defaultLanguageChanged, &EditorDocument::currentItemChanged})
         connect(&document, signal, this, &DocumentMenus::mark);

@@ -5,14 +5,13 @@
 #include "statuspanelbar.h"
 #include "userdialogs.h"
 
-#include <QAction>
 #include <QLabel>
 
 namespace ParloxEd {
 
 DocumentState::DocumentState(EditorDocument &document, const MainFormUi &ui,
                              const UserDialogs &dialogs, QObject *parent)
-    : QObject(parent), m_document(document), m_dialogs(dialogs), m_table(new QLabel),
+    : QObject(parent), m_document(document), m_ui(ui), m_dialogs(dialogs), m_table(new QLabel),
       m_state(new QLabel)
 {
     m_table->setObjectName(QStringLiteral("TableName"));
@@ -28,13 +27,8 @@ DocumentState::DocumentState(EditorDocument &document, const MainFormUi &ui,
     connect(&document, &EditorDocument::openChanged, this, [this] { show(State::None); });
     connect(&document, &EditorDocument::modifiedChanged, this,
             [this](bool modified) { show(modified ? State::Modified : State::None); });
-    connect(&document, &EditorDocument::readOnlyChanged, this, [this, &ui](bool readOnly) {
-        ui.statusValue->setMarker(readOnly ? m_dialogs.userString(QStringLiteral("READ_ONLY_MARK"))
-                                           : QString());
-    });
-    // The translator renames the menu items when the interface language changes.
-    connect(ui.component<QAction>("OpenFile"), &QAction::changed, this,
-            &DocumentState::retranslate);
+    connect(&document, &EditorDocument::readOnlyChanged, this, &DocumentState::retranslate);
+    connect(&document, &EditorDocument::textsChanged, this, &DocumentState::retranslate);
 }
 
 void DocumentState::saved()
@@ -50,12 +44,11 @@ void DocumentState::show(State state)
 
 void DocumentState::retranslate()
 {
-    const EditorDocument::TableRef table = m_document.currentTableRef();
-    // The message item's caption in the Windows menu keeps the language it was loaded in;
-    // here the name follows the interface.
-    m_table->setText(!m_document.isOpen() ? QString()
-                     : table.item == 0    ? m_dialogs.userString(QStringLiteral("STRINGS_MESSAGES"))
-                                          : m_document.tableCaption(table));
+    m_table->setText(m_document.isOpen() ? m_document.tableCaption(m_document.currentTableRef())
+                                         : QString());
+    m_ui.statusValue->setMarker(m_document.isReadOnly()
+                                    ? m_dialogs.userString(QStringLiteral("READ_ONLY_MARK"))
+                                    : QString());
     switch (m_shown) {
     case State::None:
         return m_state->clear();

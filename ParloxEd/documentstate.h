@@ -12,7 +12,8 @@ class UserDialogs;
 
 // What the window says of the document besides its caption, at the right of the status area:
 // whether there are unsaved changes or the last save went through, the name of the table
-// shown, and whether the file is read-only. Both follow a change of the interface language at once.
+// shown, and whether the file is read-only. Each follows a change of the interface language at
+// once.
 class DocumentState : public QObject {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ private:
     void retranslate();
 
     EditorDocument &m_document;
+    const MainFormUi &m_ui;
     const UserDialogs &m_dialogs;
     QLabel *m_table;
     QLabel *m_state;

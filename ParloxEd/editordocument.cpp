@@ -54,6 +54,16 @@ QString EditorDocument::text(const QString &identifier) const
     return m_lookup ? m_lookup(identifier) : QString();
 }
 
+void EditorDocument::retranslate()
+{
+    emit textsChanged();
+}
+
+QString EditorDocument::keyTitle() const
+{
+    return text(titleIdentifier(m_currentItem, m_view));
+}
+
 void EditorDocument::setFileName(const QString &path)
 {
     if (m_fileName == path)
@@ -117,7 +127,6 @@ LoadResult EditorDocument::loadFile(const QString &path, const ReadEncoding &enc
 void EditorDocument::openDirectory()
 {
     m_hasDirectory = true;
-    m_messageItemCaption = text(QStringLiteral("STRINGS_MESSAGES"));
     m_currentItem = 0;
 }
 
@@ -145,7 +154,6 @@ void EditorDocument::closeDocument()
     m_content = {};
     m_stamp.reset();
     setReadOnly(false);
-    m_messageItemCaption.clear();
     m_hasDirectory = false;
     m_currentItem = -1;
     // Cells left in the grid would belong to no table and edits in them would be lost, so the
@@ -172,7 +180,8 @@ QStringList EditorDocument::windowsItems() const
     if (!m_hasDirectory)
         return items;
     items.reserve(m_content.forms.size() + 1);
-    items.append(m_messageItemCaption);
+    // Named in the interface language of now, like every other place that names the table.
+    items.append(text(QStringLiteral("STRINGS_MESSAGES")));
     for (const Lng::Form &form : m_content.forms)
         items.append(form.name);
     return items;
@@ -207,10 +216,11 @@ QStringList *EditorDocument::currentTable()
 
 QString EditorDocument::tableCaption(TableRef table) const
 {
-    const QString item = windowsItems().value(table.item);
+    if (!tableOf(table))
+        return {};
     if (table.item < 1)
-        return item;
-    return item + QStringLiteral(": ") +
+        return text(QStringLiteral("STRINGS_MESSAGES"));
+    return m_content.forms.at(table.item - 1).name + QStringLiteral(": ") +
            text(table.view == View::FormStrings ? QStringLiteral("VIEW_FORM_STRINGS")
                                                 : QStringLiteral("VIEW_USER_STRINGS"));
 }

@@ -190,10 +190,15 @@ public:
     QString tableCaption(TableRef table) const;
     // The interface text of a user-string identifier.
     QString text(const QString &identifier) const;
+    // The interface language changed: every text named above reads in the new one now, and
+    // whoever shows one is told through textsChanged.
+    void retranslate();
 
     TableGridModel *grid() const { return m_grid; }
     // Title of the key column of the table shown, as fetched when it was shown.
     const QString &tableTitle() const { return m_tableTitle; }
+    // The same title in the interface language of now.
+    QString keyTitle() const;
     // The grid cell of the default language in a grid row; empty without languages.
     QString defaultValueAt(int row) const;
 
@@ -215,6 +220,8 @@ signals:
     void tableReloaded();
     // A command moved to a cell (an undo, a redo, a found text): the window selects it.
     void cellRevealed(int entry, int column);
+    // The interface texts (table captions, column titles) read in another language.
+    void textsChanged();
 
 private:
     // What the language commands change and their undo puts back.
@@ -245,7 +252,6 @@ private:
     EncodingMemory m_encodingMemory;
     QString m_fileName;
     Parlox::Lng::Document m_content;
-    QString m_messageItemCaption;
     QString m_tableTitle;
     int m_currentItem = -1;
     View m_view = View::FormStrings;

@@ -50,8 +50,7 @@ EncodingMenu::EncodingMenu(EditorDocument &document, const MainFormUi &ui,
 
     connect(&document, &EditorDocument::encodingChanged, this, &EncodingMenu::show);
     connect(&document, &EditorDocument::openChanged, this, &EncodingMenu::show);
-    // The translator renames the menu items when the interface language changes.
-    connect(ui.component<QAction>("OpenFile"), &QAction::changed, this, &EncodingMenu::retranslate);
+    connect(&document, &EditorDocument::textsChanged, this, &EncodingMenu::retranslate);
     retranslate();
     show();
 }

@@ -1,13 +1,13 @@
 #include "findpane.h"
 
 #include "documentsearch.h"
+#include "editordocument.h"
 #include "findresultsmodel.h"
 #include "gridfocus.h"
 #include "mainformui.h"
 #include "resultlist.h"
 #include "userdialogs.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -47,13 +47,19 @@ FindPane::FindPane(EditorDocument &document, const MainFormUi &ui, const UserDia
                 find();
         });
     }
-    const auto count = [this] {
-        m_count->setText(m_dialogs.userString(QStringLiteral("FIND_COUNT")) +
-                         QString::number(m_results->rowCount()));
-    };
-    connect(m_results, &QAbstractItemModel::modelReset, this, count);
-    // The translator renames the menu items when the interface language changes.
-    connect(ui.component<QAction>("OpenFile"), &QAction::changed, this, count);
+    connect(m_results, &QAbstractItemModel::modelReset, this,
+            [this] { showCount(Count::Found, m_results->rowCount()); });
+    connect(&document, &EditorDocument::textsChanged, this,
+            [this] { showCount(m_countKind, m_countShown); });
+}
+
+void FindPane::showCount(Count kind, int count)
+{
+    m_countKind = kind;
+    m_countShown = count;
+    const QString words = m_dialogs.userString(
+        kind == Count::Found ? QStringLiteral("FIND_COUNT") : QStringLiteral("REPLACE_COUNT"));
+    m_count->setText(words + QString::number(count));
 }
 
 void FindPane::layOut(const MainFormUi &ui)
@@ -113,8 +119,7 @@ void FindPane::replaceAll()
     const int replaced =
         m_document.replaceText(m_text->text(), m_replacement->text(), m_allTables->isChecked());
     find();
-    m_count->setText(m_dialogs.userString(QStringLiteral("REPLACE_COUNT")) +
-                     QString::number(replaced));
+    showCount(Count::Replaced, replaced);
 }
 
 void FindPane::step(int step)

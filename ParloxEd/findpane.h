@@ -43,6 +43,9 @@ private:
     void layOut(const MainFormUi &ui);
     void setUpResults();
     void choose(int row);
+    // "Found: n" or "Replaced: n", in the interface language.
+    enum class Count { Found, Replaced };
+    void showCount(Count kind, int count);
 
     EditorDocument &m_document;
     const UserDialogs &m_dialogs;
@@ -56,6 +59,8 @@ private:
     FindResultsModel *m_results;
     GridFocus *m_gridFocus;
     QWidget *m_widget = nullptr;
+    Count m_countKind = Count::Found;
+    int m_countShown = 0;
 };
 
 } // namespace ParloxEd

@@ -8,6 +8,13 @@ FindResultsModel::FindResultsModel(const EditorDocument &document, QObject *pare
     : QAbstractTableModel(parent), m_document(document)
 {
     connect(&document, &EditorDocument::openChanged, this, [this] { setResults({}); });
+    // The column titles and the tables' names are interface texts.
+    connect(&document, &EditorDocument::textsChanged, this, [this] {
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        if (!m_results.isEmpty())
+            emit dataChanged(index(0, int(Column::Table)),
+                             index(rowCount() - 1, int(Column::Table)));
+    });
 }
 
 void FindResultsModel::setResults(QList<EditorDocument::CellRef> results)

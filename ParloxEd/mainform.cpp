@@ -8,6 +8,7 @@
 #include "filedrops.h"
 #include "gridfiltermodel.h"
 #include "gridfocus.h"
+#include "interfacelanguage.h"
 #include "opendialog.h"
 #include "recentfilesmenu.h"
 #include "statuspanelbar.h"
@@ -19,7 +20,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QMenu>
 #include <QTableView>
 #include <QToolButton>
 
@@ -53,6 +53,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     new ChecksPane(*m_document, m_ui, *this);
     new DefaultLanguageLock(*m_document, m_ui, *m_dialogs, this);
     new EncodingMenu(*m_document, m_ui, *m_dialogs, this);
+    new InterfaceLanguage(*m_document, *m_ui.selector, this);
     m_state = new DocumentState(*m_document, m_ui, *m_dialogs, this);
     m_workbench->restoreLayout();
 }

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
@@ -169,6 +170,12 @@ void MainFormUi::addShortcuts()
     if (quit.isEmpty())
         quit.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
     component<QAction>("ExitFile")->setShortcuts(quit);
+    // F10 opens the first menu and the arrows walk on from there: every menu is reached from
+    // the keyboard also where two captions share an access key ("&Ver", "&Ventanas").
+    auto *menus = new QShortcut(QKeySequence(Qt::Key_F10), m_window);
+    QMenuBar *bar = m_window->menuBar();
+    QObject::connect(menus, &QShortcut::activated, bar,
+                     [bar] { bar->setActiveAction(bar->actions().value(0)); });
 }
 
 void MainFormUi::setUpGrid()

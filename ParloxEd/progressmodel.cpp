@@ -29,6 +29,8 @@ ProgressModel::ProgressModel(const EditorDocument &document, QObject *parent)
     connect(grid, &QAbstractItemModel::modelReset, this, &ProgressModel::recountAll);
     connect(grid, &QAbstractItemModel::dataChanged, this, &ProgressModel::recountShown);
     connect(&document, &EditorDocument::languagesChanged, this, &ProgressModel::recountAll);
+    connect(&document, &EditorDocument::textsChanged, this,
+            [this] { emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1); });
     recountAll();
 }
 

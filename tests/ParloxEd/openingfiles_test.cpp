@@ -178,7 +178,8 @@ TEST_F(OpeningFiles, SaveAsksBeforeWritingOverAFileChangedOnDisk)
 }
 
 // A file the user may read but not write (here on a read-only filesystem, which even root
-// cannot write) opens marked read-only, and Save says so and leaves it as it was.
+// cannot write) opens marked read-only, in the interface language, and Save says so and leaves
+// it as it was.
 TEST_F(OpeningFiles, AFileTheUserMayNotWriteOpensReadOnly)
 {
     SmallDisk disk;
@@ -201,6 +202,8 @@ TEST_F(OpeningFiles, AFileTheUserMayNotWriteOpensReadOnly)
     EXPECT_EQ(command("SaveFile", {press("OK")}),
               QStringList({"Error|The file couldn't be opened.\nThe file is read-only."}));
     EXPECT_EQ(read(file), bytes);
+    chooseSpanishInterface();
+    EXPECT_EQ(named<StatusPanelBar>("StatusValue")->marker(), "Sólo lectura");
     command("OpenFile", {press("Yes"), chooseFile(writeSample())});
     EXPECT_EQ(named<StatusPanelBar>("StatusValue")->marker(), "");
 }

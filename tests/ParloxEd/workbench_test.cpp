@@ -176,10 +176,6 @@ TEST_F(WorkbenchTest, TheWindowNamesTheTableSaysWhatIsSavedAndKeepsRoomForTheGri
     EXPECT_EQ(state(), "Modified");
     key(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(state(), "Saved");
-    key(window.get(), Qt::Key_F, Qt::ControlModifier);
-    chooseSpanishInterface();
-    EXPECT_EQ(QStringList({tableName(), state(), named<QLabel>("FindCount")->text()}),
-              QStringList({"Tools: Cadenas del usuario", "Guardado", "Encontrados: 0"}));
 
     for (const Qt::Key pane : {Qt::Key_E, Qt::Key_F, Qt::Key_P, Qt::Key_K})
         key(window.get(), pane, Qt::ControlModifier | Qt::ShiftModifier);
