@@ -15,11 +15,13 @@ using TableRef = EditorDocument::TableRef;
 struct DocumentChecksModel::Group {
     TableRef table;
     int order = 0; // position in menu order
-    // The lines last checked, for a table the grid does not show; the grid's own table is
-    // followed through the grid's signals instead (live), as holding its lines would make
-    // every keystroke copy them.
+    // The lines last checked whole, shared with the table while it is unchanged, so that
+    // finding a table unchanged costs nothing.
     QStringList lines;
+    // The grid shows the table: its edits are followed entry by entry (edited) instead of
+    // taking its lines after every keystroke, which would make the next one copy them.
     bool live = false;
+    bool edited = false;
     qsizetype languages = -1;
     QList<Item> items;
 };
@@ -92,9 +94,10 @@ void DocumentChecksModel::refresh(bool currentToo)
                                       [&](const auto &g) { return g && g->table == table; });
         std::unique_ptr<Group> group = old == m_groups.end() ? nullptr : std::move(*old);
         const bool live = gridShows && table == current;
-        const bool stale =
-            !group || group->languages != languages ||
-            (live ? currentToo || !group->live : group->live || group->lines != lines);
+        // Between two tables shown the grid's table is known from its edits.
+        const bool followed = group && live && group->live && !currentToo;
+        const bool stale = !group || group->languages != languages ||
+                           (!followed && (group->edited || group->lines != lines));
         if (!group) {
             group = std::make_unique<Group>();
             group->table = table;
@@ -102,8 +105,9 @@ void DocumentChecksModel::refresh(bool currentToo)
         group->order = order++;
         group->languages = languages;
         group->live = live;
-        group->lines = live ? QStringList() : lines;
         if (stale) {
+            group->lines = lines;
+            group->edited = false;
             QList<Item> fresh = checkGroup(*group);
             if (fresh != group->items)
                 changed.append({group.get(), std::move(fresh)});
@@ -159,14 +163,19 @@ void DocumentChecksModel::recheckEntries(qsizetype first, qsizetype last)
     const auto byEntry = [](const Item &item, qsizetype entry) { return item.entry < entry; };
     const auto from = std::lower_bound(group->items.cbegin(), group->items.cend(), first, byEntry);
     const auto to = std::lower_bound(from, group->items.cend(), last + 1, byEntry);
+    group->edited = true;
     replaceItems(*group, int(from - group->items.cbegin()), int(to - group->items.cbegin()),
                  itemsOf(*group, warnings));
 }
 
 void DocumentChecksModel::recheck(TableRef table)
 {
-    if (Group *group = groupOf(table))
-        replaceItems(*group, 0, int(group->items.size()), checkGroup(*group));
+    Group *group = groupOf(table);
+    if (!group)
+        return;
+    group->lines = m_document.tableLines(table);
+    group->edited = false;
+    replaceItems(*group, 0, int(group->items.size()), checkGroup(*group));
 }
 
 // Rows [from, to) of a group become `fresh`, row by row where they differ, so that the rows

@@ -18,9 +18,9 @@ namespace ParloxEd {
 // order. The heading of the table shown comes first, the others follow in menu order.
 //
 // It follows the document cheaply: an edit in the grid rechecks only the entries it touched,
-// showing another table rechecks that table and the one shown before, and a command that
-// changed other tables (a replace in all of them, an undo) rechecks only those whose lines
-// changed. Showing another table reorders the headings without a reset, so a selection stays.
+// and any other change (another table shown, a replace in every table, an undo) rechecks only
+// the tables whose lines changed, which an unchanged table tells at once as it still shares
+// them. Showing another table reorders the headings without a reset, so a selection stays.
 class DocumentChecksModel : public QAbstractItemModel {
     Q_OBJECT
 
