@@ -119,6 +119,11 @@ TEST_F(ChecksPaneTest, ListsEveryTableWithTheTableShownFirstAndFollowsTheEdits)
               QStringList({"Main: Form strings (1)",
                            "Form.Caption|Español|The placeholders (%1, %s...) differ from English",
                            "Message Strings (1)"}));
+    // A replace in every table, and its undo, reach the tables not shown.
+    doc().replaceText(QStringLiteral("Atención"), QStringLiteral("Warning"), true);
+    EXPECT_EQ(listed().at(2), "Message Strings (2)");
+    command("Undo1");
+    EXPECT_EQ(listed().at(2), "Message Strings (1)");
 
     chooseSpanishInterface();
     EXPECT_EQ(listed().at(0), "Main: Cadenas de forma (1)");
