@@ -90,8 +90,11 @@ void DocumentChecksModel::refresh(bool currentToo)
     QList<std::pair<Group *, QList<Item>>> changed;
     int order = 0;
     m_document.visitTables([&](TableRef table, const QStringList &lines) {
-        const auto old = std::find_if(m_groups.begin(), m_groups.end(),
-                                      [&](const auto &g) { return g && g->table == table; });
+        const auto same = [&](const auto &g) { return g && g->table == table; };
+        // The tables keep their order, so the group is nearly always where it was.
+        const auto old = size_t(order) < m_groups.size() && same(m_groups[order])
+                             ? m_groups.begin() + order
+                             : std::find_if(m_groups.begin(), m_groups.end(), same);
         std::unique_ptr<Group> group = old == m_groups.end() ? nullptr : std::move(*old);
         const bool live = gridShows && table == current;
         // Between two tables shown the grid's table is known from its edits.
