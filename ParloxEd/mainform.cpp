@@ -50,7 +50,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     const auto open = [this](const QString &path) { OpenFileNamed(path); };
     new RecentFilesMenu(*m_document, m_ui, open, this);
     new FileDrops(*this, open);
-    new ChecksPane(*m_document, m_ui, *this);
+    new ChecksPane(*m_document, m_ui, *m_dialogs, *this);
     new DefaultLanguageLock(*m_document, m_ui, *m_dialogs, this);
     new EncodingMenu(*m_document, m_ui, *m_dialogs, this);
     new InterfaceLanguage(*m_document, *m_ui.selector, this);

@@ -136,9 +136,18 @@ int TableGridModel::warningsAt(const QModelIndex &index) const
         return 0;
     const qsizetype line = lineIndex(index.column(), index.row());
     const qsizetype first = lineIndex(FirstLanguageColumn, index.row());
-    return line < 0 || first < 0
-               ? 0
-               : int(Parlox::ValueChecks::check(m_lines.at(first), m_lines.at(line)));
+    if (line < 0 || first < 0)
+        return 0;
+    const Parlox::ValueChecks::Checks failed =
+        Parlox::ValueChecks::check(m_lines.at(first), m_lines.at(line));
+    return int(failed && m_warningFilter ? m_warningFilter(line, failed) : failed);
+}
+
+void TableGridModel::refreshWarnings()
+{
+    if (columnCount() > FirstLanguageColumn + 1)
+        emit dataChanged(index(0, FirstLanguageColumn + 1),
+                         index(rowCount() - 1, columnCount() - 1), {Qt::ToolTipRole, WarningsRole});
 }
 
 // The whole text, which a narrow fixed column cuts off, then why its checks fail.

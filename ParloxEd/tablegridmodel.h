@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Parlox/format/valuechecks.h>
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <functional>
@@ -36,11 +38,19 @@ public:
     // ValueChecks::Checks; 0 for every other cell. Their sentences are the cell's tooltip.
     static constexpr int WarningsRole = Qt::UserRole + 2;
     using TextLookup = std::function<QString(const QString &identifier)>;
+    // The checks of `failed` that still count for the value on a line of the table: the
+    // translator may have accepted some.
+    using WarningFilter = std::function<Parlox::ValueChecks::Checks(
+        qsizetype line, Parlox::ValueChecks::Checks failed)>;
 
     explicit TableGridModel(QObject *parent = nullptr);
 
     // Where the sentences of the warnings come from (user strings of the interface language).
     void setTextLookup(TextLookup lookup) { m_lookup = std::move(lookup); }
+    void setWarningFilter(WarningFilter filter) { m_warningFilter = std::move(filter); }
+    // Tells the views that the warnings of every cell may have changed (what the filter lets
+    // through did).
+    void refreshWarnings();
 
     // Shows a table with languageCount languages; keeps the header texts of the columns that
     // remain. Resets the model.
@@ -103,6 +113,7 @@ private:
     QVariant toolTip(const QModelIndex &index) const;
 
     TextLookup m_lookup;
+    WarningFilter m_warningFilter;
     QStringList m_lines;
     QStringList m_headers{QString(), QString()};
     qsizetype m_languages = 0;

@@ -12,19 +12,24 @@ protected:
     {
         QTest::keyClick(target, key, modifiers);
     }
-    // The column titles of a list, then the texts of one of its columns, each once.
+    // The column titles of a list, then the texts of one of its columns, each once; a tree's
+    // rows are read with the rows under them.
     QString list(const char *view, int col) const
     {
-        const QAbstractItemModel *model = named<QTableView>(view)->model();
+        const QAbstractItemModel *model = named<QAbstractItemView>(view)->model();
         QStringList texts;
         for (int section = 0; section < model->columnCount(); ++section)
             texts.append(model->headerData(section, Qt::Horizontal).toString());
         texts.append(QStringLiteral(">"));
-        for (int row = 0; row < model->rowCount(); ++row) {
-            const QString text = model->index(row, col).data().toString();
-            if (!texts.contains(text))
-                texts.append(text);
-        }
+        const std::function<void(const QModelIndex &)> read = [&](const QModelIndex &parent) {
+            for (int row = 0; row < model->rowCount(parent); ++row) {
+                const QString text = model->index(row, col, parent).data().toString();
+                if (!text.isEmpty() && !texts.contains(text))
+                    texts.append(text);
+                read(model->index(row, 0, parent));
+            }
+        };
+        read({});
         return texts.join(u'|');
     }
     QString label(const char *name) const { return named<QLabel>(name)->text(); }
