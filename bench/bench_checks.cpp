@@ -2,6 +2,7 @@
 // checking it whole (parlox-lng check, or the Checks pane when a table is shown), and the
 // Checks pane following one edit of a cell.
 
+#include "benchtargets.h"
 #include "checklistmodel.h"
 #include "tablegridmodel.h"
 #include <Parlox/format/valuechecks.h>
