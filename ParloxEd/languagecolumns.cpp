@@ -25,50 +25,36 @@ qsizetype valueCount(qsizetype lines, qsizetype entrySize, qsizetype column)
     return lines / entrySize + (lines % entrySize > column + 1 ? 1 : 0);
 }
 
-// Takes value line `column` out of every entry.
-PackedValues takeColumn(QStringList &table, qsizetype languageCount, qsizetype column)
+// Value line `column` of every entry, moved out of the table. Both lists get exactly the room
+// they need: the document keeps none for the deleted column.
+QStringList takeColumn(QStringList &table, qsizetype languageCount, qsizetype column)
 {
     const qsizetype entrySize = languageCount + 1;
     const qsizetype count = valueCount(table.size(), entrySize, column);
-    PackedValues taken;
-    taken.ends.reserve(count);
-    qsizetype chars = 0;
-    for (qsizetype i = column + 1; i < table.size(); i += entrySize)
-        chars += table.at(i).size();
-    taken.texts.reserve(chars);
     QStringList kept;
+    QStringList taken;
     kept.reserve(table.size() - count);
-    for (qsizetype i = 0; i < table.size(); ++i) {
-        if (i % entrySize == column + 1) {
-            taken.texts += table.at(i);
-            taken.ends.append(taken.texts.size());
-        } else {
-            kept.append(std::move(table[i]));
-        }
-    }
+    taken.reserve(count);
+    for (qsizetype i = 0; i < table.size(); ++i)
+        (i % entrySize == column + 1 ? taken : kept).append(std::move(table[i]));
     table = std::move(kept);
     return taken;
 }
 
-// The inverse of takeColumn: the values go back where they were taken from.
-void putColumn(QStringList &table, qsizetype languageCount, qsizetype column,
-               const PackedValues &values)
+// The inverse of takeColumn: the lines go back where they were taken from.
+void putColumn(QStringList &table, qsizetype languageCount, qsizetype column, QStringList values)
 {
     const qsizetype entrySize = languageCount + 1;
-    const qsizetype total = table.size() + values.ends.size();
     QStringList out;
-    out.reserve(total);
+    out.reserve(table.size() + values.size());
     qsizetype fromTable = 0;
     qsizetype fromValues = 0;
-    for (qsizetype i = 0; i < total; ++i) {
-        const bool value = i % entrySize == column + 1 && fromValues < values.ends.size();
-        if (value || fromTable >= table.size()) {
-            const qsizetype start = fromValues == 0 ? 0 : values.ends.at(fromValues - 1);
-            const qsizetype end = values.ends.at(fromValues++);
-            out.append(end > start ? values.texts.mid(start, end - start) : QString());
-        } else {
+    for (qsizetype i = 0; i < table.size() + values.size(); ++i) {
+        const bool taken = i % entrySize == column + 1 && fromValues < values.size();
+        if (taken || fromTable >= table.size())
+            out.append(std::move(values[fromValues++]));
+        else
             out.append(std::move(table[fromTable++]));
-        }
     }
     table = std::move(out);
 }
@@ -117,7 +103,7 @@ Removed remove(Lng::Document &content, qsizetype language)
     return removed;
 }
 
-void undoRemove(Lng::Document &content, const Removed &removed)
+void undoRemove(Lng::Document &content, Removed removed)
 {
     if (removed.position < 0 || removed.position > content.languages.size())
         return;
@@ -125,7 +111,7 @@ void undoRemove(Lng::Document &content, const Removed &removed)
     qsizetype table = 0;
     forEachTable(content, [count, &removed, &table](QStringList &lines) {
         if (table < removed.values.size())
-            putColumn(lines, count, removed.position, removed.values.at(table++));
+            putColumn(lines, count, removed.position, std::move(removed.values[table++]));
     });
     content.languages.insert(removed.position, removed.name);
     content.defaultIndex = removed.oldDefault;

@@ -4,8 +4,8 @@
 
 // Adding and deleting a language in a whole document: its name in the language list and its
 // value line in every entry of every table, the message strings and each form's two tables.
-// Each returns what undoing it needs and no more, so an undo history stays about the size of
-// the columns it changed.
+// Each returns what undoing it needs and no more: a deleted column's own strings, which it
+// shares with nothing, so an undo history stays within the size of the columns it changed.
 namespace ParloxEd::LanguageColumns {
 
 // What adding a language changed besides appending its column.
@@ -22,26 +22,18 @@ Added add(Parlox::Lng::Document &content, const QString &name);
 // Takes the last language out again, leaving the document as it was before add().
 void undoAdd(Parlox::Lng::Document &content, const Added &added);
 
-// The values of one language in one table, packed: their texts one after the other and where
-// each ends. Kept this way, a deleted column costs its characters and an offset a value, less
-// than the strings it was made of.
-struct PackedValues {
-    QString texts;
-    QList<qsizetype> ends;
-};
-
 // A deleted language: its position, name, values of every table and the default before.
 struct Removed {
     qsizetype position = -1;
     QString name;
     int oldDefault = -1;
-    QList<PackedValues> values;
+    QList<QStringList> values;
 };
 
 // The first remaining language takes over from a deleted default; a later default moves up
 // with its column. An index outside the language list changes nothing.
 Removed remove(Parlox::Lng::Document &content, qsizetype language);
 // Puts a deleted language back where it was, with its values and as the default it was.
-void undoRemove(Parlox::Lng::Document &content, const Removed &removed);
+void undoRemove(Parlox::Lng::Document &content, Removed removed);
 
 } // namespace ParloxEd::LanguageColumns

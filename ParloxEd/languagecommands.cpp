@@ -75,7 +75,7 @@ EditorDocument::LanguageResult EditorDocument::deleteLanguage(int index)
     const auto removed = std::make_shared<LanguageColumns::Removed>();
     pushChange(
         [removed](Lng::Document &content, bool &) {
-            LanguageColumns::undoRemove(content, *removed);
+            LanguageColumns::undoRemove(content, std::move(*removed));
             *removed = {};
         },
         [removed, index](Lng::Document &content, bool &) {
