@@ -13,7 +13,10 @@ EditorDocument::EncodingOutcome EditorDocument::chooseEncoding(Parlox::Encoding 
     if (m_modified) {
         // Reading the file again would throw the edits away: the texts are kept and only the
         // bytes the next save writes change.
-        pushChange([encoding](State &after) { after.content.encoding = encoding; });
+        const auto convert = [](Parlox::Encoding to) {
+            return [to](Parlox::Lng::Document &content, bool &) { content.encoding = to; };
+        };
+        pushChange(convert(m_content.encoding), convert(encoding));
         return {EncodingResult::Converted, {}};
     }
     // A file the encoding does not read leaves the document as it was.

@@ -57,50 +57,46 @@ int EditorDocument::fillIdenticalSources()
     if (!m_open || source < 0)
         return 0;
     commitGrid();
-    State after = state();
-    const qsizetype languages = after.content.languages.size();
+    const qsizetype languages = m_content.languages.size();
     const qsizetype width = languages + 1;
     const int locked = m_grid->lockedColumn();
-    QList<QStringList *> tables;
-    if (after.hasDirectory)
-        tables.append(&after.content.messages);
-    for (Parlox::Lng::Form &form : after.content.forms)
-        tables << &form.formStrings << &form.userStrings;
+    const auto forEachEntry =
+        [&](const std::function<void(TableRef, const QStringList &, qsizetype)> &visit) {
+            visitTables([&](TableRef table, const QStringList &lines) {
+                const qsizetype end = TableGridModel::shownLineCount(lines.size(), languages);
+                for (qsizetype base = 1; base + languages <= end; base += width)
+                    visit(table, lines, base);
+            });
+        };
+    const auto fillable = [&](qsizetype language) {
+        return language != source && int(language) + 1 != locked;
+    };
 
     // The entries missing a translation, with their sources; then what those sources hold
     // everywhere, language by language.
     struct Gap {
-        QStringList *table;
+        TableRef table;
+        const QStringList *lines;
         qsizetype base;
         QString key;
     };
     QList<Gap> gaps;
     QHash<QString, QList<QHash<QString, int>>> translations;
-    const auto forEachEntry = [&](const std::function<void(QStringList &, qsizetype)> &visit) {
-        for (QStringList *table : tables) {
-            const qsizetype end = TableGridModel::shownLineCount(table->size(), languages);
-            for (qsizetype base = 1; base + languages <= end; base += width)
-                visit(*table, base);
-        }
-    };
-    const auto fillable = [&](qsizetype language) {
-        return language != source && int(language) + 1 != locked;
-    };
-    forEachEntry([&](QStringList &lines, qsizetype base) {
+    forEachEntry([&](TableRef table, const QStringList &lines, qsizetype base) {
         for (qsizetype language = 0; language < languages; ++language) {
             if (fillable(language) && lines.at(base + language).isEmpty()) {
                 QString key = SourceIndex::normalised(lines.at(base + source));
                 if (key.isEmpty())
                     return;
                 translations.insert(key, QList<QHash<QString, int>>(languages));
-                gaps.append({&lines, base, std::move(key)});
+                gaps.append({table, &lines, base, std::move(key)});
                 return;
             }
         }
     });
     if (gaps.isEmpty())
         return 0;
-    forEachEntry([&](QStringList &lines, qsizetype base) {
+    forEachEntry([&](TableRef, const QStringList &lines, qsizetype base) {
         const auto counts = translations.find(SourceIndex::normalised(lines.at(base + source)));
         if (counts == translations.end())
             return;
@@ -109,23 +105,21 @@ int EditorDocument::fillIdenticalSources()
                 ++(*counts)[language][lines.at(base + language)];
         }
     });
-    int filled = 0;
+    QList<ValueChange> filled;
     for (const Gap &gap : gaps) {
         const QList<QHash<QString, int>> &counts = translations.value(gap.key);
         for (qsizetype language = 0; language < languages; ++language) {
-            if (!fillable(language) || !gap.table->at(gap.base + language).isEmpty())
+            if (!fillable(language) || !gap.lines->at(gap.base + language).isEmpty())
                 continue;
             // Copied as it stands: its access key belongs to its language.
             const QString text = mostFrequent(counts.at(language));
-            if (text.isEmpty())
-                continue;
-            (*gap.table)[gap.base + language] = text;
-            ++filled;
+            if (!text.isEmpty())
+                filled.append({gap.table, gap.base + language, QString(), text});
         }
     }
-    if (filled > 0)
-        pushChange([&after](State &state) { state = std::move(after); });
-    return filled;
+    const auto count = int(filled.size());
+    pushValueChanges(std::move(filled));
+    return count;
 }
 
 } // namespace ParloxEd

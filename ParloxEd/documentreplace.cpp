@@ -1,6 +1,8 @@
 // Find and replace over the document's values, as one undoable step.
 #include "editordocument.h"
 
+#include <memory>
+
 namespace ParloxEd {
 
 int EditorDocument::replaceText(const QString &text, const QString &with, bool allTables)
@@ -8,34 +10,41 @@ int EditorDocument::replaceText(const QString &text, const QString &with, bool a
     if (!m_open || text.isEmpty())
         return 0;
     commitGrid();
-    State after = state();
-    const qsizetype languages = after.content.languages.size();
+    const qsizetype languages = m_content.languages.size();
     // The column the user cannot type into (the protected default language) stays as it is.
     const int locked = m_grid->lockedColumn();
-    int replaced = 0;
-    const auto replaceIn = [&](TableRef table, QStringList &lines) {
+    QList<ValueChange> replaced;
+    visitTables([&](TableRef table, const QStringList &lines) {
         if (!allTables && !(table == currentTableRef()))
             return;
         const qsizetype end = TableGridModel::shownLineCount(lines.size(), languages);
         for (qsizetype line = 0; line < end; ++line) {
             const auto column = int(line % (languages + 1));
+            const QString &value = lines.at(line);
             if (column == int(TableGridModel::Column::Key) || column == locked ||
-                !lines.at(line).contains(text, Qt::CaseInsensitive))
+                !value.contains(text, Qt::CaseInsensitive))
                 continue;
-            lines[line].replace(text, with, Qt::CaseInsensitive);
-            ++replaced;
+            replaced.append(
+                {table, line, value, QString(value).replace(text, with, Qt::CaseInsensitive)});
         }
+    });
+    const auto count = int(replaced.size());
+    pushValueChanges(std::move(replaced));
+    return count;
+}
+
+void EditorDocument::pushValueChanges(QList<ValueChange> changes)
+{
+    if (changes.isEmpty())
+        return;
+    const auto shared = std::make_shared<const QList<ValueChange>>(std::move(changes));
+    const auto put = [shared](bool after) {
+        return [shared, after](Parlox::Lng::Document &content, bool &) {
+            for (const ValueChange &value : *shared)
+                tableIn(content, value.table)[value.line] = after ? value.after : value.before;
+        };
     };
-    if (after.hasDirectory)
-        replaceIn({0, View::FormStrings}, after.content.messages);
-    for (int item = 1; item <= after.content.forms.size(); ++item) {
-        Parlox::Lng::Form &form = after.content.forms[item - 1];
-        replaceIn({item, View::FormStrings}, form.formStrings);
-        replaceIn({item, View::UserStrings}, form.userStrings);
-    }
-    if (replaced > 0)
-        pushChange([&after](State &state) { state = std::move(after); });
-    return replaced;
+    pushChange(put(false), put(true));
 }
 
 } // namespace ParloxEd

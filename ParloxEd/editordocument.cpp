@@ -34,6 +34,9 @@ QString titleIdentifier(int item, EditorDocument::View view)
 EditorDocument::EditorDocument(QObject *parent)
     : QObject(parent), m_grid(new TableGridModel(this)), m_undo(new QUndoStack(this))
 {
+    // Commands keep only what they change, so a long history costs little; the limit bounds
+    // it all the same. A clean state that falls off it leaves the document modified for good.
+    m_undo->setUndoLimit(UndoLimit);
     connect(m_grid, &TableGridModel::cellEdited, this, &EditorDocument::recordCellEdit);
     connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
         m_modified = !clean;
@@ -209,9 +212,18 @@ const QStringList *EditorDocument::tableOf(TableRef table) const
     return table.view == View::FormStrings ? &form.formStrings : &form.userStrings;
 }
 
+QStringList &EditorDocument::tableIn(Lng::Document &content, TableRef table)
+{
+    return table.item == 0                   ? content.messages
+           : table.view == View::FormStrings ? content.forms[table.item - 1].formStrings
+                                             : content.forms[table.item - 1].userStrings;
+}
+
 QStringList *EditorDocument::currentTable()
 {
-    return const_cast<QStringList *>(tableOf(currentTableRef()));
+    // Through the non-const path, so that a form list still shared with an earlier copy of the
+    // content is detached before its table is written.
+    return tableOf(currentTableRef()) ? &tableIn(m_content, currentTableRef()) : nullptr;
 }
 
 QString EditorDocument::tableCaption(TableRef table) const
@@ -329,30 +341,26 @@ void EditorDocument::reveal(const CellRef &cell)
     emit cellRevealed(cell.entry, cell.column);
 }
 
-// The states share their lines with the document until one of them changes, so keeping both
-// costs little more than the lines that differ.
-void EditorDocument::pushChange(const std::function<void(State &)> &change)
+void EditorDocument::pushChange(Change undo, Change redo)
 {
     // Edits still in the grid go into their table first, so the change takes them along.
     commitGrid();
-    State before = state();
-    State after = before;
-    change(after);
-    m_undo->push(new DocumentChange([this, before = std::move(before)] { restore(before); },
-                                    [this, after = std::move(after)] { restore(after); }));
+    m_undo->push(new DocumentChange([this, undo = std::move(undo)] { applyChange(undo); },
+                                    [this, redo = std::move(redo)] { applyChange(redo); }));
 }
 
-void EditorDocument::restore(const State &state)
+void EditorDocument::applyChange(const Change &change)
 {
     commitGrid();
-    const bool namesChanged = m_content.languages != state.content.languages;
-    const bool defaultChanged = m_content.defaultIndex != state.content.defaultIndex;
-    const bool encodingChanged = m_content.encoding != state.content.encoding;
-    m_content = state.content;
-    if (m_hasDirectory != state.hasDirectory) {
+    const QStringList names = m_content.languages;
+    const int defaultIndex = m_content.defaultIndex;
+    const Parlox::Encoding encoding = m_content.encoding;
+    bool hasDirectory = m_hasDirectory;
+    change(m_content, hasDirectory);
+    if (m_hasDirectory != hasDirectory) {
         m_hasDirectory = false;
         m_currentItem = -1;
-        if (state.hasDirectory)
+        if (hasDirectory)
             openDirectory();
         emit windowsItemsChanged();
         emit currentItemChanged(m_currentItem);
@@ -360,12 +368,12 @@ void EditorDocument::restore(const State &state)
     }
     reloadGrid();
     showLanguageHeaders();
-    if (namesChanged)
+    if (names != m_content.languages)
         emit languagesChanged();
-    if (defaultChanged)
+    if (defaultIndex != m_content.defaultIndex)
         emit defaultLanguageChanged(m_content.defaultIndex);
-    if (encodingChanged)
-        emit this->encodingChanged(m_content.encoding);
+    if (encoding != m_content.encoding)
+        emit encodingChanged(m_content.encoding);
 }
 
 // Fills the grid again only where the table shown changed under it, keeping the key title.

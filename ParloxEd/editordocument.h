@@ -171,6 +171,8 @@ public:
     bool isViewEnabled() const { return m_currentItem >= 1; }
 
     bool isModified() const { return m_modified; }
+    // The commands undo keeps, the oldest going first.
+    static constexpr int UndoLimit = 1000;
     QUndoStack *undoStack() const { return m_undo; }
 
     const QStringList &messageTable() const { return m_content.messages; }
@@ -224,15 +226,23 @@ signals:
     void textsChanged();
 
 private:
-    // What the language commands change and their undo puts back.
-    struct State {
-        Parlox::Lng::Document content;
-        bool hasDirectory = false;
+    // A change made in place: of the content and, adding a first language, of whether the
+    // file has a directory.
+    using Change = std::function<void(Parlox::Lng::Document &content, bool &hasDirectory)>;
+    // Makes a change a command: redo runs now. Each side keeps only what it changes, so the
+    // undo history grows by about the size of what the commands changed.
+    void pushChange(Change undo, Change redo);
+    // Runs a change, then brings the grid, the language headers and the window up to date.
+    void applyChange(const Change &change);
+    // One value a command sets: the command keeps these texts and nothing more.
+    struct ValueChange {
+        TableRef table;
+        qsizetype line = 0;
+        QString before;
+        QString after;
     };
-    State state() const { return {m_content, m_hasDirectory}; }
-    // Makes a change of the state a command: done now, undone by putting back the state before.
-    void pushChange(const std::function<void(State &)> &change);
-    void restore(const State &state);
+    // Sets the values as one command; nothing when there are none.
+    void pushValueChanges(QList<ValueChange> changes);
     void applyCellText(const CellRef &cell, const QString &text);
     void recordCellEdit(int col, int entry, const QString &before);
     void showTableOf(TableRef table);
@@ -244,6 +254,8 @@ private:
     void setReadOnly(bool readOnly);
     const QStringList *tableOf(TableRef table) const;
     QStringList *currentTable();
+    // The table a cell names in a content; the reference must exist there.
+    static QStringList &tableIn(Parlox::Lng::Document &content, TableRef table);
     void showLanguageHeaders();
 
     TableGridModel *m_grid = nullptr;

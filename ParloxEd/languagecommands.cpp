@@ -1,17 +1,23 @@
 // The document's language commands: each checks what it is asked, then changes the document as
-// one undoable step.
+// one undoable step that keeps only what it changes.
 #include "editordocument.h"
 
 #include "languagecolumns.h"
 
+#include <memory>
+
 namespace ParloxEd {
+
+namespace Lng = Parlox::Lng;
 
 void EditorDocument::chooseDefaultLanguage(int index)
 {
     if (index < 0 || index >= m_content.languages.size())
         return;
     // Choosing the default again is a command too: the document counts as modified.
-    pushChange([index](State &after) { after.content.defaultIndex = index; });
+    const int old = m_content.defaultIndex;
+    pushChange([old](Lng::Document &content, bool &) { content.defaultIndex = old; },
+               [index](Lng::Document &content, bool &) { content.defaultIndex = index; });
 }
 
 int EditorDocument::findLanguage(const QString &name) const
@@ -27,11 +33,19 @@ EditorDocument::LanguageResult EditorDocument::addLanguage(const QString &name)
         return LanguageResult::InvalidName;
     if (findLanguage(name) >= 0)
         return LanguageResult::NameExists;
-    pushChange([&name](State &after) {
-        LanguageColumns::add(after.content, name);
-        // A file without a directory gets one: what a save writes and a reload shows.
-        after.hasDirectory = true;
-    });
+    // Filled by each redo for the undo after it.
+    const auto added = std::make_shared<LanguageColumns::Added>();
+    const bool hadDirectory = m_hasDirectory;
+    pushChange(
+        [added, hadDirectory](Lng::Document &content, bool &hasDirectory) {
+            LanguageColumns::undoAdd(content, *added);
+            hasDirectory = hadDirectory;
+        },
+        [added, name](Lng::Document &content, bool &hasDirectory) {
+            *added = LanguageColumns::add(content, name);
+            // A file without a directory gets one: what a save writes and a reload shows.
+            hasDirectory = true;
+        });
     return LanguageResult::Done;
 }
 
@@ -44,7 +58,10 @@ EditorDocument::LanguageResult EditorDocument::renameLanguage(int index, const Q
     if (findLanguage(name) >= 0)
         return LanguageResult::NameExists;
     // Values belong to a language by position, so no table changes.
-    pushChange([index, &name](State &after) { after.content.languages[index] = name; });
+    const auto rename = [index](const QString &to) {
+        return [index, to](Lng::Document &content, bool &) { content.languages[index] = to; };
+    };
+    pushChange(rename(m_content.languages.at(index)), rename(name));
     return LanguageResult::Done;
 }
 
@@ -54,7 +71,16 @@ EditorDocument::LanguageResult EditorDocument::deleteLanguage(int index)
         return LanguageResult::LastLanguage;
     if (index < 0 || index >= m_content.languages.size())
         return LanguageResult::NoSuchLanguage;
-    pushChange([index](State &after) { LanguageColumns::remove(after.content, index); });
+    // The column lives here while it is out of the document, and in the document otherwise.
+    const auto removed = std::make_shared<LanguageColumns::Removed>();
+    pushChange(
+        [removed](Lng::Document &content, bool &) {
+            LanguageColumns::undoRemove(content, std::move(*removed));
+            *removed = {};
+        },
+        [removed, index](Lng::Document &content, bool &) {
+            *removed = LanguageColumns::remove(content, index);
+        });
     return LanguageResult::Done;
 }
 

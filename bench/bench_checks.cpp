@@ -4,6 +4,7 @@
 // checked again), following one edit of a cell, and "next problem" walking the whole document
 // when nothing is left to find.
 
+#include "benchtargets.h"
 #include "documentchecksmodel.h"
 #include "editordocument.h"
 #include "problemwalk.h"

@@ -1,5 +1,6 @@
 // Collecting the texts of the large form into its table at design time, as a translator does
 // before the form is saved.
+#include "benchtargets.h"
 #include "largeform.h"
 #include <Parlox/design/collection.h>
 #include <Parlox/design/formstringcollector.h>

@@ -1,4 +1,5 @@
 // The translations file at the size of a large application: about a million lines, 30 MB.
+#include "benchtargets.h"
 #include "largefile.h"
 #include <Parlox/format/lngfile.h>
 

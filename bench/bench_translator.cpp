@@ -2,6 +2,7 @@
 // hints) and a form-strings table of 10,000 entries in two languages, switching language on
 // every iteration so that every text really changes. Then the lookups of a translator whose
 // tables stay in a translations file beside the executable, on a small and a large file.
+#include "benchtargets.h"
 #include "largeform.h"
 #include <Parlox/form.h>
 #include <Parlox/format/lngfile.h>
@@ -14,9 +15,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <ctime>
-#include <map>
+#include <string>
 
 namespace {
 
@@ -38,24 +38,6 @@ struct TranslatedForm : LargeForm {
     }
 };
 
-// The targets, checked against the mean CPU time of an iteration; the summary line is printed
-// when the program ends.
-struct Targets {
-    double applyLanguageMs = -1;
-    // By file size: each benchmark's last run is the measured one.
-    std::map<qint64, double> repeatedLookupUs;
-    ~Targets()
-    {
-        if (applyLanguageMs >= 0)
-            std::printf("summary: ApplyLanguage %.2f ms (target <= 2 ms): %s\n", applyLanguageMs,
-                        applyLanguageMs <= 2 ? "met" : "NOT met");
-        for (const auto &[size, us] : repeatedLookupUs)
-            std::printf("summary: repeated flat-file lookup, %lld-byte file, %.2f us (target <= "
-                        "1 us): %s\n",
-                        static_cast<long long>(size), us, us <= 1 ? "met" : "NOT met");
-    }
-} targets;
-
 // Process CPU time per iteration from a clock started before the loop.
 double cpuPerIteration(std::clock_t start, const benchmark::State &state, double unit)
 {
@@ -70,7 +52,7 @@ void BM_ApplyLanguage(benchmark::State &state)
     const std::clock_t start = std::clock();
     for (auto _ : state)
         large.translator->ApplyLanguage(languages[turn++ % 2]);
-    targets.applyLanguageMs = cpuPerIteration(start, state, 1e3);
+    BenchTargets::record("ApplyLanguage", cpuPerIteration(start, state, 1e3), 2, "ms");
     state.counters["components"] = LargeForm::Components;
     state.counters["entries"] = LargeForm::Entries;
 }
@@ -145,7 +127,8 @@ void BM_FlatFileUserString(benchmark::State &state)
     const std::clock_t start = std::clock();
     for (auto _ : state)
         benchmark::DoNotOptimize(flat.translator->GetUserString(identifier));
-    targets.repeatedLookupUs[flat.fileSize] = cpuPerIteration(start, state, 1e6);
+    BenchTargets::record("repeated flat-file lookup, " + std::to_string(flat.fileSize) + " B file",
+                         cpuPerIteration(start, state, 1e6), 1, "us");
     state.counters["file_KB"] = double(flat.fileSize) / 1e3;
 }
 // About 1.7 KB and 2 MB files.

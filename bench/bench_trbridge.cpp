@@ -1,6 +1,7 @@
 // A tr() lookup through the translations-file bridge against Qt's QTranslator with a .qm file
 // of the same strings (made by lrelease from the same messages): 2,000 messages in 20 contexts,
 // looked up round-robin so that every lookup hashes another text.
+#include "benchtargets.h"
 #include <Parlox/exchange/trtables.h>
 #include <Parlox/exchange/tswriter.h>
 #include <Parlox/format/lngtypes.h>

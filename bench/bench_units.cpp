@@ -1,5 +1,6 @@
 // Translation units of a file whose keys repeat: every repeated key gets an id of its own
 // ("&K&#2", "&K&#3"...), which export and import both work out.
+#include "benchtargets.h"
 #include "documentunits.h"
 #include <Parlox/format/lngfile.h>
 
