@@ -129,6 +129,8 @@ TEST(LngFile, ReplacingASectionMovesTheLaterOnesUpAndTheNewOneInFrontOfTheDirect
     const Lng::Document doc = Lng::readDocument(Lng::Image(file));
     EXPECT_EQ(doc.forms[1].formStrings, QStringList({"[a]", ""}));
     EXPECT_EQ(doc.forms[0].formStrings, bigger);
+    // The stale bytes left behind the directory are no damage.
+    EXPECT_EQ(Lng::Image(file).problems().lines(), QStringList());
 }
 
 TEST(LngFile, ReplacingRenamesAddsAndEmptiesEntries)
@@ -165,6 +167,7 @@ TEST(LngFile, ReplacingRenamesAddsAndEmptiesEntries)
     ASSERT_TRUE(Lng::replaceSection(file, u));
     EXPECT_EQ(file, "Parlox 2.0" + le(14) + le(1) + str("English") + le(-1) + le(0) + le(1) +
                         str("Main") + le(0) + le(0));
+    EXPECT_EQ(Lng::Image(file).problems().lines(), QStringList());
 }
 
 // Another form's section shared with or inside the one replaced would be moved into the

@@ -60,22 +60,11 @@ TEST_F(WorkbenchTest, UndoAndRedoWalkTheDocumentFromTheKeysAndTheMenu)
 }
 
 // Each tool shows its cell with its table, Windows mark, view and status bars.
-TEST_F(WorkbenchTest, FindGoToKeyAndNextUntranslatedShowTheCellTheyLeadTo)
+TEST_F(WorkbenchTest, GoToKeyAndNextUntranslatedShowTheCellTheyLeadTo)
 {
     Lng::Document sample = sampleDocument();
     sample.forms[2].userStrings[5].clear(); // Tools: no Spanish text for A
     startOn(write(QStringLiteral("gaps.lng"), Lng::writeDocument(sample)));
-
-    key(window.get(), Qt::Key_F, Qt::ControlModifier);
-    auto *text = named<QLineEdit>("FindText");
-    EXPECT_TRUE(named<QDockWidget>("FindDock")->isVisible() && text->hasFocus());
-    QTest::keyClicks(text, QStringLiteral("HOLA"));
-    key(text, Qt::Key_Return);
-    EXPECT_EQ(named<QLabel>("FindCount")->text(), "Found: 1");
-    auto *results = named<QTableView>("FindResults");
-    results->setCurrentIndex(results->model()->index(0, 0));
-    EXPECT_EQ(selection(), QStringList({"User strings ID", "HELLO", "Español", "Hola", "Main",
-                                        "&User strings"}));
 
     EXPECT_EQ(command("GoToKey1", {enter("form.caption")}),
               QStringList({"Going to a key|Enter the key you want to go to: "}));

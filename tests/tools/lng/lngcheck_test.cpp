@@ -95,11 +95,6 @@ const BrokenFile BrokenFiles[] = {
      }},
 };
 
-QStringList checkLines(const QByteArray &file)
-{
-    return Lng::Image(file).problems().lines();
-}
-
 } // namespace
 
 TEST(LngCheck, ReportsEachProblemOfBrokenFilesOnOneLine)
@@ -119,28 +114,6 @@ TEST(LngCheck, ReportsEachProblemOfBrokenFilesOnOneLine)
         }
     }
     expectGolden(report, QStringLiteral("check_errors.txt"));
-}
-
-TEST(LngCheck, AcceptsWhatTheWritersProduce)
-{
-    Lng::Document noDefault = base();
-    noDefault.defaultIndex = -1; // the active language was not in the list
-    EXPECT_EQ(checkLines(Lng::writeDocument(noDefault)), QStringList());
-
-    // In-place replacement leaves stale bytes behind the directory and a form without
-    // sections in the list; a new file starts from the header alone. All are sound.
-    using Lng::SectionKind;
-    QByteArray file = Lng::writeDocument(base());
-    const Lng::SectionUpdate emptied{"Main",       "Main",    SectionKind::FormStrings, {},
-                                     TwoLanguages, "English", base().messages};
-    ASSERT_TRUE(Lng::replaceSection(file, emptied));
-    EXPECT_GT(file.size(), intAt(file, 10) + 60);
-    EXPECT_EQ(checkLines(file), QStringList());
-    QByteArray created = Lng::emptyFile();
-    const Lng::SectionUpdate first{
-        {}, "Main", SectionKind::UserStrings, {"%A%", "a"}, {"English"}, "English", {}};
-    ASSERT_TRUE(Lng::replaceSection(created, first));
-    EXPECT_EQ(checkLines(created), QStringList());
 }
 
 class LngCheckCli : public TempDirTest {};
