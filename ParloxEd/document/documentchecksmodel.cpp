@@ -265,7 +265,8 @@ void DocumentChecksModel::reorder()
     QList<Group *> after = m_shown;
     std::stable_sort(after.begin(), after.end(),
                      [this](const Group *a, const Group *b) { return comesBefore(*a, *b); });
-    if (after == before)
+    // Not QList's ==: on two empty lists it hands memcmp null pointers.
+    if (std::ranges::equal(after, before))
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_shown = after;
