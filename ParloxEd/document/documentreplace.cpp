@@ -9,7 +9,6 @@ int EditorDocument::replaceText(const QString &text, const QString &with, bool a
 {
     if (!m_open || text.isEmpty())
         return 0;
-    commitGrid();
     const qsizetype languages = m_content.languages.size();
     // The column the user cannot type into (the protected default language) stays as it is.
     const int locked = m_grid->lockedColumn();

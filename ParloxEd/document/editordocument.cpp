@@ -135,10 +135,7 @@ void EditorDocument::openDirectory()
 
 SaveResult EditorDocument::save(SaveMode mode)
 {
-    if (windowsItemCount() == 0)
-        return {SaveStatus::NothingToSave, {}};
-    commitGrid();
-    if (!m_modified)
+    if (windowsItemCount() == 0 || !m_modified)
         return {SaveStatus::NothingToSave, {}};
     const SaveResult result =
         writeDocumentFile(m_fileName, m_content, m_stamp, mode == SaveMode::Overwrite);
@@ -154,14 +151,14 @@ void EditorDocument::closeDocument()
 {
     // The commands belong to the document going away; what is loaded next is unmodified.
     m_undo->clear();
+    // Cells left in the grid would belong to no table and edits in them would be lost, so the
+    // grid goes blank and read-only with the document, before the table it reads goes away.
+    m_grid->clearTable();
     m_content = {};
     m_stamp.reset();
     setReadOnly(false);
     m_hasDirectory = false;
     m_currentItem = -1;
-    // Cells left in the grid would belong to no table and edits in them would be lost, so the
-    // grid goes blank and read-only with the document.
-    m_grid->clearTable();
     const bool wasOpen = m_open;
     m_open = false;
     emit languagesChanged();
@@ -240,9 +237,7 @@ QString EditorDocument::tableCaption(TableRef table) const
 const QStringList &EditorDocument::tableLines(TableRef table) const
 {
     const QStringList *lines = tableOf(table);
-    if (!lines)
-        return emptyTable();
-    return table == currentTableRef() && m_grid->hasTable() ? m_grid->lines() : *lines;
+    return lines ? *lines : emptyTable();
 }
 
 void EditorDocument::visitTables(
@@ -265,14 +260,15 @@ QString EditorDocument::defaultLanguageName() const
     return d >= 0 && d < m_content.languages.size() ? m_content.languages.at(d) : QString();
 }
 
-QString EditorDocument::defaultValueAt(int row) const
+QString EditorDocument::defaultValueAt(int entry) const
 {
-    return m_content.defaultIndex < 0 ? QString() : m_grid->cell(m_content.defaultIndex + 1, row);
+    return m_content.defaultIndex < 0 ? QString()
+                                      : m_grid->value(m_content.defaultIndex + 1, entry);
 }
 
 void EditorDocument::showTable()
 {
-    if (const QStringList *table = currentTable())
+    if (QStringList *table = currentTable())
         m_grid->setTable(*table, m_content.languages.size());
     else
         m_grid->clearTable();
@@ -290,20 +286,10 @@ void EditorDocument::showLanguageHeaders()
                                                           : QString());
 }
 
-void EditorDocument::commitGrid()
-{
-    QStringList *table = currentTable();
-    // The grid never reshapes the table, so an unchanged grid compares equal without a scan
-    // (both still share the same lines).
-    if (table && m_grid->hasTable() && m_grid->lines() != *table)
-        *table = m_grid->lines();
-}
-
 void EditorDocument::chooseWindowsItem(int item)
 {
     if (item < 0 || item >= windowsItemCount())
         return;
-    commitGrid();
     if (m_currentItem != item) {
         m_currentItem = item;
         emit currentItemChanged(item);
@@ -313,7 +299,6 @@ void EditorDocument::chooseWindowsItem(int item)
 
 void EditorDocument::chooseView(View view)
 {
-    commitGrid();
     if (m_view != view) {
         m_view = view;
         emit viewChanged(view);
@@ -343,20 +328,23 @@ void EditorDocument::reveal(const CellRef &cell)
 
 void EditorDocument::pushChange(Change undo, Change redo)
 {
-    // Edits still in the grid go into their table first, so the change takes them along.
-    commitGrid();
     m_undo->push(new DocumentChange([this, undo = std::move(undo)] { applyChange(undo); },
                                     [this, redo = std::move(redo)] { applyChange(redo); }));
 }
 
 void EditorDocument::applyChange(const Change &change)
 {
-    commitGrid();
     const QStringList names = m_content.languages;
     const int defaultIndex = m_content.defaultIndex;
     const Parlox::Encoding encoding = m_content.encoding;
+    // The lines shown, to tell afterwards whether the change reshaped them. Sharing them costs
+    // nothing; a change that writes them copies them once, which it has to do in any case.
+    QStringList shown = m_grid->lines();
     bool hasDirectory = m_hasDirectory;
     change(m_content, hasDirectory);
+    // Writing the content may have moved the table shown: the grid reads it where it is now.
+    if (QStringList *table = currentTable())
+        m_grid->followTable(*table);
     if (m_hasDirectory != hasDirectory) {
         m_hasDirectory = false;
         m_currentItem = -1;
@@ -365,8 +353,9 @@ void EditorDocument::applyChange(const Change &change)
         emit windowsItemsChanged();
         emit currentItemChanged(m_currentItem);
         showTable();
+        shown = m_grid->lines();
     }
-    reloadGrid();
+    reloadGrid(shown);
     showLanguageHeaders();
     if (names != m_content.languages)
         emit languagesChanged();
@@ -376,12 +365,12 @@ void EditorDocument::applyChange(const Change &change)
         emit encodingChanged(m_content.encoding);
 }
 
-// Fills the grid again only where the table shown changed under it, keeping the key title.
-void EditorDocument::reloadGrid()
+// Fills the grid again only where the table shown changed under it, keeping the key title. An
+// unchanged table still shares its lines with `before`, so comparing them needs no scan.
+void EditorDocument::reloadGrid(const QStringList &before)
 {
-    const QStringList *table = currentTable();
-    if (!table ||
-        (m_grid->languageCount() == m_content.languages.size() && m_grid->lines() == *table))
+    QStringList *table = currentTable();
+    if (!table || (m_grid->languageCount() == m_content.languages.size() && before == *table))
         return;
     m_grid->setTable(*table, m_content.languages.size());
     emit tableReloaded();
@@ -393,7 +382,7 @@ void EditorDocument::recordCellEdit(int col, int entry, const QString &before)
         return;
     const CellRef cell{currentTableRef(), entry, col};
     m_undo->push(new CellEditCommand(
-        cell, before, m_grid->cell(col, entry + 1), m_editSession,
+        cell, before, m_grid->value(col, entry), m_editSession,
         [this](const CellRef &at, const QString &text) { applyCellText(at, text); }));
 }
 
@@ -402,7 +391,7 @@ void EditorDocument::applyCellText(const CellRef &cell, const QString &text)
     showTableOf(cell.table);
     {
         const QScopedValueRollback applying(m_applying, true);
-        m_grid->setCell(cell.column, cell.entry + 1, text);
+        m_grid->setValue(cell.column, cell.entry, text);
     }
     reveal(cell);
 }

@@ -100,7 +100,7 @@ TEST_F(DocumentSearchTest, TheFilterKeepsTheRowsHoldingItsTextAtFullSize)
         filter.setText(QString::fromLatin1(text));
         QList<int> shown;
         for (int r = 0; r < filter.rowCount(); ++r)
-            shown << filter.gridRow(filter.index(r, 0));
+            shown << filter.entry(filter.index(r, 0));
         EXPECT_EQ(shown, rows) << text;
     }
     filter.setText({});

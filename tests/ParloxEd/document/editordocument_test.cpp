@@ -207,13 +207,13 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
         Lng::Document content;
         bool modified;
     };
-    const auto now = [this] {
-        doc.commitGrid();
-        return Step{doc.content(), doc.isModified()};
-    };
+    const auto now = [this] { return Step{doc.content(), doc.isModified()}; };
     QList<Step> steps{now()};
     const std::function<void()> changes[] = {
-        [this] { doc.grid()->setCell(1, 1, "Okay"); },
+        [this] {
+            doc.grid()->setCell(1, 1, "Okay");
+            EXPECT_EQ(doc.content().messages.at(1), "Okay"); // before any save or switch
+        },
         [this] { doc.chooseDefaultLanguage(1); }, // already the default: still a change
         [this] { ASSERT_EQ(doc.addLanguage("Deutsch"), Command::Done); },
         [this] { ASSERT_EQ(doc.save().status, SaveStatus::Saved); },
