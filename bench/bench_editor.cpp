@@ -1,7 +1,7 @@
 // The editor on a large translations file: 1 M lines (about 30 MB) in 40 forms with three
 // languages. Opening it and showing its largest table in the grid, switching the table shown
-// (with and without an edit to commit first), adding and deleting a language, undoing and
-// redoing a delete, and saving. The heap each command keeps for its undo (Add, Delete and
+// (with and without an edit first), adding and deleting a language, undoing and redoing a
+// delete, and saving. The heap each command keeps for its undo (Add, Delete and
 // Rename language, a cell edit).
 // Then the translator's tools on it: finding a text in every table, the next untranslated
 // value, the progress counts after a keystroke, the suggestions from identical sources (the
@@ -232,7 +232,7 @@ const char *historyName(const benchmark::State &state)
 }
 
 // Switches between form 0's form strings (400,000 lines) and its user strings (200,000);
-// with edits, one cell is changed before every switch, so every commit copies the table.
+// with edits, one cell is changed before every switch.
 void switchTables(benchmark::State &state, bool edit)
 {
     EditorDocument doc;

@@ -345,6 +345,8 @@ void EditorDocument::applyChange(const Change &change)
     // Writing the content may have moved the table shown: the grid reads it where it is now.
     if (QStringList *table = currentTable())
         m_grid->followTable(*table);
+    else if (m_grid->hasTable())
+        m_grid->clearTable();
     if (m_hasDirectory != hasDirectory) {
         m_hasDirectory = false;
         m_currentItem = -1;

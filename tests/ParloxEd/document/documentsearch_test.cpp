@@ -60,7 +60,7 @@ Cell cell(int item, View view, int entry, int column)
 // the results model lists each with its table, key, language and text.
 TEST_F(DocumentSearchTest, FindsTextInEveryTableOrInTheTableShown)
 {
-    doc.grid()->setCell(1, 1, QStringLiteral("needles")); // message OK, not committed
+    doc.grid()->setCell(1, 1, QStringLiteral("needles")); // message OK, typed in the grid
     const QList<Cell> everywhere{cell(0, View::FormStrings, 0, 1), cell(0, View::FormStrings, 0, 2),
                                  cell(1, View::FormStrings, 150'000, 2),
                                  cell(2, View::UserStrings, 0, 0)};
