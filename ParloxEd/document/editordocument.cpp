@@ -44,7 +44,12 @@ EditorDocument::EditorDocument(QObject *parent)
     });
 }
 
-EditorDocument::~EditorDocument() = default;
+EditorDocument::~EditorDocument()
+{
+    // The stack, a child, clears itself after the content is gone: whoever follows its index
+    // would read a document already taken apart, so it goes quietly.
+    m_undo->blockSignals(true);
+}
 
 void EditorDocument::setTextLookup(const TextLookup &lookup)
 {
