@@ -342,13 +342,18 @@ void EditorDocument::applyChange(const Change &change)
     const QStringList names = m_content.languages;
     const int defaultIndex = m_content.defaultIndex;
     const Parlox::Encoding encoding = m_content.encoding;
-    // The lines shown, to tell afterwards whether the change reshaped them. Sharing them costs
-    // nothing; a change that writes them copies them once, which it has to do in any case.
-    QStringList shown = m_grid->lines();
+    // Where the lines shown are, to tell afterwards whether the change replaced them. Not a
+    // copy: sharing them would make a change that rewrites the table copy all of it first.
+    const QString *shownData = m_grid->lines().constData();
+    const qsizetype shownSize = m_grid->lines().size();
+    m_shownValuesWritten = false;
     bool hasDirectory = m_hasDirectory;
     change(m_content, hasDirectory);
+    QStringList *table = currentTable();
+    bool replaced = m_shownValuesWritten || !table || table->constData() != shownData ||
+                    table->size() != shownSize;
     // Writing the content may have moved the table shown: the grid reads it where it is now.
-    if (QStringList *table = currentTable())
+    if (table)
         m_grid->followTable(*table);
     else if (m_grid->hasTable())
         m_grid->clearTable();
@@ -360,9 +365,9 @@ void EditorDocument::applyChange(const Change &change)
         emit windowsItemsChanged();
         emit currentItemChanged(m_currentItem);
         showTable();
-        shown = m_grid->lines();
+        replaced = false;
     }
-    reloadGrid(shown);
+    reloadGrid(replaced);
     showLanguageHeaders();
     if (names != m_content.languages)
         emit languagesChanged();
@@ -372,12 +377,11 @@ void EditorDocument::applyChange(const Change &change)
         emit encodingChanged(m_content.encoding);
 }
 
-// Fills the grid again only where the table shown changed under it, keeping the key title. An
-// unchanged table still shares its lines with `before`, so comparing them needs no scan.
-void EditorDocument::reloadGrid(const QStringList &before)
+// Fills the grid again only where the table shown changed under it, keeping the key title.
+void EditorDocument::reloadGrid(bool replaced)
 {
     QStringList *table = currentTable();
-    if (!table || (m_grid->languageCount() == m_content.languages.size() && before == *table))
+    if (!table || (m_grid->languageCount() == m_content.languages.size() && !replaced))
         return;
     m_grid->setTable(*table, m_content.languages.size());
     emit tableReloaded();

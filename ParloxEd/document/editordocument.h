@@ -245,7 +245,8 @@ private:
     void applyCellText(const CellRef &cell, const QString &text);
     void recordCellEdit(int col, int entry, const QString &before);
     void showTableOf(TableRef table);
-    void reloadGrid(const QStringList &before);
+    // `replaced`: the lines of the table shown are others now, or values in them were set.
+    void reloadGrid(bool replaced);
 
     LoadResult loadFile(const QString &path, const ReadEncoding &encoding);
     void openDirectory();
@@ -273,6 +274,8 @@ private:
     bool m_hasDirectory = false;
     bool m_modified = false;
     bool m_applying = false; // a command is changing the grid: no new command for that
+    // A change wrote values of the table shown in place, which leaves it where it was.
+    bool m_shownValuesWritten = false;
     int m_editSession = 0;
 };
 

@@ -106,6 +106,8 @@ TEST_F(SuggestionsTest, SuggestionsFollowEditsOfSourcesAndTables)
     doc.undoStack()->undo();
     EXPECT_EQ(index.suggestionsFor(2),
               Suggestions({{}, {{"Cerrar", 1}, {"Cierra", 1}}, {{"Schließen", 1}}}));
+    EXPECT_EQ(index.suggestionsFor(0),
+              Suggestions({{}, {{"&Abrir", 2}, {"Abre", 1}}, {{"Öffnen", 3}}}));
 
     doc.fillIdenticalSources();
     EXPECT_EQ(index.firstSuggestions(0), QStringList({"", "", ""}));
