@@ -38,6 +38,7 @@ EditorDocument::EditorDocument(QObject *parent)
     // it all the same. A clean state that falls off it leaves the document modified for good.
     m_undo->setUndoLimit(UndoLimit);
     connect(m_grid, &TableGridModel::cellEdited, this, &EditorDocument::recordCellEdit);
+    m_grid->setTableForWriting([this] { return currentTable(); });
     connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
         m_modified = !clean;
         emit modifiedChanged(m_modified);

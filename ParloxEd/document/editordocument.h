@@ -177,8 +177,7 @@ public:
     const QStringList &formTable(int item) const;
     const QStringList &userTable(int item) const;
     // Everything a save writes: languages, default index, messages and forms in menu order;
-    // the values typed in the grid included. Kept as a reference, never copied while a table
-    // is shown: the grid writes that table in place.
+    // the values typed in the grid included.
     const Parlox::Lng::Document &content() const { return m_content; }
 
     // Every table once, in menu order: the message strings, then each form's form strings and

@@ -212,6 +212,8 @@ bool TableGridModel::setData(const QModelIndex &index, const QVariant &value, in
         return false;
     QString text = value.toString();
     if (m_table->at(line) != text) {
+        if (QStringList *own = m_tableForWriting ? m_tableForWriting() : nullptr)
+            m_table = own;
         std::swap((*m_table)[line], text);
         emit dataChanged(index, index); // its text, and what its checks find
         // The other values of the row are checked against the first language's.

@@ -60,6 +60,10 @@ public:
     // The table shown was moved (its owner's storage was copied on write) without changing:
     // the grid goes on with it where it is now, without a reset.
     void followTable(QStringList &lines);
+    // Asked before each edit for the table shown as its owner writes it: storage the owner
+    // shares with a copy of itself is copied first, so that the edit never reaches the copy.
+    using TableForWriting = std::function<QStringList *()>;
+    void setTableForWriting(TableForWriting table) { m_tableForWriting = std::move(table); }
     // Forgets the table: one blank row that cannot be edited.
     void clearTable();
 
@@ -128,6 +132,7 @@ private:
 
     TextLookup m_lookup;
     WarningFilter m_warningFilter;
+    TableForWriting m_tableForWriting;
     QStringList *m_table = nullptr; // the document's, never owned
     QStringList m_headers{QString(), QString()};
     qsizetype m_languages = 0;

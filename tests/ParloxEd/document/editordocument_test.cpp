@@ -244,6 +244,10 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
         EXPECT_TRUE(now().content == steps[i].content) << "redo to step " << i;
         EXPECT_EQ(doc.isModified(), steps[i].modified) << "redo to step " << i;
     }
+    // A copy of the content keeps what it held while the grid types into a form's table.
+    const Lng::Document copy = doc.content();
+    doc.grid()->setCell(1, 1, "Typed after the copy");
+    EXPECT_TRUE(copy == steps.last().content);
     stack.setIndex(0);
     ASSERT_EQ(doc.save().status, SaveStatus::Saved);
     EXPECT_EQ(read(path("a.lng")), Lng::writeDocument(content));
