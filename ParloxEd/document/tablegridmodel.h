@@ -81,6 +81,7 @@ public:
     QString value(int col, int entry) const { return dataCell(col, entry); }
     // Sets an editable value of an entry, like typing it; false when the cell is not one.
     bool setValue(int col, int entry, const QString &text);
+    // A value the user may type into: a line backs it, and it is neither a key nor locked.
     bool isEditable(int col, int entry) const;
 
     // Grid coordinates: row 0 is the header row.
