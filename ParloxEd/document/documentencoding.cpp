@@ -7,7 +7,6 @@ EditorDocument::EncodingOutcome EditorDocument::chooseEncoding(Parlox::Encoding 
 {
     if (!m_open)
         return {EncodingResult::NoDocument, {}};
-    commitGrid();
     if (encoding == m_content.encoding)
         return {EncodingResult::Unchanged, {}};
     if (m_modified) {

@@ -34,8 +34,8 @@ int EditorDocument::fillEmptyValues(int entry, const QStringList &values)
     QList<int> columns;
     for (int language = 0; language < values.size(); ++language) {
         const int column = language + 1;
-        if (!values.at(language).isEmpty() && m_grid->isCellEditable(column, entry + 1) &&
-            m_grid->cell(column, entry + 1).isEmpty())
+        if (!values.at(language).isEmpty() && m_grid->isEditable(column, entry) &&
+            m_grid->value(column, entry).isEmpty())
             columns.append(column);
     }
     if (columns.isEmpty())
@@ -45,7 +45,7 @@ int EditorDocument::fillEmptyValues(int entry, const QStringList &values)
     endCellEdit();
     m_undo->beginMacro(QString());
     for (const int column : columns)
-        m_grid->setCell(column, entry + 1, values.at(column - 1));
+        m_grid->setValue(column, entry, values.at(column - 1));
     m_undo->endMacro();
     endCellEdit();
     return int(columns.size());
@@ -56,7 +56,6 @@ int EditorDocument::fillIdenticalSources()
     const int source = m_content.defaultIndex;
     if (!m_open || source < 0)
         return 0;
-    commitGrid();
     const qsizetype languages = m_content.languages.size();
     const qsizetype width = languages + 1;
     const int locked = m_grid->lockedColumn();

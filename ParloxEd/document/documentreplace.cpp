@@ -9,7 +9,6 @@ int EditorDocument::replaceText(const QString &text, const QString &with, bool a
 {
     if (!m_open || text.isEmpty())
         return 0;
-    commitGrid();
     const qsizetype languages = m_content.languages.size();
     // The column the user cannot type into (the protected default language) stays as it is.
     const int locked = m_grid->lockedColumn();
@@ -38,10 +37,12 @@ void EditorDocument::pushValueChanges(QList<ValueChange> changes)
     if (changes.isEmpty())
         return;
     const auto shared = std::make_shared<const QList<ValueChange>>(std::move(changes));
-    const auto put = [shared](bool after) {
-        return [shared, after](Parlox::Lng::Document &content, bool &) {
-            for (const ValueChange &value : *shared)
+    const auto put = [this, shared](bool after) {
+        return [this, shared, after](Parlox::Lng::Document &content, bool &) {
+            for (const ValueChange &value : *shared) {
                 tableIn(content, value.table)[value.line] = after ? value.after : value.before;
+                m_shownValuesWritten |= value.table == currentTableRef();
+            }
         };
     };
     pushChange(put(false), put(true));

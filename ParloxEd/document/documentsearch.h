@@ -7,8 +7,7 @@
 #include <optional>
 
 // Searches over every table of an editor document, each laid out as the grid shows it: keys
-// without their delimiters, one row per whole entry. The table shown is searched as the grid
-// holds it, edits not yet committed included.
+// without their delimiters, one row per whole entry, every value typed so far included.
 namespace ParloxEd::DocumentSearch {
 
 using CellRef = EditorDocument::CellRef;

@@ -38,6 +38,7 @@ EditorDocument::EditorDocument(QObject *parent)
     // it all the same. A clean state that falls off it leaves the document modified for good.
     m_undo->setUndoLimit(UndoLimit);
     connect(m_grid, &TableGridModel::cellEdited, this, &EditorDocument::recordCellEdit);
+    m_grid->setTableForWriting([this] { return currentTable(); });
     connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
         m_modified = !clean;
         emit modifiedChanged(m_modified);
@@ -140,10 +141,7 @@ void EditorDocument::openDirectory()
 
 SaveResult EditorDocument::save(SaveMode mode)
 {
-    if (windowsItemCount() == 0)
-        return {SaveStatus::NothingToSave, {}};
-    commitGrid();
-    if (!m_modified)
+    if (windowsItemCount() == 0 || !m_modified)
         return {SaveStatus::NothingToSave, {}};
     const SaveResult result =
         writeDocumentFile(m_fileName, m_content, m_stamp, mode == SaveMode::Overwrite);
@@ -159,14 +157,14 @@ void EditorDocument::closeDocument()
 {
     // The commands belong to the document going away; what is loaded next is unmodified.
     m_undo->clear();
+    // Cells left in the grid would belong to no table and edits in them would be lost, so the
+    // grid goes blank and read-only with the document, before the table it reads goes away.
+    m_grid->clearTable();
     m_content = {};
     m_stamp.reset();
     setReadOnly(false);
     m_hasDirectory = false;
     m_currentItem = -1;
-    // Cells left in the grid would belong to no table and edits in them would be lost, so the
-    // grid goes blank and read-only with the document.
-    m_grid->clearTable();
     const bool wasOpen = m_open;
     m_open = false;
     emit languagesChanged();
@@ -245,9 +243,7 @@ QString EditorDocument::tableCaption(TableRef table) const
 const QStringList &EditorDocument::tableLines(TableRef table) const
 {
     const QStringList *lines = tableOf(table);
-    if (!lines)
-        return emptyTable();
-    return table == currentTableRef() && m_grid->hasTable() ? m_grid->lines() : *lines;
+    return lines ? *lines : emptyTable();
 }
 
 void EditorDocument::visitTables(
@@ -270,14 +266,15 @@ QString EditorDocument::defaultLanguageName() const
     return d >= 0 && d < m_content.languages.size() ? m_content.languages.at(d) : QString();
 }
 
-QString EditorDocument::defaultValueAt(int row) const
+QString EditorDocument::defaultValueAt(int entry) const
 {
-    return m_content.defaultIndex < 0 ? QString() : m_grid->cell(m_content.defaultIndex + 1, row);
+    return m_content.defaultIndex < 0 ? QString()
+                                      : m_grid->value(m_content.defaultIndex + 1, entry);
 }
 
 void EditorDocument::showTable()
 {
-    if (const QStringList *table = currentTable())
+    if (QStringList *table = currentTable())
         m_grid->setTable(*table, m_content.languages.size());
     else
         m_grid->clearTable();
@@ -295,20 +292,10 @@ void EditorDocument::showLanguageHeaders()
                                                           : QString());
 }
 
-void EditorDocument::commitGrid()
-{
-    QStringList *table = currentTable();
-    // The grid never reshapes the table, so an unchanged grid compares equal without a scan
-    // (both still share the same lines).
-    if (table && m_grid->hasTable() && m_grid->lines() != *table)
-        *table = m_grid->lines();
-}
-
 void EditorDocument::chooseWindowsItem(int item)
 {
     if (item < 0 || item >= windowsItemCount())
         return;
-    commitGrid();
     if (m_currentItem != item) {
         m_currentItem = item;
         emit currentItemChanged(item);
@@ -318,7 +305,6 @@ void EditorDocument::chooseWindowsItem(int item)
 
 void EditorDocument::chooseView(View view)
 {
-    commitGrid();
     if (m_view != view) {
         m_view = view;
         emit viewChanged(view);
@@ -348,20 +334,30 @@ void EditorDocument::reveal(const CellRef &cell)
 
 void EditorDocument::pushChange(Change undo, Change redo)
 {
-    // Edits still in the grid go into their table first, so the change takes them along.
-    commitGrid();
     m_undo->push(new DocumentChange([this, undo = std::move(undo)] { applyChange(undo); },
                                     [this, redo = std::move(redo)] { applyChange(redo); }));
 }
 
 void EditorDocument::applyChange(const Change &change)
 {
-    commitGrid();
     const QStringList names = m_content.languages;
     const int defaultIndex = m_content.defaultIndex;
     const Parlox::Encoding encoding = m_content.encoding;
+    // Where the lines shown are, to tell afterwards whether the change replaced them. Not a
+    // copy: sharing them would make a change that rewrites the table copy all of it first.
+    const QString *shownData = m_grid->lines().constData();
+    const qsizetype shownSize = m_grid->lines().size();
+    m_shownValuesWritten = false;
     bool hasDirectory = m_hasDirectory;
     change(m_content, hasDirectory);
+    QStringList *table = currentTable();
+    bool replaced = m_shownValuesWritten || !table || table->constData() != shownData ||
+                    table->size() != shownSize;
+    // Writing the content may have moved the table shown: the grid reads it where it is now.
+    if (table)
+        m_grid->followTable(*table);
+    else if (m_grid->hasTable())
+        m_grid->clearTable();
     if (m_hasDirectory != hasDirectory) {
         m_hasDirectory = false;
         m_currentItem = -1;
@@ -370,8 +366,9 @@ void EditorDocument::applyChange(const Change &change)
         emit windowsItemsChanged();
         emit currentItemChanged(m_currentItem);
         showTable();
+        replaced = false;
     }
-    reloadGrid();
+    reloadGrid(replaced);
     showLanguageHeaders();
     if (names != m_content.languages)
         emit languagesChanged();
@@ -382,11 +379,10 @@ void EditorDocument::applyChange(const Change &change)
 }
 
 // Fills the grid again only where the table shown changed under it, keeping the key title.
-void EditorDocument::reloadGrid()
+void EditorDocument::reloadGrid(bool replaced)
 {
-    const QStringList *table = currentTable();
-    if (!table ||
-        (m_grid->languageCount() == m_content.languages.size() && m_grid->lines() == *table))
+    QStringList *table = currentTable();
+    if (!table || (m_grid->languageCount() == m_content.languages.size() && !replaced))
         return;
     m_grid->setTable(*table, m_content.languages.size());
     emit tableReloaded();
@@ -398,7 +394,7 @@ void EditorDocument::recordCellEdit(int col, int entry, const QString &before)
         return;
     const CellRef cell{currentTableRef(), entry, col};
     m_undo->push(new CellEditCommand(
-        cell, before, m_grid->cell(col, entry + 1), m_editSession,
+        cell, before, m_grid->value(col, entry), m_editSession,
         [this](const CellRef &at, const QString &text) { applyCellText(at, text); }));
 }
 
@@ -407,7 +403,7 @@ void EditorDocument::applyCellText(const CellRef &cell, const QString &text)
     showTableOf(cell.table);
     {
         const QScopedValueRollback applying(m_applying, true);
-        m_grid->setCell(cell.column, cell.entry + 1, text);
+        m_grid->setValue(cell.column, cell.entry, text);
     }
     reveal(cell);
 }

@@ -15,8 +15,8 @@ class QUndoStack;
 namespace ParloxEd {
 
 // The editor's document: one translations file held as its language list, default language,
-// message strings and forms, plus which table the grid shows. The grid is a working copy of
-// that table; commitGrid() copies it back.
+// message strings and forms, plus which table the grid shows. The grid edits that table in
+// place, so the content is always the document as the user sees it.
 //
 // Windows items: item 0 is the message strings, item k >= 1 is form k - 1. The form-strings
 // table and the user-strings table of item 0 are both the message table.
@@ -103,20 +103,18 @@ public:
     // hold are refused by the save, naming table, key, language and character.
     EncodingOutcome chooseEncoding(Parlox::Encoding encoding);
     Parlox::Encoding encoding() const { return m_content.encoding; }
-    // The Save command: commits the grid, then writes the document to its file when it is
-    // modified. A failed write keeps the document modified. A file changed on disk since it
-    // was loaded or saved is left alone (ChangedOnDisk) unless the mode says to overwrite it.
+    // The Save command: writes the document to its file when it is modified. A failed write keeps
+    // the document modified. A file changed on disk since it was loaded or saved is left alone
+    // (ChangedOnDisk) unless the mode says to overwrite it.
     SaveResult save(SaveMode mode = SaveMode::KeepChangesOnDisk);
     // Discards the languages, forms and tables and blanks the grid; the file name and the
     // modified flag stay.
     void closeDocument();
 
-    // Fills the grid from the table of the current Windows item and view.
+    // Shows the table of the current Windows item and view in the grid.
     void showTable();
-    // Copies the grid back into the table it shows.
-    void commitGrid();
 
-    // The user's choices: each commits the grid first, then shows the table chosen.
+    // The user's choices: each shows the table chosen.
     void chooseWindowsItem(int item);
     void chooseView(View view);
     // Marks a language as the default; always counts as a modification.
@@ -126,8 +124,8 @@ public:
     // Ends the typing in one cell: the next edit of it is a command of its own.
     void endCellEdit() { ++m_editSession; }
 
-    // The language commands. Each changes every table and the grid together, so edits still
-    // in the grid are kept, and marks the document modified. Names compare exactly.
+    // The language commands. Each changes every table, the one shown included, and marks the
+    // document modified. Names compare exactly.
     LanguageResult addLanguage(const QString &name);
     LanguageResult renameLanguage(int index, const QString &name);
     // The first remaining language becomes the default when the default goes.
@@ -178,15 +176,15 @@ public:
     const QStringList &messageTable() const { return m_content.messages; }
     const QStringList &formTable(int item) const;
     const QStringList &userTable(int item) const;
-    // Everything a save writes: languages, default index, messages and forms in menu order.
+    // Everything a save writes: languages, default index, messages and forms in menu order;
+    // the values typed in the grid included.
     const Parlox::Lng::Document &content() const { return m_content; }
 
     // Every table once, in menu order: the message strings, then each form's form strings and
-    // user strings; the table shown as the grid holds it, uncommitted edits included.
+    // user strings.
     void visitTables(const std::function<void(TableRef, const QStringList &)> &visit) const;
     TableRef currentTableRef() const { return {m_currentItem, m_view}; }
-    // The lines of a table as the user sees them: the grid's for the table shown, none for a
-    // table the document does not have.
+    // The lines of a table; none for a table the document does not have.
     const QStringList &tableLines(TableRef table) const;
     // How the table is named to the user: the Windows item's caption, for a form with its view.
     QString tableCaption(TableRef table) const;
@@ -201,8 +199,8 @@ public:
     const QString &tableTitle() const { return m_tableTitle; }
     // The same title in the interface language of now.
     QString keyTitle() const;
-    // The grid cell of the default language in a grid row; empty without languages.
-    QString defaultValueAt(int row) const;
+    // The default language's value of an entry of the table shown; empty without languages.
+    QString defaultValueAt(int entry) const;
 
 signals:
     void fileNameChanged(const QString &fileName);
@@ -246,7 +244,8 @@ private:
     void applyCellText(const CellRef &cell, const QString &text);
     void recordCellEdit(int col, int entry, const QString &before);
     void showTableOf(TableRef table);
-    void reloadGrid();
+    // `replaced`: the lines of the table shown are others now, or values in them were set.
+    void reloadGrid(bool replaced);
 
     LoadResult loadFile(const QString &path, const ReadEncoding &encoding);
     void openDirectory();
@@ -274,6 +273,8 @@ private:
     bool m_hasDirectory = false;
     bool m_modified = false;
     bool m_applying = false; // a command is changing the grid: no new command for that
+    // A change wrote values of the table shown in place, which leaves it where it was.
+    bool m_shownValuesWritten = false;
     int m_editSession = 0;
 };
 

@@ -42,42 +42,42 @@ void GridFilterModel::setText(const QString &text)
 void GridFilterModel::refilter(bool narrowing)
 {
     if (showsAll()) {
-        m_rows = {};
+        m_entries = {};
         return;
     }
     QList<int> kept;
     if (narrowing) {
-        for (const int row : std::as_const(m_rows)) {
-            if (accepts(row))
-                kept.append(row);
+        for (const int entry : std::as_const(m_entries)) {
+            if (accepts(entry))
+                kept.append(entry);
         }
     } else {
-        for (int row = 0; row < m_grid->rowCount(); ++row) {
-            if (accepts(row))
-                kept.append(row);
+        for (int entry = 0; entry < m_grid->rowCount(); ++entry) {
+            if (accepts(entry))
+                kept.append(entry);
         }
     }
-    m_rows = std::move(kept);
+    m_entries = std::move(kept);
 }
 
-bool GridFilterModel::accepts(int gridRow) const
+bool GridFilterModel::accepts(int entry) const
 {
     const QStringList &lines = m_grid->lines();
     const qsizetype languages = m_grid->languageCount();
     for (int col = 0; col <= languages; ++col) {
-        const qsizetype line = TableGridModel::lineFor(lines.size(), languages, col, gridRow);
+        const qsizetype line = TableGridModel::lineFor(lines.size(), languages, col, entry);
         if (line >= 0 && DocumentSearch::cellContains(lines.at(line), col, m_matcher))
             return true;
     }
     return false;
 }
 
-int GridFilterModel::rowOf(int gridRow) const
+int GridFilterModel::proxyRowOf(int entry) const
 {
     if (showsAll())
-        return gridRow;
-    const auto found = std::lower_bound(m_rows.cbegin(), m_rows.cend(), gridRow);
-    return found != m_rows.cend() && *found == gridRow ? int(found - m_rows.cbegin()) : -1;
+        return entry;
+    const auto found = std::lower_bound(m_entries.cbegin(), m_entries.cend(), entry);
+    return found != m_entries.cend() && *found == entry ? int(found - m_entries.cbegin()) : -1;
 }
 
 void GridFilterModel::forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
@@ -86,16 +86,16 @@ void GridFilterModel::forwardDataChanged(const QModelIndex &topLeft, const QMode
     if (showsAll())
         return emit dataChanged(index(topLeft.row(), topLeft.column()),
                                 index(bottomRight.row(), bottomRight.column()), roles);
-    const auto first = std::lower_bound(m_rows.cbegin(), m_rows.cend(), topLeft.row());
-    const auto last = std::upper_bound(first, m_rows.cend(), bottomRight.row());
+    const auto first = std::lower_bound(m_entries.cbegin(), m_entries.cend(), topLeft.row());
+    const auto last = std::upper_bound(first, m_entries.cend(), bottomRight.row());
     if (first != last)
-        emit dataChanged(index(int(first - m_rows.cbegin()), topLeft.column()),
-                         index(int(last - m_rows.cbegin()) - 1, bottomRight.column()), roles);
+        emit dataChanged(index(int(first - m_entries.cbegin()), topLeft.column()),
+                         index(int(last - m_entries.cbegin()) - 1, bottomRight.column()), roles);
 }
 
-int GridFilterModel::gridRow(const QModelIndex &index) const
+int GridFilterModel::entry(const QModelIndex &proxyIndex) const
 {
-    const QModelIndex source = mapToSource(index);
+    const QModelIndex source = mapToSource(proxyIndex);
     return source.isValid() ? source.row() : -1;
 }
 
@@ -103,16 +103,16 @@ QModelIndex GridFilterModel::mapToSource(const QModelIndex &proxyIndex) const
 {
     if (!proxyIndex.isValid() || proxyIndex.model() != this)
         return {};
-    const int row = showsAll() ? proxyIndex.row() : m_rows.value(proxyIndex.row(), -1);
-    return row < 0 ? QModelIndex() : m_grid->index(row, proxyIndex.column());
+    const int entry = showsAll() ? proxyIndex.row() : m_entries.value(proxyIndex.row(), -1);
+    return entry < 0 ? QModelIndex() : m_grid->index(entry, proxyIndex.column());
 }
 
 QModelIndex GridFilterModel::mapFromSource(const QModelIndex &sourceIndex) const
 {
     if (!sourceIndex.isValid() || sourceIndex.model() != m_grid)
         return {};
-    const int row = rowOf(sourceIndex.row());
-    return row < 0 ? QModelIndex() : index(row, sourceIndex.column());
+    const int proxyRow = proxyRowOf(sourceIndex.row());
+    return proxyRow < 0 ? QModelIndex() : index(proxyRow, sourceIndex.column());
 }
 
 QModelIndex GridFilterModel::index(int row, int column, const QModelIndex &parent) const
@@ -132,7 +132,7 @@ int GridFilterModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return showsAll() ? m_grid->rowCount() : int(m_rows.size());
+    return showsAll() ? m_grid->rowCount() : int(m_entries.size());
 }
 
 int GridFilterModel::columnCount(const QModelIndex &parent) const

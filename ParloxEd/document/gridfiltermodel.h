@@ -9,9 +9,10 @@ namespace ParloxEd {
 
 class TableGridModel;
 
-// The grid's rows that hold a text, letter case ignored, in their key or in any value; every
-// row while the text is empty. A row is not filtered again while it is typed into, so the row
-// being edited stays in view until the text or the table changes.
+// The grid's entries that hold a text, letter case ignored, in their key or in any value; every
+// entry while the text is empty. Its rows (proxy rows) are those entries in order. An entry is
+// not filtered again while it is typed into, so the one being edited stays in view until the
+// text or the table changes.
 //
 // A new text resets the model with the list of rows kept: removing tens of thousands of
 // scattered rows one range at a time would cost the view work that grows with the square of
@@ -25,8 +26,8 @@ public:
     const QString &text() const { return m_text; }
     void setText(const QString &text);
 
-    // The grid's model row behind a row of this model, or -1.
-    int gridRow(const QModelIndex &index) const;
+    // The entry behind an index of this model, or -1.
+    int entry(const QModelIndex &proxyIndex) const;
 
     QModelIndex mapToSource(const QModelIndex &proxyIndex) const override;
     QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
@@ -43,15 +44,15 @@ private:
     void forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                             const QList<int> &roles);
     void refilter(bool narrowing);
-    bool accepts(int gridRow) const;
+    bool accepts(int entry) const;
     bool showsAll() const { return m_text.isEmpty(); }
-    // This model's row of a grid row, or -1.
-    int rowOf(int gridRow) const;
+    // This model's row of an entry, or -1.
+    int proxyRowOf(int entry) const;
 
     const TableGridModel *m_grid;
     QString m_text;
     TextMatcher m_matcher;
-    QList<int> m_rows; // the grid rows kept, ascending, while there is a text
+    QList<int> m_entries; // the entries kept, ascending, while there is a text
 };
 
 } // namespace ParloxEd

@@ -57,6 +57,14 @@ SourceIndex::SourceIndex(const EditorDocument &document, QObject *parent)
     : QObject(parent), m_document(document)
 {
     connect(document.grid(), &QAbstractItemModel::dataChanged, this, &SourceIndex::rowsChanged);
+    connect(&document, &EditorDocument::tableShown, this, &SourceIndex::followShownTable);
+    // A command changed the table shown.
+    connect(&document, &EditorDocument::tableReloaded, this, [this] {
+        if (Table *table = shownTable())
+            table->stale = true;
+    });
+    // Another file (or none): every table is another one, whatever its place.
+    connect(&document, &EditorDocument::openChanged, this, [this] { m_built = false; });
 }
 
 QString SourceIndex::normalised(QStringView source)
@@ -67,12 +75,30 @@ QString SourceIndex::normalised(QStringView source)
     return out;
 }
 
-const QStringList &SourceIndex::ownLines(EditorDocument::TableRef table) const
+SourceIndex::Table *SourceIndex::tableOf(EditorDocument::TableRef ref)
 {
-    if (table.item == 0)
-        return m_document.messageTable();
-    return table.view == EditorDocument::View::FormStrings ? m_document.formTable(table.item)
-                                                           : m_document.userTable(table.item);
+    for (Table &table : m_tables) {
+        if (table.ref == ref)
+            return &table;
+    }
+    return nullptr;
+}
+
+void SourceIndex::followShownTable()
+{
+    if (!m_built)
+        return;
+    // Every change of the table left while it was shown was signalled: its lines as they
+    // are now are the ones indexed.
+    if (Table *left = tableOf(m_shown))
+        left->held = m_document.tableLines(left->ref);
+    m_shown = m_document.currentTableRef();
+    if (Table *shown = tableOf(m_shown)) {
+        const QStringList &lines = m_document.tableLines(m_shown);
+        if (shown->held.constData() != lines.constData() || shown->held.size() != lines.size())
+            shown->stale = true;
+        shown->held = {};
+    }
 }
 
 QString SourceIndex::sourceAt(const QStringList &lines, int entry) const
@@ -82,7 +108,7 @@ QString SourceIndex::sourceAt(const QStringList &lines, int entry) const
 
 void SourceIndex::index(Table &table) const
 {
-    table.held = ownLines(table.ref);
+    table.held = table.ref == m_shown ? QStringList() : m_document.tableLines(table.ref);
     table.stale = false;
     table.keys.clear();
     const QStringList &lines = m_document.tableLines(table.ref);
@@ -113,6 +139,7 @@ void SourceIndex::sync()
         m_built = true;
         m_defaultIndex = m_document.defaultLanguage();
         m_languages = m_document.languages().size();
+        m_shown = m_document.currentTableRef();
         m_tables.clear();
         for (const EditorDocument::TableRef ref : refs)
             m_tables.append(Table{ref, {}, {}, true});
@@ -120,20 +147,17 @@ void SourceIndex::sync()
     if (m_defaultIndex < 0)
         return;
     for (Table &table : m_tables) {
-        if (table.stale || table.held.constData() != ownLines(table.ref).constData() ||
-            table.held.size() != ownLines(table.ref).size())
+        const QStringList &lines = m_document.tableLines(table.ref);
+        if (table.stale ||
+            (!(table.ref == m_shown) &&
+             (table.held.constData() != lines.constData() || table.held.size() != lines.size())))
             index(table);
     }
 }
 
 SourceIndex::Table *SourceIndex::shownTable()
 {
-    const EditorDocument::TableRef shown = m_document.currentTableRef();
-    for (Table &table : m_tables) {
-        if (table.ref == shown)
-            return &table;
-    }
-    return nullptr;
+    return tableOf(m_document.currentTableRef());
 }
 
 // Typing in the grid: an entry whose source changed moves to its new place.

@@ -17,10 +17,10 @@ namespace ParloxEd {
 // translations the same source has elsewhere are found without reading the whole document.
 // Sources compare with access-key "&"s, letter case and outer spaces ignored.
 //
-// Built on the first question and kept: a table whose lines the document replaced (a commit
-// of the grid, a replace, a language command, an undo of them) is indexed again on the next
-// question, and typing in the grid moves just the entries whose source changed. The
-// translations themselves are read when asked for, so typing them costs the index nothing.
+// Built on the first question and kept: a table whose lines a command changed (a replace, a
+// language command, an undo of them) is indexed again on the next question, and typing in the
+// grid moves just the entries whose source changed. The translations themselves are read when
+// asked for, so typing them costs the index nothing.
 class SourceIndex : public QObject {
     Q_OBJECT
 
@@ -50,7 +50,8 @@ private:
     struct Table {
         EditorDocument::TableRef ref;
         // The document's own lines as indexed: held, so that a change of them shows as other
-        // lines, never as the same ones changed.
+        // lines, never as the same ones changed. Not for the table shown: the grid types into
+        // it in place, which would copy it at every keystroke; its changes are signalled.
         QStringList held;
         Keys keys;
         bool stale = false;
@@ -62,11 +63,15 @@ private:
                      const QList<int> &roles);
     void rekey(Table &table, int entry) const;
     Table *shownTable();
-    const QStringList &ownLines(EditorDocument::TableRef table) const;
+    Table *tableOf(EditorDocument::TableRef ref);
+    // Another table is shown: the one left is held from now on, the one shown no longer.
+    void followShownTable();
     QString sourceAt(const QStringList &lines, int entry) const;
 
     const EditorDocument &m_document;
     QList<Table> m_tables;
+    // The table the grid showed when last followed; its lines are not held.
+    EditorDocument::TableRef m_shown;
     int m_defaultIndex = -1;
     qsizetype m_languages = 0;
     bool m_built = false;

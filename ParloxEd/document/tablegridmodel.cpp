@@ -42,64 +42,73 @@ ColumnLayout TableGridModel::columnLayout(qsizetype languageCount, int gridWidth
     return {gridColumnsFor(languageCount), std::max(0, (gridWidth - 22) / shown)};
 }
 
-void TableGridModel::setTable(QStringList lines, qsizetype languageCount)
+void TableGridModel::setTable(QStringList &lines, qsizetype languageCount)
 {
     beginResetModel();
-    m_lines = std::move(lines);
+    m_table = &lines;
     m_languages = std::max<qsizetype>(languageCount, 0);
-    m_rows = gridRowsFor(m_lines.size(), m_languages) - 1;
+    m_rows = entryOf(gridRowsFor(m_table->size(), m_languages));
     m_headers.resize(gridColumnsFor(m_languages));
-    m_hasTable = true;
     endResetModel();
+}
+
+void TableGridModel::followTable(QStringList &lines)
+{
+    if (m_table)
+        m_table = &lines;
 }
 
 void TableGridModel::clearTable()
 {
     beginResetModel();
-    m_lines.clear();
+    m_table = nullptr;
     m_rows = 1;
-    m_hasTable = false;
     endResetModel();
+}
+
+const QStringList &TableGridModel::lines() const
+{
+    static const QStringList none;
+    return m_table ? *m_table : none;
 }
 
 qsizetype TableGridModel::shownLineCount(qsizetype lineCount, qsizetype languageCount)
 {
-    const qsizetype rows = gridRowsFor(lineCount, languageCount) - 1;
+    const qsizetype rows = entryOf(gridRowsFor(lineCount, languageCount));
     return std::min(lineCount, rows * (std::max<qsizetype>(languageCount, 0) + 1));
 }
 
-qsizetype TableGridModel::lineFor(qsizetype lineCount, qsizetype languageCount, int col,
-                                  int modelRow)
+qsizetype TableGridModel::lineFor(qsizetype lineCount, qsizetype languageCount, int col, int entry)
 {
-    if (col < 0 || col > languageCount || modelRow < 0)
+    if (col < 0 || col > languageCount || entry < 0)
         return -1;
-    const qsizetype line = qsizetype(modelRow) * (languageCount + 1) + col;
+    const qsizetype line = qsizetype(entry) * (languageCount + 1) + col;
     return line < shownLineCount(lineCount, languageCount) ? line : -1;
 }
 
-qsizetype TableGridModel::lineIndex(int col, int modelRow) const
+qsizetype TableGridModel::lineIndex(int col, int entry) const
 {
-    return m_hasTable ? lineFor(m_lines.size(), m_languages, col, modelRow) : -1;
+    return m_table ? lineFor(m_table->size(), m_languages, col, entry) : -1;
 }
 
-QString TableGridModel::dataCell(int col, int modelRow) const
+QString TableGridModel::dataCell(int col, int entry) const
 {
-    const qsizetype line = lineIndex(col, modelRow);
+    const qsizetype line = lineIndex(col, entry);
     if (line < 0)
         return {};
-    return col == KeyColumn ? shownKey(m_lines.at(line)).toString() : m_lines.at(line);
+    return col == KeyColumn ? shownKey(m_table->at(line)).toString() : m_table->at(line);
 }
 
-QString TableGridModel::cell(int col, int row) const
+QString TableGridModel::cell(int col, int gridRow) const
 {
-    if (row == 0)
+    if (gridRow == 0)
         return col >= 0 && col < m_headers.size() ? m_headers.at(col) : QString();
-    return dataCell(col, row - 1);
+    return value(col, entryOf(gridRow));
 }
 
-bool TableGridModel::isCellEditable(int col, int row) const
+bool TableGridModel::isEditable(int col, int entry) const
 {
-    return col != KeyColumn && col != m_lockedColumn && row > 0 && lineIndex(col, row - 1) >= 0;
+    return col != KeyColumn && col != m_lockedColumn && lineIndex(col, entry) >= 0;
 }
 
 void TableGridModel::setLockedColumn(int col)
@@ -113,11 +122,16 @@ void TableGridModel::setLockedColumn(int col)
     }
 }
 
-bool TableGridModel::setCell(int col, int row, const QString &text)
+bool TableGridModel::setCell(int col, int gridRow, const QString &text)
 {
-    if (row == 0)
+    if (gridRow == 0)
         return setHeaderData(col, Qt::Horizontal, text);
-    return setData(index(row - 1, col), text);
+    return setValue(col, entryOf(gridRow), text);
+}
+
+bool TableGridModel::setValue(int col, int entry, const QString &text)
+{
+    return setData(index(entry, col), text);
 }
 
 int TableGridModel::rowCount(const QModelIndex &parent) const
@@ -139,7 +153,7 @@ int TableGridModel::warningsAt(const QModelIndex &index) const
     if (line < 0 || first < 0)
         return 0;
     const Parlox::ValueChecks::Checks failed =
-        Parlox::ValueChecks::check(m_lines.at(first), m_lines.at(line));
+        Parlox::ValueChecks::check(m_table->at(first), m_table->at(line));
     return int(failed && m_warningFilter ? m_warningFilter(line, failed) : failed);
 }
 
@@ -179,7 +193,7 @@ QVariant TableGridModel::data(const QModelIndex &index, int role) const
         return {};
     case UntranslatedRole: {
         const qsizetype line = lineIndex(index.column(), index.row());
-        return index.column() != KeyColumn && line >= 0 && m_lines.at(line).isEmpty();
+        return index.column() != KeyColumn && line >= 0 && m_table->at(line).isEmpty();
     }
     case WarningsRole:
         return warningsAt(index);
@@ -197,8 +211,10 @@ bool TableGridModel::setData(const QModelIndex &index, const QVariant &value, in
     if (line < 0)
         return false;
     QString text = value.toString();
-    if (m_lines.at(line) != text) {
-        std::swap(m_lines[line], text);
+    if (m_table->at(line) != text) {
+        if (QStringList *own = m_tableForWriting ? m_tableForWriting() : nullptr)
+            m_table = own;
+        std::swap((*m_table)[line], text);
         emit dataChanged(index, index); // its text, and what its checks find
         // The other values of the row are checked against the first language's.
         if (index.column() == FirstLanguageColumn && columnCount() > FirstLanguageColumn + 1)
@@ -217,7 +233,7 @@ Qt::ItemFlags TableGridModel::flags(const QModelIndex &index) const
     if (index.column() == KeyColumn)
         return Qt::ItemIsEnabled;
     const Qt::ItemFlags base = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return isCellEditable(index.column(), index.row() + 1) ? base | Qt::ItemIsEditable : base;
+    return isEditable(index.column(), index.row()) ? base | Qt::ItemIsEditable : base;
 }
 
 QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -15,18 +15,19 @@ struct ColumnLayout {
     bool operator==(const ColumnLayout &) const = default;
 };
 
-// The editor's grid: a virtual view over the working copy of one translation table, laid out
-// one entry per row and one language per column after the key column. Nothing is stored per
-// cell; every cell is computed from the table's lines.
+// The editor's grid: a virtual view over one translation table of the document, laid out one
+// entry per row and one language per column after the key column. Nothing is stored per cell;
+// every cell is computed from the table's lines.
 //
-// Two coordinate systems meet here. The grid's own cell(col, row) counts the fixed header row
-// as row 0 and the key column as column 0. The Qt model has the data rows only (model row r is
-// grid row r + 1) and offers the header row as horizontal header data, so a view keeps it in
-// place while scrolling; column 0 is the key column in both.
+// Positions are entries: entry e is the Qt model row e and the e-th entry of the table. The
+// window's grid counts the fixed header row as grid row 0, so entry e is its grid row e + 1;
+// cell()/setCell() take grid rows and gridRowOf()/entryOf() are the only conversion. The Qt
+// model offers the header row as horizontal header data, so a view keeps it in place while
+// scrolling; column 0 is the key column everywhere.
 //
-// The working copy is the table itself (an implicitly shared copy): edits change the value
-// lines in place, keys are never edited, and lines that do not make up a whole row are kept
-// though not shown. Handing the copy back therefore never loses or reshapes a line.
+// The grid does not copy the table: it reads and edits the document's own lines in place, so
+// the document's content is always what the user sees. Edits change value lines only, keys
+// are never edited, and lines that do not make up a whole row are kept though not shown.
 class TableGridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -53,24 +54,42 @@ public:
     void refreshWarnings();
 
     // Shows a table with languageCount languages; keeps the header texts of the columns that
-    // remain. Resets the model.
-    void setTable(QStringList lines, qsizetype languageCount);
+    // remain. Resets the model. The grid reads and edits `lines` where they are: they must
+    // stay there until the next setTable, followTable or clearTable.
+    void setTable(QStringList &lines, qsizetype languageCount);
+    // The table shown was moved (its owner's storage was copied on write) without changing:
+    // the grid goes on with it where it is now, without a reset.
+    void followTable(QStringList &lines);
+    // Asked before each edit for the table shown as its owner writes it: storage the owner
+    // shares with a copy of itself is copied first, so that the edit never reaches the copy.
+    using TableForWriting = std::function<QStringList *()>;
+    void setTableForWriting(TableForWriting table) { m_tableForWriting = std::move(table); }
     // Forgets the table: one blank row that cannot be edited.
     void clearTable();
 
-    // The working copy, with the edits made so far.
-    const QStringList &lines() const { return m_lines; }
+    // The table shown, with every edit made so far; empty without one.
+    const QStringList &lines() const;
     qsizetype languageCount() const { return m_languages; }
     // True while the grid shows a table (not just the blank row of clearTable).
-    bool hasTable() const { return m_hasTable; }
+    bool hasTable() const { return m_table != nullptr; }
+
+    // The one place where entries and the window's grid rows (header row 0) meet.
+    static constexpr int gridRowOf(int entry) { return entry + 1; }
+    static constexpr int entryOf(int gridRow) { return gridRow - 1; }
+
+    // An entry's text in a column (the key as shown in column 0); empty where no line backs it.
+    QString value(int col, int entry) const { return dataCell(col, entry); }
+    // Sets an editable value of an entry, like typing it; false when the cell is not one.
+    bool setValue(int col, int entry, const QString &text);
+    // A value the user may type into: a line backs it, and it is neither a key nor locked.
+    bool isEditable(int col, int entry) const;
 
     // Grid coordinates: row 0 is the header row.
-    int gridRowCount() const { return rowCount() + 1; }
+    int gridRowCount() const { return gridRowOf(rowCount()); }
     int gridColumnCount() const { return columnCount(); }
-    QString cell(int col, int row) const;
-    // Sets a header cell (row 0) or an editable data cell; false when the cell is neither.
-    bool setCell(int col, int row, const QString &text);
-    bool isCellEditable(int col, int row) const;
+    QString cell(int col, int gridRow) const;
+    // Sets a header cell (grid row 0) or an editable value; false when the cell is neither.
+    bool setCell(int col, int gridRow, const QString &text);
     // A column the user cannot type into (-1 for none); commands still change its cells.
     void setLockedColumn(int col);
     int lockedColumn() const { return m_lockedColumn; }
@@ -82,9 +101,9 @@ public:
     static int gridColumnsFor(qsizetype languageCount);
     // The columns for a grid of that width in pixels.
     static ColumnLayout columnLayout(qsizetype languageCount, int gridWidth);
-    // Line of a table behind a data cell (model row), or -1 where the grid shows no line: the
-    // rule by which every table is shown, whether it is the one in the grid or not.
-    static qsizetype lineFor(qsizetype lineCount, qsizetype languageCount, int col, int modelRow);
+    // Line of a table behind an entry's cell, or -1 where the grid shows no line: the rule by
+    // which every table is shown, whether it is the one in the grid or not.
+    static qsizetype lineFor(qsizetype lineCount, qsizetype languageCount, int col, int entry);
     // How many of a table's first lines back a grid cell: its whole entries, or the one row a
     // table shorter than an entry shows.
     static qsizetype shownLineCount(qsizetype lineCount, qsizetype languageCount);
@@ -102,24 +121,24 @@ public:
                        int role = Qt::EditRole) override;
 
 signals:
-    // A data cell's text changed through setData; `before` is what it held.
-    void cellEdited(int col, int modelRow, const QString &before);
+    // An entry's value changed through setData; `before` is what it held.
+    void cellEdited(int col, int entry, const QString &before);
 
 private:
-    // Line of the table behind a data cell (model row), or -1 when no line backs it.
-    qsizetype lineIndex(int col, int modelRow) const;
-    QString dataCell(int col, int modelRow) const;
+    // Line of the table behind an entry's cell, or -1 when no line backs it.
+    qsizetype lineIndex(int col, int entry) const;
+    QString dataCell(int col, int entry) const;
     int warningsAt(const QModelIndex &index) const;
     QVariant toolTip(const QModelIndex &index) const;
 
     TextLookup m_lookup;
     WarningFilter m_warningFilter;
-    QStringList m_lines;
+    TableForWriting m_tableForWriting;
+    QStringList *m_table = nullptr; // the document's, never owned
     QStringList m_headers{QString(), QString()};
     qsizetype m_languages = 0;
     int m_rows = 1;
     int m_lockedColumn = -1;
-    bool m_hasTable = false;
 };
 
 } // namespace ParloxEd

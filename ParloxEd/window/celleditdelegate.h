@@ -5,10 +5,10 @@
 namespace ParloxEd {
 
 // The grid's in-place editor. Every keystroke goes straight into the model, so the grid holds
-// what the user typed at any moment: a commit of the grid, a status bar reading a cell or a
-// switch of table never misses text that is still in an open editor. Esc puts back the text
-// the cell had when its editor opened; Enter moves on to the same cell of the next row. Empty
-// values are tinted, and a cell's tooltip shows its whole text, wrapped.
+// what the user typed at any moment: a save, a status bar reading a cell or a switch of table
+// never misses text that is still in an open editor. Esc puts back the text the cell had when
+// its editor opened; Enter moves on to the same cell of the next row. Empty values are tinted,
+// and a cell's tooltip shows its whole text, wrapped.
 class CellEditDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -164,18 +164,17 @@ void DetailPane::alignByDirection(QPlainTextEdit &editor, const QString &value)
 void DetailPane::refresh()
 {
     const TableGridModel *grid = m_document.grid();
-    const int row = m_entry + 1;
-    m_key->setText(grid->cell(int(TableGridModel::Column::Key), row));
+    m_key->setText(grid->value(int(TableGridModel::Column::Key), m_entry));
     const QScopedValueRollback filling(m_filling, true);
     for (int language = 0; language < m_editors.size(); ++language) {
         QPlainTextEdit *editor = m_editors.at(language);
-        const QString value = grid->cell(language + 1, row);
+        const QString value = grid->value(language + 1, m_entry);
         if (stored(editor->toPlainText()) != value)
             editor->setPlainText(shown(value));
         alignByDirection(*editor, value);
         // The editor turns CR and the Unicode line separators into LF; a value holding them,
         // or a line break the table cannot hold as a marker, is edited in the grid only.
-        editor->setReadOnly(!grid->isCellEditable(language + 1, row) ||
+        editor->setReadOnly(!grid->isEditable(language + 1, m_entry) ||
                             stored(editor->toPlainText()) != value);
     }
 }
@@ -204,8 +203,8 @@ bool DetailPane::eventFilter(QObject *watched, QEvent *event)
 void DetailPane::edited(int language)
 {
     if (!m_filling)
-        m_document.grid()->setCell(language + 1, m_entry + 1,
-                                   stored(m_editors.at(language)->toPlainText()));
+        m_document.grid()->setValue(language + 1, m_entry,
+                                    stored(m_editors.at(language)->toPlainText()));
 }
 
 } // namespace ParloxEd

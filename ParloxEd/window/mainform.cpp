@@ -38,11 +38,12 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     m_ui.tabla->installEventFilter(this);
     connect(m_ui.tabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                const int row = m_filter->gridRow(current);
-                if (row < 0)
+                const int entry = m_filter->entry(current);
+                if (entry < 0)
                     return;
                 m_selectedColumn = current.column();
-                guarded([&] { TablaSelectCell(current.column(), row + 1); });
+                guarded(
+                    [&] { TablaSelectCell(current.column(), TableGridModel::gridRowOf(entry)); });
             });
     connectCommands();
     connectDocument();
@@ -101,7 +102,7 @@ void TMainForm::connectDocument()
 {
     EditorDocument *doc = m_document;
     // StatusValue names the default language and shows its value in the selected row.
-    const auto refresh = [this] { refreshStatusBars(currentGridRow()); };
+    const auto refresh = [this] { refreshStatusBars(currentEntry()); };
     connect(doc, &EditorDocument::languagesChanged, this, refresh);
     connect(doc, &EditorDocument::defaultLanguageChanged, this, refresh);
     connect(doc, &EditorDocument::tableShown, this, [this](const QString &title) {
@@ -152,7 +153,6 @@ bool TMainForm::FormCloseQuery()
 {
     if (m_document->windowsItemCount() == 0)
         return true;
-    m_document->commitGrid();
     return !m_document->isModified() ||
            m_dialogs->messageBox(userString(QStringLiteral("EXIT_CONFIRMATION")), mtConfirmation,
                                  mbYes | mbNo) == mrYes;
@@ -209,7 +209,6 @@ bool TMainForm::confirmOpen()
 {
     if (!m_document->isOpen())
         return true;
-    m_document->commitGrid();
     return !m_document->isModified() ||
            m_dialogs->messageBox(userString(QStringLiteral("OPEN_CONFIRMATION")), mtConfirmation,
                                  mbYes | mbNo) != mrNo;
@@ -263,7 +262,7 @@ void TMainForm::applyLoadResult(const LoadResult &result)
     setMenuEnabled(m_ui.viewMenu, false);
     setWindowTitle(QStringLiteral("ParloxEd - ") + m_document->fileName());
     FormResize();
-    refreshStatusBars(currentGridRow());
+    refreshStatusBars(currentEntry());
     // Wherever the file came from (a dialog, the recent files, a drop), the next key goes to
     // the cell the selection shows.
     activateWindow();
@@ -294,18 +293,18 @@ void TMainForm::BtnSaveFileClick()
 void TMainForm::WindowsItemClick(int item)
 {
     m_document->chooseWindowsItem(item);
-    refreshStatusBars(currentGridRow());
+    refreshStatusBars(currentEntry());
 }
 
 void TMainForm::ViewClick(View view)
 {
     m_document->chooseView(view);
-    refreshStatusBars(currentGridRow());
+    refreshStatusBars(currentEntry());
 }
 
 void TMainForm::TablaSelectCell(int /*col*/, int row)
 {
-    refreshStatusBars(row);
+    refreshStatusBars(TableGridModel::entryOf(row));
 }
 
 void TMainForm::LanguageItemClick(int language)
@@ -334,18 +333,17 @@ void TMainForm::selectFirstRow()
     m_ui.tabla->setCurrentIndex(model->index(0, col));
 }
 
-int TMainForm::currentGridRow() const
+int TMainForm::currentEntry() const
 {
-    const int row = m_filter->gridRow(m_ui.tabla->currentIndex());
-    return row >= 0 ? row + 1 : 1;
+    return std::max(m_filter->entry(m_ui.tabla->currentIndex()), 0);
 }
 
-void TMainForm::refreshStatusBars(int row)
+void TMainForm::refreshStatusBars(int entry)
 {
     const TableGridModel *grid = m_document->grid();
-    m_ui.statusObject->setPanelText(1, grid->cell(int(TableGridModel::Column::Key), row));
+    m_ui.statusObject->setPanelText(1, grid->value(int(TableGridModel::Column::Key), entry));
     m_ui.statusValue->setPanelText(0, m_document->defaultLanguageName());
-    m_ui.statusValue->setPanelText(1, m_document->defaultValueAt(row));
+    m_ui.statusValue->setPanelText(1, m_document->defaultValueAt(entry));
 }
 
 } // namespace ParloxEd

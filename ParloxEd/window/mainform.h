@@ -69,13 +69,14 @@ private:
     // empty, or when no language has that name (then said with the user string `unknown`).
     int askLanguage(const char *caption, const char *prompt, const char *unknown);
 
-    // Commits the grid and, when the document is modified, asks whether to discard it.
+    // When the document is modified, asks whether to discard it.
     bool confirmOpen();
     void applyLoadResult(const LoadResult &result);
     void selectFirstRow();
-    int currentGridRow() const;
-    // The key and the default language's value of a grid row, and the default's name.
-    void refreshStatusBars(int row);
+    // The entry selected in the grid; the first when none is.
+    int currentEntry() const;
+    // The key and the default language's value of an entry, and the default's name.
+    void refreshStatusBars(int entry);
 
     EditorDocument *m_document = nullptr;
     MainFormUi m_ui;

@@ -49,7 +49,7 @@ void ProblemCommands::go(int step) const
         return;
     const auto *filter = qobject_cast<const GridFilterModel *>(m_ui.tabla->model());
     const QModelIndex current = m_ui.tabla->currentIndex();
-    const int entry = filter ? filter->gridRow(current) : -1;
+    const int entry = filter ? filter->entry(current) : -1;
     // With no cell selected (the filter hides it) the walk starts at the table's top.
     const EditorDocument::CellRef from =
         entry < 0 ? EditorDocument::CellRef{m_document.currentTableRef(), 0, 0}

@@ -148,7 +148,7 @@ void Workbench::followSelection()
 {
     connect(m_ui.tabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                const int entry = m_filter.gridRow(current);
+                const int entry = m_filter.entry(current);
                 if (entry < 0)
                     return;
                 m_entry = entry;

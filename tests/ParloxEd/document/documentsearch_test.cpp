@@ -60,7 +60,7 @@ Cell cell(int item, View view, int entry, int column)
 // the results model lists each with its table, key, language and text.
 TEST_F(DocumentSearchTest, FindsTextInEveryTableOrInTheTableShown)
 {
-    doc.grid()->setCell(1, 1, QStringLiteral("needles")); // message OK, not committed
+    doc.grid()->setCell(1, 1, QStringLiteral("needles")); // message OK, typed in the grid
     const QList<Cell> everywhere{cell(0, View::FormStrings, 0, 1), cell(0, View::FormStrings, 0, 2),
                                  cell(1, View::FormStrings, 150'000, 2),
                                  cell(2, View::UserStrings, 0, 0)};
@@ -100,7 +100,7 @@ TEST_F(DocumentSearchTest, TheFilterKeepsTheRowsHoldingItsTextAtFullSize)
         filter.setText(QString::fromLatin1(text));
         QList<int> shown;
         for (int r = 0; r < filter.rowCount(); ++r)
-            shown << filter.gridRow(filter.index(r, 0));
+            shown << filter.entry(filter.index(r, 0));
         EXPECT_EQ(shown, rows) << text;
     }
     filter.setText({});

@@ -207,13 +207,13 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
         Lng::Document content;
         bool modified;
     };
-    const auto now = [this] {
-        doc.commitGrid();
-        return Step{doc.content(), doc.isModified()};
-    };
+    const auto now = [this] { return Step{doc.content(), doc.isModified()}; };
     QList<Step> steps{now()};
     const std::function<void()> changes[] = {
-        [this] { doc.grid()->setCell(1, 1, "Okay"); },
+        [this] {
+            doc.grid()->setCell(1, 1, "Okay");
+            EXPECT_EQ(doc.content().messages.at(1), "Okay"); // before any save or switch
+        },
         [this] { doc.chooseDefaultLanguage(1); }, // already the default: still a change
         [this] { ASSERT_EQ(doc.addLanguage("Deutsch"), Command::Done); },
         [this] { ASSERT_EQ(doc.save().status, SaveStatus::Saved); },
@@ -244,6 +244,10 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
         EXPECT_TRUE(now().content == steps[i].content) << "redo to step " << i;
         EXPECT_EQ(doc.isModified(), steps[i].modified) << "redo to step " << i;
     }
+    // A copy of the content keeps what it held while the grid types into a form's table.
+    const Lng::Document copy = doc.content();
+    doc.grid()->setCell(1, 1, "Typed after the copy");
+    EXPECT_TRUE(copy == steps.last().content);
     stack.setIndex(0);
     ASSERT_EQ(doc.save().status, SaveStatus::Saved);
     EXPECT_EQ(read(path("a.lng")), Lng::writeDocument(content));

@@ -28,20 +28,25 @@ TEST(TableGridModel, RowCountsCountWholeEntriesWithAtLeastOneDataRow)
     EXPECT_EQ(TableGridModel::gridColumnsFor(0), 2);
     TableGridModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setTable(entries(3, 2) << QStringLiteral("%TENTH%"), 2);
+    QStringList table = entries(3, 2) << QStringLiteral("%TENTH%");
+    model.setTable(table, 2);
     EXPECT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.cell(0, 3), "K2");
-    model.setTable(entries(40, 7), 7);
-    model.setTable({}, 1);
+    QStringList wide = entries(40, 7);
+    model.setTable(wide, 7);
+    QStringList none;
+    model.setTable(none, 1);
     model.clearTable();
-    model.setTable(entries(5, 0), 0);
+    table = entries(5, 0);
+    model.setTable(table, 0);
     EXPECT_EQ(model.rowCount(), 5);
 }
 
 TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
 {
     TableGridModel model;
-    model.setTable(TwoEntries, 2);
+    QStringList table = TwoEntries;
+    model.setTable(table, 2);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy headers(&model, &QAbstractItemModel::headerDataChanged);
 
@@ -53,18 +58,21 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed[0][0].toModelIndex(), model.index(1, 2));
     EXPECT_EQ(changed[0][1].toModelIndex(), model.index(1, 2));
+    EXPECT_EQ(table.at(5), "Non"); // the grid edits the table it shows, not a copy
 
     EXPECT_TRUE(model.setCell(1, 0, QStringLiteral("English")));
     EXPECT_TRUE(model.setCell(1, 0, QStringLiteral("English")));
     EXPECT_EQ(headers.count(), 1);
     EXPECT_EQ(changed.count(), 1);
     // Header texts of the columns that remain survive a new table.
-    model.setTable(TwoEntries, 1);
+    table = TwoEntries;
+    model.setTable(table, 1);
     EXPECT_EQ(model.cell(1, 0), "English");
 
     // A table shorter than one entry: its lines show in the first row, the rest is padding,
     // which is not a value to translate. Tooltips carry the whole text, a key as shown.
-    model.setTable({QStringLiteral("%A%"), QString()}, 2);
+    table = {QStringLiteral("%A%"), QString()};
+    model.setTable(table, 2);
     const auto roles = [&model](int col, int role) { return model.index(0, col).data(role); };
     EXPECT_EQ(QVariantList({roles(0, Qt::ToolTipRole), roles(1, Qt::ToolTipRole)}),
               QVariantList({"A", QVariant()}));
@@ -72,10 +80,11 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
     EXPECT_EQ(
         QVariantList({roles(0, untranslated), roles(1, untranslated), roles(2, untranslated)}),
         QVariantList({false, true, false}));
-    EXPECT_TRUE(model.isCellEditable(1, 1));
+    EXPECT_TRUE(model.isEditable(1, 0));
     EXPECT_FALSE(model.setCell(2, 1, QStringLiteral("x")));
-    model.setTable({}, 2);
-    EXPECT_FALSE(model.isCellEditable(1, 1));
+    QStringList none;
+    model.setTable(none, 2);
+    EXPECT_FALSE(model.isEditable(1, 0));
     model.clearTable();
     EXPECT_FALSE(model.setCell(1, 1, QStringLiteral("x")));
     EXPECT_TRUE(model.lines().isEmpty());
@@ -85,7 +94,8 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
 TEST(TableGridModel, RightToLeftValuesAreAlignedRight)
 {
     TableGridModel model;
-    model.setTable({"&OK&", "OK", "אישור", "%HELLO%", "Hello", "مرحبا"}, 2);
+    QStringList table{"&OK&", "OK", "אישור", "%HELLO%", "Hello", "مرحبا"};
+    model.setTable(table, 2);
     const auto alignment = [&model](int row, int column) {
         return model.index(row, column).data(Qt::TextAlignmentRole);
     };

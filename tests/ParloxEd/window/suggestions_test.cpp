@@ -96,6 +96,18 @@ TEST_F(SuggestionsTest, SuggestionsFollowEditsOfSourcesAndTables)
         doc.undoStack()->undo();
     EXPECT_EQ(index.suggestionsFor(0),
               Suggestions({{}, {{"&Abrir", 2}, {"Abre", 1}}, {{"Öffnen", 3}}}));
+    // A command on the table while another is shown, and its undo while it is shown again.
+    doc.chooseWindowsItem(0);
+    ASSERT_EQ(doc.replaceText(QStringLiteral("O&pen"), QStringLiteral("Close"), true), 1);
+    doc.chooseWindowsItem(1);
+    EXPECT_EQ(index.suggestionsFor(2), Suggestions({{},
+                                                    {{"Cerrar", 1}, {"Abre", 1}, {"Cierra", 1}},
+                                                    {{"Schließen", 1}, {"Öffnen", 1}}}));
+    doc.undoStack()->undo();
+    EXPECT_EQ(index.suggestionsFor(2),
+              Suggestions({{}, {{"Cerrar", 1}, {"Cierra", 1}}, {{"Schließen", 1}}}));
+    EXPECT_EQ(index.suggestionsFor(0),
+              Suggestions({{}, {{"&Abrir", 2}, {"Abre", 1}}, {{"Öffnen", 3}}}));
 
     doc.fillIdenticalSources();
     EXPECT_EQ(index.firstSuggestions(0), QStringList({"", "", ""}));
