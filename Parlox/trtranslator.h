@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Parlox/format/lngtypes.h>
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
@@ -7,10 +8,6 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
-
-namespace Parlox::Lng {
-struct Document;
-}
 
 namespace Parlox {
 

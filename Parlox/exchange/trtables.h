@@ -1,12 +1,9 @@
 #pragma once
 
 #include <Parlox/exchange/tsfile.h>
+#include <Parlox/format/lngtypes.h>
 
 #include <QStringList>
-
-namespace Parlox::Lng {
-struct Document;
-}
 
 // tr() messages as the user-strings tables of a translations document: one form per context,
 // one entry per message and plural form (keys as TrKey writes them), the file's default

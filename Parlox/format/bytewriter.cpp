@@ -32,12 +32,22 @@ void ByteWriter::writeSection(const QStringList &table)
     writeStrings(table);
 }
 
-void ByteWriter::writeDirectory(const QStringList &languages, qint32 defaultIndex,
-                                const QStringList &messages, const QList<FormEntry> &forms)
+void ByteWriter::writeSection(const PackedLines &table)
 {
-    writeSection(languages);
-    writeInt(defaultIndex);
-    writeSection(messages);
+    writeInt(qint32(table.size()));
+    QString scratch;
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        if (table.isAscii(i)) {
+            m_out.append(table.asciiBytes(i));
+            m_out.append('\0');
+        } else {
+            writeString(table.text(i, scratch));
+        }
+    }
+}
+
+void ByteWriter::writeForms(const QList<FormEntry> &forms)
+{
     writeInt(qint32(forms.size()));
     for (const FormEntry &form : forms) {
         writeString(form.name);
@@ -57,6 +67,16 @@ qint64 ByteWriter::stringsSize(const QStringList &lines, const TextCodec &codec)
 qint64 ByteWriter::sectionSize(const QStringList &table, const TextCodec &codec)
 {
     return 4 + stringsSize(table, codec);
+}
+
+qint64 ByteWriter::sectionSize(const PackedLines &table, const TextCodec &codec)
+{
+    qint64 size = 4 + table.size();
+    QString scratch;
+    for (qsizetype i = 0; i < table.size(); ++i)
+        size += table.isAscii(i) ? table.asciiBytes(i).size()
+                                 : codec.encodedSize(table.text(i, scratch));
+    return size;
 }
 
 void putInt(QByteArray &file, qint64 at, qint32 value)

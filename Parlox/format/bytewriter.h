@@ -19,14 +19,24 @@ public:
     void writeInt(qint32 value);
     void writeString(QStringView text);
     void writeSection(const QStringList &table);
-    void writeDirectory(const QStringList &languages, qint32 defaultIndex,
-                        const QStringList &messages, const QList<FormEntry> &forms);
+    // ASCII lines go out as they are stored; only the others are encoded.
+    void writeSection(const PackedLines &table);
+    template <typename Messages>
+    void writeDirectory(const QStringList &languages, qint32 defaultIndex, const Messages &messages,
+                        const QList<FormEntry> &forms)
+    {
+        writeSection(languages);
+        writeInt(defaultIndex);
+        writeSection(messages);
+        writeForms(forms);
+    }
     qint64 size() const { return m_out.size(); }
 
     static qint64 sectionSize(const QStringList &table, const TextCodec &codec = TextCodec());
+    static qint64 sectionSize(const PackedLines &table, const TextCodec &codec = TextCodec());
     // names: the form names, in any container of items with a `name`.
-    template <typename Entries>
-    static qint64 directorySize(const QStringList &languages, const QStringList &messages,
+    template <typename Messages, typename Entries>
+    static qint64 directorySize(const QStringList &languages, const Messages &messages,
                                 const Entries &forms, const TextCodec &codec = TextCodec())
     {
         qint64 size = 4 + stringsSize(languages, codec) + 4 + sectionSize(messages, codec) + 4;
@@ -38,6 +48,7 @@ public:
 private:
     static qint64 stringsSize(const QStringList &lines, const TextCodec &codec);
     void writeStrings(const QStringList &lines);
+    void writeForms(const QList<FormEntry> &forms);
 
     QByteArray &m_out;
     TextCodec m_codec;

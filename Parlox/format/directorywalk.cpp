@@ -4,6 +4,8 @@
 #include <Parlox/format/errors.h>
 #include <Parlox/format/problem.h>
 
+#include <numeric>
+
 namespace Parlox::Lng {
 
 QString capitalized(QString text)
@@ -89,17 +91,26 @@ bool DirectoryWalk::count(qint32 &value, const std::function<QString()> &what)
 
 // Reads up to count strings, stopping at the end of the data; a string cut off by the end is
 // read as far as it goes but is not complete.
-qsizetype DirectoryWalk::strings(qint32 count, QStringList *decoded, QList<QByteArrayView> *encoded)
+qsizetype DirectoryWalk::strings(qint32 count, const Sinks &into)
 {
     qsizetype complete = 0;
     QByteArrayView text;
     for (qint32 i = 0; i < count && !m_in.atEnd(); ++i) {
         complete += m_in.readString(text) ? 1 : 0;
-        if (decoded)
-            decoded->append(decode(text));
-        if (encoded) {
+        if (into.decoded)
+            into.decoded->append(decode(text));
+        if (into.encoded) {
             checkDecodable(text);
-            encoded->append(text);
+            into.encoded->append(text);
+        }
+        if (into.packed) {
+            // Most lines are ASCII: those are stored as the file holds them, with no decoding.
+            const char any = std::accumulate(text.begin(), text.end(), char(0),
+                                             [](char a, char b) { return char(a | b); });
+            if (any >= 0)
+                into.packed->appendAscii(text);
+            else
+                into.packed->append(decode(text));
         }
     }
     return complete;
@@ -107,23 +118,30 @@ qsizetype DirectoryWalk::strings(qint32 count, QStringList *decoded, QList<QByte
 
 qsizetype DirectoryWalk::section(QStringList *into, const std::function<QString()> &what)
 {
-    return readLines(into, nullptr, what);
+    return readLines({into, nullptr, nullptr}, what);
 }
 
 qsizetype DirectoryWalk::encodedSection(QList<QByteArrayView> *into,
                                         const std::function<QString()> &what)
 {
-    return readLines(nullptr, into, what);
+    return readLines({nullptr, into, nullptr}, what);
 }
 
-qsizetype DirectoryWalk::readLines(QStringList *decoded, QList<QByteArrayView> *encoded,
-                                   const std::function<QString()> &what)
+qsizetype DirectoryWalk::packedSection(PackedLines *into)
+{
+    return readLines({nullptr, nullptr, into}, {});
+}
+
+qsizetype DirectoryWalk::readLines(const Sinks &into, const std::function<QString()> &what)
 {
     const qint64 at = m_in.pos();
     qint32 lines = 0;
     if (!count(lines, what))
         return 0;
-    const qsizetype complete = strings(lines, decoded, encoded);
+    // Every line takes a byte at least, so a damaged count reserves no more than the file.
+    if (into.packed)
+        into.packed->reserve(std::min<qint64>(lines, m_data.size() - m_in.pos()), 0);
+    const qsizetype complete = strings(lines, into);
     if (complete < lines && m_report && !m_broken)
         m_report->add(ProblemKind::PastEnd, at, [&] {
             return capitalized(QStringLiteral("The %1 %2 at byte %3 runs past the end of the "
@@ -153,12 +171,12 @@ qint32 DirectoryWalk::defaultIndex()
 
 qsizetype DirectoryWalk::messages(QStringList *into)
 {
-    return readLines(into, nullptr, [] { return QStringLiteral("message line count"); });
+    return readLines({into, nullptr, nullptr}, [] { return QStringLiteral("message line count"); });
 }
 
 qsizetype DirectoryWalk::messages(QList<QByteArrayView> *into)
 {
-    return readLines(nullptr, into, [] { return QStringLiteral("message line count"); });
+    return readLines({nullptr, into, nullptr}, [] { return QStringLiteral("message line count"); });
 }
 
 qsizetype DirectoryWalk::forms(QList<FormEntry> &into, QList<qint64> *fieldsAt)

@@ -38,15 +38,22 @@ public:
     qsizetype section(QStringList *into, const std::function<QString()> &what);
     // The same with the lines as the file holds them, not decoded; they view the data.
     qsizetype encodedSection(QList<QByteArrayView> *into, const std::function<QString()> &what);
+    // The same decoded into a packed table, for a reader with no report.
+    qsizetype packedSection(PackedLines *into);
 
     bool broken() const { return m_broken; }
     qint64 pos() const { return m_in.pos(); }
 
 private:
     bool count(qint32 &value, const std::function<QString()> &what);
-    qsizetype readLines(QStringList *decoded, QList<QByteArrayView> *encoded,
-                        const std::function<QString()> &what);
-    qsizetype strings(qint32 count, QStringList *decoded, QList<QByteArrayView> *encoded);
+    // Where the lines read go; any may be null.
+    struct Sinks {
+        QStringList *decoded;
+        QList<QByteArrayView> *encoded;
+        PackedLines *packed;
+    };
+    qsizetype readLines(const Sinks &into, const std::function<QString()> &what);
+    qsizetype strings(qint32 count, const Sinks &into);
     void reportPastEnd(qint64 at, const std::function<QString()> &what);
     QString decode(QByteArrayView text);
     void checkDecodable(QByteArrayView text);

@@ -44,6 +44,17 @@ QStringList Image::section(qint32 offset) const
     return lines;
 }
 
+PackedLines Image::packedSection(qint32 offset) const
+{
+    PackedLines lines;
+    if (offset > 0) {
+        // Room for the file's bytes: an ASCII or Latin-1 table takes no more.
+        lines.reserve(0, sectionLength(offset));
+        DirectoryWalk(m_data, offset, nullptr, m_codec).packedSection(&lines);
+    }
+    return lines;
+}
+
 qint64 Image::sectionLength(qint32 offset) const
 {
     if (offset <= 0 || offset >= m_data.size())

@@ -33,6 +33,7 @@ public:
     Directory directory(bool withTables = true) const;
     // The table stored in the section at offset; empty for an offset outside the data.
     QStringList section(qint32 offset) const;
+    PackedLines packedSection(qint32 offset) const;
     // Bytes from offset to the end of that section's last string, bounded by the data.
     qint64 sectionLength(qint32 offset) const;
     QByteArrayView bytes() const { return m_data; }

@@ -66,6 +66,36 @@ Document readDocument(const Image &image)
     return doc;
 }
 
+namespace {
+
+template <class To, class From> BasicDocument<To> converted(const BasicDocument<From> &document)
+{
+    const auto table = [](const From &lines) {
+        if constexpr (std::is_same_v<To, QStringList>)
+            return lines.toList();
+        else
+            return PackedLines(lines);
+    };
+    BasicDocument<To> out{
+        document.languages, document.defaultIndex, table(document.messages), {}, document.encoding};
+    out.forms.reserve(document.forms.size());
+    for (const BasicForm<From> &form : document.forms)
+        out.forms.append({form.name, table(form.formStrings), table(form.userStrings)});
+    return out;
+}
+
+} // namespace
+
+Document unpacked(const PackedDocument &document)
+{
+    return converted<QStringList>(document);
+}
+
+PackedDocument packed(const Document &document)
+{
+    return converted<PackedLines>(document);
+}
+
 Encoding detectFileEncoding(QByteArrayView file)
 {
     const Image image(file);
@@ -115,20 +145,20 @@ QByteArray emptyFile()
 
 namespace {
 
-qint64 documentSize(const Document &document, const TextCodec &codec)
+template <class Table>
+qint64 documentSize(const BasicDocument<Table> &document, const TextCodec &codec)
 {
     qint64 size = HeaderSize;
-    for (const Form &form : document.forms)
-        for (const QStringList *table : {&form.formStrings, &form.userStrings})
+    for (const BasicForm<Table> &form : document.forms)
+        for (const Table *table : {&form.formStrings, &form.userStrings})
             size += table->isEmpty() ? 0 : ByteWriter::sectionSize(*table, codec);
     return size +
            ByteWriter::directorySize(document.languages, document.messages, document.forms, codec);
 }
 
-} // namespace
-
-void refuseTable(const QStringList &table, const QStringList &languages, const QString &tableName,
-                 const TextCodec &codec)
+template <class Table>
+[[noreturn]] void refuse(const Table &table, const QStringList &languages, const QString &tableName,
+                         const TextCodec &codec)
 {
     const qsizetype entrySize = languages.size() + 1;
     for (qsizetype i = 0; i < table.size(); ++i) {
@@ -149,7 +179,7 @@ void refuseTable(const QStringList &table, const QStringList &languages, const Q
                             .arg(capitalized(tableName), codec.name()));
 }
 
-QByteArray writeDocument(const Document &document)
+template <class Table> QByteArray write(const BasicDocument<Table> &document)
 {
     const TextCodec codec(document.encoding);
     const qint64 size = documentSize(document, codec);
@@ -159,7 +189,7 @@ QByteArray writeDocument(const Document &document)
     ByteWriter w(out, codec);
     QList<FormEntry> entries;
     entries.reserve(document.forms.size());
-    const auto writeTable = [&](const QStringList &table, const QString &formName,
+    const auto writeTable = [&](const Table &table, const QString &formName,
                                 SectionKind kind) -> qint32 {
         if (table.isEmpty())
             return 0;
@@ -167,11 +197,11 @@ QByteArray writeDocument(const Document &document)
         try {
             w.writeSection(table);
         } catch (const EncodingError &) {
-            refuseTable(table, document.languages, tableName(formName, kind), codec);
+            refuse(table, document.languages, tableName(formName, kind), codec);
         }
         return at;
     };
-    for (const Form &form : document.forms) {
+    for (const BasicForm<Table> &form : document.forms) {
         FormEntry entry{form.name};
         entry.formOffset = writeTable(form.formStrings, form.name, SectionKind::FormStrings);
         entry.userOffset = writeTable(form.userStrings, form.name, SectionKind::UserStrings);
@@ -182,12 +212,29 @@ QByteArray writeDocument(const Document &document)
         w.writeDirectory(document.languages, document.defaultIndex, document.messages, entries);
     } catch (const EncodingError &) {
         const auto unencodable = [&](const QString &line) { return !codec.canEncode(line); };
-        if (std::any_of(document.messages.cbegin(), document.messages.cend(), unencodable))
-            refuseTable(document.messages, document.languages, QStringLiteral("the messages"),
-                        codec);
+        if (std::any_of(document.messages.begin(), document.messages.end(), unencodable))
+            refuse(document.messages, document.languages, QStringLiteral("the messages"), codec);
         throw;
     }
     return out;
+}
+
+} // namespace
+
+void refuseTable(const QStringList &table, const QStringList &languages, const QString &tableName,
+                 const TextCodec &codec)
+{
+    refuse(table, languages, tableName, codec);
+}
+
+QByteArray writeDocument(const Document &document)
+{
+    return write(document);
+}
+
+QByteArray writeDocument(const PackedDocument &document)
+{
+    return write(document);
 }
 
 } // namespace Parlox::Lng

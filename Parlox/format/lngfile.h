@@ -20,6 +20,7 @@ Document readDocument(const Image &image);
 // with its table, key and language.
 // The document is written in its own encoding.
 QByteArray writeDocument(const Document &document);
+QByteArray writeDocument(const PackedDocument &document);
 
 // The encoding of a translations file whose reader was not told it: UTF-8 when every string
 // of the file is valid UTF-8 and one at least goes beyond ASCII, otherwise Windows-1252, in

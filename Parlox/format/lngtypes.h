@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Parlox/format/packedlines.h>
 #include <Parlox/format/textcodec.h>
 
 #include <QByteArrayView>
@@ -52,21 +53,31 @@ enum class HeaderState {
     NoDirectory, // a directory offset below 1
 };
 
-struct Form {
+// A form's two tables; Table is a QStringList, or PackedLines where a whole file is held at once.
+template <class Table> struct BasicForm {
     QString name;
-    QStringList formStrings;
-    QStringList userStrings;
-    bool operator==(const Form &) const = default;
+    Table formStrings;
+    Table userStrings;
+    bool operator==(const BasicForm &) const = default;
 };
 
-struct Document {
+template <class Table> struct BasicDocument {
     QStringList languages;
     qint32 defaultIndex = -1;
-    QStringList messages;
-    QList<Form> forms;
+    Table messages;
+    QList<BasicForm<Table>> forms;
     // The file's, not stored in it: whoever reads the file knows it.
     Encoding encoding = Encoding::Windows1252;
-    bool operator==(const Document &) const = default;
+    bool operator==(const BasicDocument &) const = default;
 };
+
+using Form = BasicForm<QStringList>;
+using Document = BasicDocument<QStringList>;
+using PackedForm = BasicForm<PackedLines>;
+using PackedDocument = BasicDocument<PackedLines>;
+
+// The same document with its tables in the other form.
+Document unpacked(const PackedDocument &document);
+PackedDocument packed(const Document &document);
 
 } // namespace Parlox::Lng

@@ -51,8 +51,8 @@ void appendEntry(QStringList &table, const QString &key, qsizetype languageCount
         table.append(QString());
 }
 
-// Both column operations rebuild the list in one pass: inserting or removing inside a
-// QStringList moves the tail each time, which is quadratic on large tables.
+// Rebuilds the list in one pass: inserting inside a QStringList moves the tail each time,
+// which is quadratic on large tables.
 void insertLanguageColumn(QStringList &table, qsizetype languageCount)
 {
     const qsizetype entrySize = languageCount + 1;
@@ -66,19 +66,6 @@ void insertLanguageColumn(QStringList &table, qsizetype languageCount)
     // A trailing entry cut short still gets its new line at the very end.
     if (table.size() % entrySize != 0)
         out.append(QString());
-    table = std::move(out);
-}
-
-void removeLanguageColumn(QStringList &table, qsizetype languageCount, qsizetype column)
-{
-    if (column < 0 || column >= languageCount)
-        return;
-    const qsizetype entrySize = languageCount + 1;
-    QStringList out;
-    out.reserve(table.size());
-    for (qsizetype i = 0; i < table.size(); ++i)
-        if (i % entrySize != column + 1)
-            out.append(std::move(table[i]));
     table = std::move(out);
 }
 

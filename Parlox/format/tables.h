@@ -33,9 +33,6 @@ void appendEntry(QStringList &table, const QString &key, qsizetype languageCount
 // Adds an empty value line after the last value line of every entry, in one pass.
 void insertLanguageColumn(QStringList &table, qsizetype languageCount);
 
-// Deletes value line `column` of every entry, in one pass.
-void removeLanguageColumn(QStringList &table, qsizetype languageCount, qsizetype column);
-
 // Form-strings key lines are the lines that begin with "[" and end with "]".
 bool isFormKey(QStringView line);
 // Message key lines begin and end with "&".

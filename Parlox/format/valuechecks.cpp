@@ -215,6 +215,27 @@ void appendEntry(QList<Warning> &out, const Table &table, qsizetype languageCoun
     }
 }
 
+// A packed table's ASCII pairs are checked on their bytes, the rest as text.
+void appendEntry(QList<Warning> &out, const Lng::PackedLines &table, qsizetype languageCount,
+                 qsizetype entry)
+{
+    const qsizetype key = entry * (languageCount + 1);
+    if (languageCount < 2 || key < 0 || key + languageCount >= table.size())
+        return;
+    QString firstText;
+    QString valueText;
+    for (qsizetype language = 1; language < languageCount; ++language) {
+        const qsizetype first = key + 1;
+        const qsizetype value = first + language;
+        const Checks failed =
+            table.isAscii(first) && table.isAscii(value)
+                ? check(table.asciiBytes(first), table.asciiBytes(value))
+                : check(table.text(first, firstText), table.text(value, valueText));
+        if (failed)
+            out.append({entry, language, failed});
+    }
+}
+
 template <typename Table>
 QList<Warning> checkEveryEntry(const Table &table, qsizetype languageCount)
 {
@@ -270,6 +291,18 @@ QList<Warning> checkTable(const QStringList &table, qsizetype languageCount)
 }
 
 QList<Warning> checkTable(const QList<QByteArrayView> &table, qsizetype languageCount)
+{
+    return checkEveryEntry(table, languageCount);
+}
+
+QList<Warning> checkEntry(const Lng::PackedLines &table, qsizetype languageCount, qsizetype entry)
+{
+    QList<Warning> out;
+    appendEntry(out, table, languageCount, entry);
+    return out;
+}
+
+QList<Warning> checkTable(const Lng::PackedLines &table, qsizetype languageCount)
 {
     return checkEveryEntry(table, languageCount);
 }

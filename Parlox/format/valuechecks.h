@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Parlox/format/packedlines.h>
+
 #include <QByteArrayView>
 #include <QFlags>
 #include <QList>
@@ -54,6 +56,8 @@ QList<Warning> checkEntry(const QStringList &table, qsizetype languageCount, qsi
 QList<Warning> checkTable(const QStringList &table, qsizetype languageCount);
 // The same on a table's lines as the file holds them.
 QList<Warning> checkTable(const QList<QByteArrayView> &table, qsizetype languageCount);
+QList<Warning> checkEntry(const Lng::PackedLines &table, qsizetype languageCount, qsizetype entry);
+QList<Warning> checkTable(const Lng::PackedLines &table, qsizetype languageCount);
 
 } // namespace Parlox::ValueChecks
 

@@ -1,12 +1,9 @@
 #pragma once
 
+#include <Parlox/format/lngtypes.h>
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-namespace Parlox::Lng {
-struct Document;
-}
 
 // A translations document seen as translation units: every complete entry of every table, with
 // an identifier that names the table and the key, and its values converted between what the

@@ -1,14 +1,11 @@
 #pragma once
 
+#include <Parlox/format/lngtypes.h>
 #include <QByteArray>
 #include <QDateTime>
 #include <QStringList>
 
 class QIODevice;
-
-namespace Parlox::Lng {
-struct Document;
-}
 
 // `parlox-lng export`: one target language of a translations file, against its default
 // language, as a PO or XLIFF file for translators' tools.

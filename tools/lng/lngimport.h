@@ -1,15 +1,12 @@
 #pragma once
 
 #include "translationunit.h"
+#include <Parlox/format/lngtypes.h>
 
 #include <QList>
 #include <QStringList>
 
 class QIODevice;
-
-namespace Parlox::Lng {
-struct Document;
-}
 
 // `parlox-lng import`: the targets of a translated PO or XLIFF file written back into one
 // language of a translations file, changing nothing else.

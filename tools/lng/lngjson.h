@@ -1,11 +1,8 @@
 #pragma once
 
+#include <Parlox/format/lngtypes.h>
 #include <QByteArray>
 #include <QByteArrayView>
-
-namespace Parlox::Lng {
-struct Document;
-}
 
 // The JSON face of a translations file: what `parlox-lng dump` prints and `parlox-lng build`
 // reads back. Keys come in file order so that a diff of two dumps reads like the file.

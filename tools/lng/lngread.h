@@ -1,11 +1,11 @@
 #pragma once
 
+#include <Parlox/format/lngtypes.h>
 #include <QByteArrayView>
 #include <QList>
 
 namespace Parlox::Lng {
 class Image;
-struct Document;
 struct FormEntry;
 } // namespace Parlox::Lng
 

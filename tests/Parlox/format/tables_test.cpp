@@ -4,7 +4,7 @@
 
 using namespace Parlox;
 
-TEST(Tables, AddsAndRemovesEntriesAndLanguageColumns)
+TEST(Tables, AddsEntriesAndLanguageColumns)
 {
     QStringList table;
     Tables::appendEntry(table, "&OK&", 2);
@@ -17,11 +17,6 @@ TEST(Tables, AddsAndRemovesEntriesAndLanguageColumns)
     QStringList keysOnly{"k1", "k2"};
     Tables::insertLanguageColumn(keysOnly, 0);
     EXPECT_EQ(keysOnly, QStringList({"k1", "", "k2", ""}));
-
-    Tables::removeLanguageColumn(table, 3, 1);
-    EXPECT_EQ(table, QStringList({"k1", "a1", "", "k2", "a2", ""}));
-    Tables::removeLanguageColumn(table, 2, 5); // no such column: unchanged
-    EXPECT_EQ(table.size(), 6);
 }
 
 TEST(Tables, DropsAndRenamesOneComponentsEntriesOnly)
