@@ -17,7 +17,7 @@ struct DocumentChecksModel::Group {
     int order = 0; // position in menu order
     // The lines last checked whole, shared with the table while it is unchanged, so that
     // finding a table unchanged costs nothing.
-    QStringList lines;
+    PackedLines lines;
     // The grid shows the table: its edits are followed entry by entry (edited) instead of
     // taking its lines after every keystroke, which would make the next one copy them.
     bool live = false;
@@ -60,7 +60,7 @@ QList<DocumentChecksModel::Item>
 DocumentChecksModel::itemsOf(const Group &group, const QList<ValueChecks::Warning> &warnings) const
 {
     QList<Item> items;
-    const QStringList &lines = m_document.tableLines(group.table);
+    const PackedLines &lines = m_document.tableLines(group.table);
     const qsizetype entrySize = m_document.languages().size() + 1;
     for (const ValueChecks::Warning &warning : warnings) {
         const qsizetype line = warning.entry * entrySize + 1 + warning.language;
@@ -90,7 +90,7 @@ void DocumentChecksModel::refresh(bool currentToo)
     std::vector<std::unique_ptr<Group>> groups;
     QList<std::pair<Group *, QList<Item>>> changed;
     int order = 0;
-    m_document.visitTables([&](TableRef table, const QStringList &lines) {
+    m_document.visitTables([&](TableRef table, const PackedLines &lines) {
         const auto same = [&](const auto &g) { return g && g->table == table; };
         // The tables keep their order, so the group is nearly always where it was.
         const auto old = size_t(order) < m_groups.size() && same(m_groups[order])

@@ -13,7 +13,7 @@ EditorDocument::EncodingOutcome EditorDocument::chooseEncoding(Parlox::Encoding 
         // Reading the file again would throw the edits away: the texts are kept and only the
         // bytes the next save writes change.
         const auto convert = [](Parlox::Encoding to) {
-            return [to](Parlox::Lng::Document &content, bool &) { content.encoding = to; };
+            return [to](Parlox::Lng::PackedDocument &content, bool &) { content.encoding = to; };
         };
         pushChange(convert(m_content.encoding), convert(encoding));
         return {EncodingResult::Converted, {}};

@@ -24,10 +24,10 @@ LoadedFile readDirectory(const Lng::Image &image)
 {
     Lng::Directory dir = image.directory();
     LoadedFile loaded{{LoadStatus::Loaded, {}}, {}, true, false, {}};
-    Lng::Document &content = loaded.content;
+    Lng::PackedDocument &content = loaded.content;
     content.encoding = image.codec().encoding();
     content.languages = std::move(dir.languages);
-    content.messages = std::move(dir.messages);
+    content.messages = Lng::PackedLines(dir.messages);
     // Exactly one language is the default whenever there are languages; an index outside
     // the list (the component set writes -1 for an unknown language) marks the first.
     const bool inList = dir.defaultIndex >= 0 && dir.defaultIndex < content.languages.size();
@@ -36,8 +36,8 @@ LoadedFile readDirectory(const Lng::Image &image)
         // A form with neither section is not part of the document.
         if (entry.formOffset <= 0 && entry.userOffset <= 0)
             continue;
-        content.forms.append(
-            {entry.name, image.section(entry.formOffset), image.section(entry.userOffset)});
+        content.forms.append({entry.name, image.packedSection(entry.formOffset),
+                              image.packedSection(entry.userOffset)});
     }
     return loaded;
 }
@@ -132,7 +132,7 @@ LoadedFile readDocumentFile(const QString &path, const ReadEncoding &encoding)
     return loaded;
 }
 
-SaveResult writeDocumentFile(const QString &path, const Lng::Document &content,
+SaveResult writeDocumentFile(const QString &path, const Lng::PackedDocument &content,
                              std::optional<Parlox::FileStamp> &stamp, bool overwrite)
 {
     const QFileInfo file(path);

@@ -42,7 +42,7 @@ using SaveResult = FileOutcome<SaveStatus>;
 
 struct LoadedFile {
     LoadResult result;
-    Parlox::Lng::Document content;
+    Parlox::Lng::PackedDocument content;
     // False for a file with no directory (exactly the magic, or a directory offset below 1):
     // it has no message strings either.
     bool hasDirectory = false;
@@ -69,7 +69,7 @@ LoadedFile readDocumentFile(const QString &path, const ReadEncoding &encoding = 
 // was; a file that is gone is created anew. `stamp` is the version the document was read
 // from or last written as: a file on disk with another one is left alone (ChangedOnDisk)
 // unless overwrite is set. After a save, `stamp` is the version written.
-SaveResult writeDocumentFile(const QString &path, const Parlox::Lng::Document &content,
+SaveResult writeDocumentFile(const QString &path, const Parlox::Lng::PackedDocument &content,
                              std::optional<Parlox::FileStamp> &stamp, bool overwrite = false);
 
 } // namespace ParloxEd

@@ -60,8 +60,8 @@ int EditorDocument::fillIdenticalSources()
     const qsizetype width = languages + 1;
     const int locked = m_grid->lockedColumn();
     const auto forEachEntry =
-        [&](const std::function<void(TableRef, const QStringList &, qsizetype)> &visit) {
-            visitTables([&](TableRef table, const QStringList &lines) {
+        [&](const std::function<void(TableRef, const PackedLines &, qsizetype)> &visit) {
+            visitTables([&](TableRef table, const PackedLines &lines) {
                 const qsizetype end = TableGridModel::shownLineCount(lines.size(), languages);
                 for (qsizetype base = 1; base + languages <= end; base += width)
                     visit(table, lines, base);
@@ -75,15 +75,15 @@ int EditorDocument::fillIdenticalSources()
     // everywhere, language by language.
     struct Gap {
         TableRef table;
-        const QStringList *lines;
+        const PackedLines *lines;
         qsizetype base;
         QString key;
     };
     QList<Gap> gaps;
     QHash<QString, QList<QHash<QString, int>>> translations;
-    forEachEntry([&](TableRef table, const QStringList &lines, qsizetype base) {
+    forEachEntry([&](TableRef table, const PackedLines &lines, qsizetype base) {
         for (qsizetype language = 0; language < languages; ++language) {
-            if (fillable(language) && lines.at(base + language).isEmpty()) {
+            if (fillable(language) && lines.view(base + language).isEmpty()) {
                 QString key = SourceIndex::normalised(lines.at(base + source));
                 if (key.isEmpty())
                     return;
@@ -95,12 +95,12 @@ int EditorDocument::fillIdenticalSources()
     });
     if (gaps.isEmpty())
         return 0;
-    forEachEntry([&](TableRef, const QStringList &lines, qsizetype base) {
+    forEachEntry([&](TableRef, const PackedLines &lines, qsizetype base) {
         const auto counts = translations.find(SourceIndex::normalised(lines.at(base + source)));
         if (counts == translations.end())
             return;
         for (qsizetype language = 0; language < languages; ++language) {
-            if (language != source && !lines.at(base + language).isEmpty())
+            if (language != source && !lines.view(base + language).isEmpty())
                 ++(*counts)[language][lines.at(base + language)];
         }
     });
@@ -108,7 +108,7 @@ int EditorDocument::fillIdenticalSources()
     for (const Gap &gap : gaps) {
         const QList<QHash<QString, int>> &counts = translations.value(gap.key);
         for (qsizetype language = 0; language < languages; ++language) {
-            if (!fillable(language) || !gap.lines->at(gap.base + language).isEmpty())
+            if (!fillable(language) || !gap.lines->view(gap.base + language).isEmpty())
                 continue;
             // Copied as it stands: its access key belongs to its language.
             const QString text = mostFrequent(counts.at(language));

@@ -13,16 +13,17 @@ int EditorDocument::replaceText(const QString &text, const QString &with, bool a
     // The column the user cannot type into (the protected default language) stays as it is.
     const int locked = m_grid->lockedColumn();
     QList<ValueChange> replaced;
-    visitTables([&](TableRef table, const QStringList &lines) {
+    QString scratch;
+    visitTables([&](TableRef table, const PackedLines &lines) {
         if (!allTables && !(table == currentTableRef()))
             return;
         const qsizetype end = TableGridModel::shownLineCount(lines.size(), languages);
         for (qsizetype line = 0; line < end; ++line) {
             const auto column = int(line % (languages + 1));
-            const QString &value = lines.at(line);
             if (column == int(TableGridModel::Column::Key) || column == locked ||
-                !value.contains(text, Qt::CaseInsensitive))
+                !lines.text(line, scratch).contains(text, Qt::CaseInsensitive))
                 continue;
+            const QString value = lines.at(line);
             replaced.append(
                 {table, line, value, QString(value).replace(text, with, Qt::CaseInsensitive)});
         }
@@ -38,9 +39,9 @@ void EditorDocument::pushValueChanges(QList<ValueChange> changes)
         return;
     const auto shared = std::make_shared<const QList<ValueChange>>(std::move(changes));
     const auto put = [this, shared](bool after) {
-        return [this, shared, after](Parlox::Lng::Document &content, bool &) {
+        return [this, shared, after](Parlox::Lng::PackedDocument &content, bool &) {
             for (const ValueChange &value : *shared) {
-                tableIn(content, value.table)[value.line] = after ? value.after : value.before;
+                tableIn(content, value.table).set(value.line, after ? value.after : value.before);
                 m_shownValuesWritten |= value.table == currentTableRef();
             }
         };

@@ -11,13 +11,13 @@ using TableRef = EditorDocument::TableRef;
 
 struct Table {
     TableRef ref;
-    const QStringList *lines = nullptr;
+    const PackedLines *lines = nullptr;
 };
 
 QList<Table> tablesOf(const EditorDocument &doc)
 {
     QList<Table> tables;
-    doc.visitTables([&tables](TableRef ref, const QStringList &lines) {
+    doc.visitTables([&tables](TableRef ref, const PackedLines &lines) {
         tables.append({ref, &lines});
     });
     return tables;
@@ -30,11 +30,10 @@ CellRef cellAt(TableRef table, qsizetype line, qsizetype languages)
 
 } // namespace
 
-bool cellContains(const QString &line, int column, const TextMatcher &matcher)
+bool cellContains(QStringView line, int column, const TextMatcher &matcher)
 {
-    const QStringView text = column == int(TableGridModel::Column::Key)
-                                 ? TableGridModel::shownKey(line)
-                                 : QStringView(line);
+    const QStringView text =
+        column == int(TableGridModel::Column::Key) ? TableGridModel::shownKey(line) : line;
     return matcher.foundIn(text);
 }
 
@@ -47,13 +46,14 @@ QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool all
     const TextMatcher matcher(text, ignoreAccessKeys);
     const qsizetype languages = doc.languages().size();
     const TableRef current = doc.currentTableRef();
+    QString scratch;
     for (const Table &table : tablesOf(doc)) {
         if (!allTables && !(table.ref == current))
             continue;
         const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
         for (qsizetype line = 0; line < end; ++line) {
             const int column = int(line % (languages + 1));
-            if (cellContains(table.lines->at(line), column, matcher))
+            if (cellContains(table.lines->text(line, scratch), column, matcher))
                 found.append(cellAt(table.ref, line, languages));
         }
     }
@@ -69,18 +69,19 @@ std::optional<CellRef> findKey(const EditorDocument &doc, const QString &key)
         tables.begin(), tables.end(),
         [current = doc.currentTableRef()](const Table &t) { return t.ref == current; });
     const auto first =
-        [&](const std::function<bool(const QString &)> &matches) -> std::optional<CellRef> {
+        [&](const std::function<bool(QStringView)> &matches) -> std::optional<CellRef> {
+        QString scratch;
         for (const Table &table : tables) {
             const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
             for (qsizetype line = 0; line < end; line += languages + 1) {
-                if (matches(table.lines->at(line)))
+                if (matches(table.lines->text(line, scratch)))
                     return cellAt(table.ref, line, languages);
             }
         }
         return std::nullopt;
     };
     // The whole key anywhere wins over a part of one in the table shown.
-    if (auto exact = first([&key](const QString &line) {
+    if (auto exact = first([&key](QStringView line) {
             return TableGridModel::shownKey(line).compare(key, Qt::CaseInsensitive) == 0 ||
                    line.compare(key, Qt::CaseInsensitive) == 0;
         }))
@@ -89,7 +90,7 @@ std::optional<CellRef> findKey(const EditorDocument &doc, const QString &key)
         return std::nullopt;
     const TextMatcher part(key);
     return first(
-        [&part](const QString &line) { return part.foundIn(TableGridModel::shownKey(line)); });
+        [&part](QStringView line) { return part.foundIn(TableGridModel::shownKey(line)); });
 }
 
 std::optional<CellRef> nextUntranslated(const EditorDocument &doc, const CellRef &from)
@@ -111,7 +112,7 @@ std::optional<CellRef> nextUntranslated(const EditorDocument &doc, const CellRef
         if (step == tables.size())
             end = std::min(end, fromLine + 1);
         for (qsizetype line = first; line < end; ++line) {
-            if (line % (languages + 1) != 0 && table.lines->at(line).isEmpty())
+            if (line % (languages + 1) != 0 && table.lines->view(line).isEmpty())
                 return cellAt(table.ref, line, languages);
         }
     }

@@ -14,9 +14,9 @@ namespace Lng = Parlox::Lng;
 
 namespace {
 
-const QStringList &emptyTable()
+const PackedLines &emptyTable()
 {
-    static const QStringList empty;
+    static const PackedLines empty;
     return empty;
 }
 
@@ -188,41 +188,41 @@ QStringList EditorDocument::windowsItems() const
     items.reserve(m_content.forms.size() + 1);
     // Named in the interface language of now, like every other place that names the table.
     items.append(text(QStringLiteral("STRINGS_MESSAGES")));
-    for (const Lng::Form &form : m_content.forms)
+    for (const Lng::PackedForm &form : m_content.forms)
         items.append(form.name);
     return items;
 }
 
-const QStringList &EditorDocument::formTable(int item) const
+const PackedLines &EditorDocument::formTable(int item) const
 {
-    const QStringList *table = tableOf({item, View::FormStrings});
+    const PackedLines *table = tableOf({item, View::FormStrings});
     return table ? *table : emptyTable();
 }
 
-const QStringList &EditorDocument::userTable(int item) const
+const PackedLines &EditorDocument::userTable(int item) const
 {
-    const QStringList *table = tableOf({item, View::UserStrings});
+    const PackedLines *table = tableOf({item, View::UserStrings});
     return table ? *table : emptyTable();
 }
 
-const QStringList *EditorDocument::tableOf(TableRef table) const
+const PackedLines *EditorDocument::tableOf(TableRef table) const
 {
     if (table.item == 0 && m_hasDirectory)
         return &m_content.messages;
     if (table.item < 1 || table.item > m_content.forms.size())
         return nullptr;
-    const Lng::Form &form = m_content.forms.at(table.item - 1);
+    const Lng::PackedForm &form = m_content.forms.at(table.item - 1);
     return table.view == View::FormStrings ? &form.formStrings : &form.userStrings;
 }
 
-QStringList &EditorDocument::tableIn(Lng::Document &content, TableRef table)
+PackedLines &EditorDocument::tableIn(Lng::PackedDocument &content, TableRef table)
 {
     return table.item == 0                   ? content.messages
            : table.view == View::FormStrings ? content.forms[table.item - 1].formStrings
                                              : content.forms[table.item - 1].userStrings;
 }
 
-QStringList *EditorDocument::currentTable()
+PackedLines *EditorDocument::currentTable()
 {
     // Through the non-const path, so that a form list still shared with an earlier copy of the
     // content is detached before its table is written.
@@ -240,14 +240,14 @@ QString EditorDocument::tableCaption(TableRef table) const
                                                 : QStringLiteral("VIEW_USER_STRINGS"));
 }
 
-const QStringList &EditorDocument::tableLines(TableRef table) const
+const PackedLines &EditorDocument::tableLines(TableRef table) const
 {
-    const QStringList *lines = tableOf(table);
+    const PackedLines *lines = tableOf(table);
     return lines ? *lines : emptyTable();
 }
 
 void EditorDocument::visitTables(
-    const std::function<void(TableRef, const QStringList &)> &visit) const
+    const std::function<void(TableRef, const PackedLines &)> &visit) const
 {
     const auto one = [&](TableRef table) {
         if (tableOf(table))
@@ -274,7 +274,7 @@ QString EditorDocument::defaultValueAt(int entry) const
 
 void EditorDocument::showTable()
 {
-    if (QStringList *table = currentTable())
+    if (PackedLines *table = currentTable())
         m_grid->setTable(*table, m_content.languages.size());
     else
         m_grid->clearTable();
@@ -345,13 +345,13 @@ void EditorDocument::applyChange(const Change &change)
     const Parlox::Encoding encoding = m_content.encoding;
     // Where the lines shown are, to tell afterwards whether the change replaced them. Not a
     // copy: sharing them would make a change that rewrites the table copy all of it first.
-    const QString *shownData = m_grid->lines().constData();
+    const void *shownData = m_grid->lines().storage();
     const qsizetype shownSize = m_grid->lines().size();
     m_shownValuesWritten = false;
     bool hasDirectory = m_hasDirectory;
     change(m_content, hasDirectory);
-    QStringList *table = currentTable();
-    bool replaced = m_shownValuesWritten || !table || table->constData() != shownData ||
+    PackedLines *table = currentTable();
+    bool replaced = m_shownValuesWritten || !table || table->storage() != shownData ||
                     table->size() != shownSize;
     // Writing the content may have moved the table shown: the grid reads it where it is now.
     if (table)
@@ -381,7 +381,7 @@ void EditorDocument::applyChange(const Change &change)
 // Fills the grid again only where the table shown changed under it, keeping the key title.
 void EditorDocument::reloadGrid(bool replaced)
 {
-    QStringList *table = currentTable();
+    PackedLines *table = currentTable();
     if (!table || (m_grid->languageCount() == m_content.languages.size() && !replaced))
         return;
     m_grid->setTable(*table, m_content.languages.size());

@@ -173,19 +173,19 @@ public:
     static constexpr int UndoLimit = 1000;
     QUndoStack *undoStack() const { return m_undo; }
 
-    const QStringList &messageTable() const { return m_content.messages; }
-    const QStringList &formTable(int item) const;
-    const QStringList &userTable(int item) const;
+    const PackedLines &messageTable() const { return m_content.messages; }
+    const PackedLines &formTable(int item) const;
+    const PackedLines &userTable(int item) const;
     // Everything a save writes: languages, default index, messages and forms in menu order;
     // the values typed in the grid included.
-    const Parlox::Lng::Document &content() const { return m_content; }
+    const Parlox::Lng::PackedDocument &content() const { return m_content; }
 
     // Every table once, in menu order: the message strings, then each form's form strings and
     // user strings.
-    void visitTables(const std::function<void(TableRef, const QStringList &)> &visit) const;
+    void visitTables(const std::function<void(TableRef, const PackedLines &)> &visit) const;
     TableRef currentTableRef() const { return {m_currentItem, m_view}; }
     // The lines of a table; none for a table the document does not have.
-    const QStringList &tableLines(TableRef table) const;
+    const PackedLines &tableLines(TableRef table) const;
     // How the table is named to the user: the Windows item's caption, for a form with its view.
     QString tableCaption(TableRef table) const;
     // The interface text of a user-string identifier.
@@ -226,7 +226,7 @@ signals:
 private:
     // A change made in place: of the content and, adding a first language, of whether the
     // file has a directory.
-    using Change = std::function<void(Parlox::Lng::Document &content, bool &hasDirectory)>;
+    using Change = std::function<void(Parlox::Lng::PackedDocument &content, bool &hasDirectory)>;
     // Makes a change a command: redo runs now. Each side keeps only what it changes, so the
     // undo history grows by about the size of what the commands changed.
     void pushChange(Change undo, Change redo);
@@ -251,10 +251,10 @@ private:
     void openDirectory();
     void setFileName(const QString &path);
     void setReadOnly(bool readOnly);
-    const QStringList *tableOf(TableRef table) const;
-    QStringList *currentTable();
+    const PackedLines *tableOf(TableRef table) const;
+    PackedLines *currentTable();
     // The table a cell names in a content; the reference must exist there.
-    static QStringList &tableIn(Parlox::Lng::Document &content, TableRef table);
+    static PackedLines &tableIn(Parlox::Lng::PackedDocument &content, TableRef table);
     void showLanguageHeaders();
 
     TableGridModel *m_grid = nullptr;
@@ -262,7 +262,7 @@ private:
     TextLookup m_lookup;
     EncodingMemory m_encodingMemory;
     QString m_fileName;
-    Parlox::Lng::Document m_content;
+    Parlox::Lng::PackedDocument m_content;
     QString m_tableTitle;
     int m_currentItem = -1;
     View m_view = View::FormStrings;

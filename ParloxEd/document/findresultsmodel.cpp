@@ -36,7 +36,7 @@ int FindResultsModel::columnCount(const QModelIndex &parent) const
 
 QString FindResultsModel::entryCell(const EditorDocument::CellRef &cell, int column) const
 {
-    const QStringList &lines = m_document.tableLines(cell.table);
+    const PackedLines &lines = m_document.tableLines(cell.table);
     const qsizetype line =
         TableGridModel::lineFor(lines.size(), m_document.languages().size(), column, cell.entry);
     if (line < 0)

@@ -62,11 +62,11 @@ void GridFilterModel::refilter(bool narrowing)
 
 bool GridFilterModel::accepts(int entry) const
 {
-    const QStringList &lines = m_grid->lines();
+    const PackedLines &lines = m_grid->lines();
     const qsizetype languages = m_grid->languageCount();
     for (int col = 0; col <= languages; ++col) {
         const qsizetype line = TableGridModel::lineFor(lines.size(), languages, col, entry);
-        if (line >= 0 && DocumentSearch::cellContains(lines.at(line), col, m_matcher))
+        if (line >= 0 && DocumentSearch::cellContains(lines.text(line, m_scratch), col, m_matcher))
             return true;
     }
     return false;

@@ -18,22 +18,22 @@ struct Added {
 
 // The new language comes last, with an empty value everywhere; the first language of a
 // document becomes its default.
-Added add(Parlox::Lng::Document &content, const QString &name);
+Added add(Parlox::Lng::PackedDocument &content, const QString &name);
 // Takes the last language out again, leaving the document as it was before add().
-void undoAdd(Parlox::Lng::Document &content, const Added &added);
+void undoAdd(Parlox::Lng::PackedDocument &content, const Added &added);
 
 // A deleted language: its position, name, values of every table and the default before.
 struct Removed {
     qsizetype position = -1;
     QString name;
     int oldDefault = -1;
-    QList<QStringList> values;
+    QList<Parlox::Lng::PackedLines> values;
 };
 
 // The first remaining language takes over from a deleted default; a later default moves up
 // with its column. An index outside the language list changes nothing.
-Removed remove(Parlox::Lng::Document &content, qsizetype language);
+Removed remove(Parlox::Lng::PackedDocument &content, qsizetype language);
 // Puts a deleted language back where it was, with its values and as the default it was.
-void undoRemove(Parlox::Lng::Document &content, Removed removed);
+void undoRemove(Parlox::Lng::PackedDocument &content, Removed removed);
 
 } // namespace ParloxEd::LanguageColumns

@@ -16,8 +16,8 @@ void EditorDocument::chooseDefaultLanguage(int index)
         return;
     // Choosing the default again is a command too: the document counts as modified.
     const int old = m_content.defaultIndex;
-    pushChange([old](Lng::Document &content, bool &) { content.defaultIndex = old; },
-               [index](Lng::Document &content, bool &) { content.defaultIndex = index; });
+    pushChange([old](Lng::PackedDocument &content, bool &) { content.defaultIndex = old; },
+               [index](Lng::PackedDocument &content, bool &) { content.defaultIndex = index; });
 }
 
 int EditorDocument::findLanguage(const QString &name) const
@@ -37,11 +37,11 @@ EditorDocument::LanguageResult EditorDocument::addLanguage(const QString &name)
     const auto added = std::make_shared<LanguageColumns::Added>();
     const bool hadDirectory = m_hasDirectory;
     pushChange(
-        [added, hadDirectory](Lng::Document &content, bool &hasDirectory) {
+        [added, hadDirectory](Lng::PackedDocument &content, bool &hasDirectory) {
             LanguageColumns::undoAdd(content, *added);
             hasDirectory = hadDirectory;
         },
-        [added, name](Lng::Document &content, bool &hasDirectory) {
+        [added, name](Lng::PackedDocument &content, bool &hasDirectory) {
             *added = LanguageColumns::add(content, name);
             // A file without a directory gets one: what a save writes and a reload shows.
             hasDirectory = true;
@@ -59,7 +59,7 @@ EditorDocument::LanguageResult EditorDocument::renameLanguage(int index, const Q
         return LanguageResult::NameExists;
     // Values belong to a language by position, so no table changes.
     const auto rename = [index](const QString &to) {
-        return [index, to](Lng::Document &content, bool &) { content.languages[index] = to; };
+        return [index, to](Lng::PackedDocument &content, bool &) { content.languages[index] = to; };
     };
     pushChange(rename(m_content.languages.at(index)), rename(name));
     return LanguageResult::Done;
@@ -74,11 +74,11 @@ EditorDocument::LanguageResult EditorDocument::deleteLanguage(int index)
     // The column lives here while it is out of the document, and in the document otherwise.
     const auto removed = std::make_shared<LanguageColumns::Removed>();
     pushChange(
-        [removed](Lng::Document &content, bool &) {
+        [removed](Lng::PackedDocument &content, bool &) {
             LanguageColumns::undoRemove(content, std::move(*removed));
             *removed = {};
         },
-        [removed, index](Lng::Document &content, bool &) {
+        [removed, index](Lng::PackedDocument &content, bool &) {
             *removed = LanguageColumns::remove(content, index);
         });
     return LanguageResult::Done;

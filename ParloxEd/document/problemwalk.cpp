@@ -11,8 +11,8 @@ std::optional<CellRef> nextProblem(const EditorDocument &document, const CellRef
                                    const IsAccepted &accepted)
 {
     const qsizetype languages = document.languages().size();
-    QList<std::pair<TableRef, const QStringList *>> tables;
-    document.visitTables([&tables](TableRef table, const QStringList &lines) {
+    QList<std::pair<TableRef, const PackedLines *>> tables;
+    document.visitTables([&tables](TableRef table, const PackedLines &lines) {
         tables.append({table, &lines});
     });
     if (tables.isEmpty() || languages == 0)
@@ -40,7 +40,7 @@ std::optional<CellRef> nextProblem(const EditorDocument &document, const CellRef
         for (; line != stop && line >= 0 && line < end; line += step) {
             if (line % (languages + 1) == 0)
                 continue;
-            if (lines->at(line).isEmpty() || openChecksAt(document, ref, *lines, line, accepted))
+            if (lines->view(line).isEmpty() || openChecksAt(document, ref, *lines, line, accepted))
                 return CellRef{ref, int(line / (languages + 1)), int(line % (languages + 1))};
         }
     }

@@ -34,7 +34,7 @@ ProgressModel::ProgressModel(const EditorDocument &document, QObject *parent)
     recountAll();
 }
 
-QList<ProgressModel::Count> ProgressModel::countTable(const QStringList &lines) const
+QList<ProgressModel::Count> ProgressModel::countTable(const PackedLines &lines) const
 {
     const qsizetype languages = m_document.languages().size();
     QList<Count> counts(languages);
@@ -45,7 +45,7 @@ QList<ProgressModel::Count> ProgressModel::countTable(const QStringList &lines) 
             continue;
         Count &count = counts[column - 1];
         ++count.total;
-        count.filled += !lines.at(line).isEmpty();
+        count.filled += !lines.view(line).isEmpty();
     }
     return counts;
 }
@@ -56,7 +56,7 @@ void ProgressModel::recountAll()
     QList<Count> rest(languages);
     QList<Count> shown(languages);
     const EditorDocument::TableRef current = m_document.currentTableRef();
-    m_document.visitTables([&](EditorDocument::TableRef table, const QStringList &lines) {
+    m_document.visitTables([&](EditorDocument::TableRef table, const PackedLines &lines) {
         QList<Count> &into = table == current ? shown : rest;
         into = added(into, countTable(lines));
     });

@@ -39,7 +39,7 @@ private:
     void recountAll();
     void recountShown();
     void publish(QList<Count> shown, QList<Count> rest);
-    QList<Count> countTable(const QStringList &lines) const;
+    QList<Count> countTable(const PackedLines &lines) const;
 
     const EditorDocument &m_document;
     QStringList m_languages;

@@ -94,29 +94,31 @@ void SourceIndex::followShownTable()
         left->held = m_document.tableLines(left->ref);
     m_shown = m_document.currentTableRef();
     if (Table *shown = tableOf(m_shown)) {
-        const QStringList &lines = m_document.tableLines(m_shown);
-        if (shown->held.constData() != lines.constData() || shown->held.size() != lines.size())
+        const PackedLines &lines = m_document.tableLines(m_shown);
+        if (shown->held.storage() != lines.storage() || shown->held.size() != lines.size())
             shown->stale = true;
         shown->held = {};
     }
 }
 
-QString SourceIndex::sourceAt(const QStringList &lines, int entry) const
+QString SourceIndex::sourceAt(const PackedLines &lines, int entry) const
 {
     return lines.value(qsizetype(entry) * (m_languages + 1) + 1 + m_defaultIndex);
 }
 
 void SourceIndex::index(Table &table) const
 {
-    table.held = table.ref == m_shown ? QStringList() : m_document.tableLines(table.ref);
+    table.held = table.ref == m_shown ? PackedLines() : m_document.tableLines(table.ref);
     table.stale = false;
     table.keys.clear();
-    const QStringList &lines = m_document.tableLines(table.ref);
+    const PackedLines &lines = m_document.tableLines(table.ref);
+    QString scratch;
     const qsizetype width = m_languages + 1;
     const auto entries = int(TableGridModel::shownLineCount(lines.size(), m_languages) / width);
     table.keys.reserve(size_t(entries));
     for (int entry = 0; entry < entries; ++entry) {
-        if (const quint64 hash = sourceHash(lines.at(entry * width + 1 + m_defaultIndex)))
+        if (const quint64 hash =
+                sourceHash(lines.text(entry * width + 1 + m_defaultIndex, scratch)))
             table.keys.emplace_back(hash, entry);
     }
     std::sort(table.keys.begin(), table.keys.end(), lessKey);
@@ -128,7 +130,7 @@ void SourceIndex::sync()
 {
     QList<EditorDocument::TableRef> refs;
     m_document.visitTables(
-        [&refs](EditorDocument::TableRef table, const QStringList &) { refs.append(table); });
+        [&refs](EditorDocument::TableRef table, const PackedLines &) { refs.append(table); });
     const bool sameTables = refs.size() == m_tables.size() &&
                             std::equal(refs.cbegin(), refs.cend(), m_tables.cbegin(),
                                        [](EditorDocument::TableRef ref, const Table &table) {
@@ -147,10 +149,9 @@ void SourceIndex::sync()
     if (m_defaultIndex < 0)
         return;
     for (Table &table : m_tables) {
-        const QStringList &lines = m_document.tableLines(table.ref);
-        if (table.stale ||
-            (!(table.ref == m_shown) &&
-             (table.held.constData() != lines.constData() || table.held.size() != lines.size())))
+        const PackedLines &lines = m_document.tableLines(table.ref);
+        if (table.stale || (!(table.ref == m_shown) && (table.held.storage() != lines.storage() ||
+                                                        table.held.size() != lines.size())))
             index(table);
     }
 }
@@ -200,7 +201,7 @@ QList<QList<SourceIndex::Suggestion>> SourceIndex::suggestionsFor(int entry)
     const Table *shown = shownTable();
     if (!shown || m_defaultIndex < 0 || entry < 0)
         return found;
-    const QStringList &lines = m_document.tableLines(shown->ref);
+    const PackedLines &lines = m_document.tableLines(shown->ref);
     const qsizetype width = m_languages + 1;
     const qsizetype base = qsizetype(entry) * width + 1;
     if (base + m_languages > TableGridModel::shownLineCount(lines.size(), m_languages))
@@ -212,11 +213,11 @@ QList<QList<SourceIndex::Suggestion>> SourceIndex::suggestionsFor(int entry)
     const QString key = normalised(source);
     QList<int> wanted;
     for (int language = 0; language < m_languages; ++language) {
-        if (language != m_defaultIndex && lines.at(base + language).isEmpty())
+        if (language != m_defaultIndex && lines.view(base + language).isEmpty())
             wanted.append(language);
     }
     for (const Table &table : m_tables) {
-        const QStringList &other = m_document.tableLines(table.ref);
+        const PackedLines &other = m_document.tableLines(table.ref);
         auto at = std::lower_bound(table.keys.begin(), table.keys.end(),
                                    std::pair<quint64, int>{hash, -1}, lessKey);
         for (; at != table.keys.end() && at->first == hash; ++at) {
@@ -226,7 +227,7 @@ QList<QList<SourceIndex::Suggestion>> SourceIndex::suggestionsFor(int entry)
                 normalised(sourceAt(other, at->second)) != key)
                 continue;
             for (const int language : wanted) {
-                const QString &text = other.at(otherBase + language);
+                const QString text = other.at(otherBase + language);
                 if (text.isEmpty())
                     continue;
                 QList<Suggestion> &list = found[language];

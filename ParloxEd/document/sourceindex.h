@@ -52,7 +52,7 @@ private:
         // The document's own lines as indexed: held, so that a change of them shows as other
         // lines, never as the same ones changed. Not for the table shown: the grid types into
         // it in place, which would copy it at every keystroke; its changes are signalled.
-        QStringList held;
+        PackedLines held;
         Keys keys;
         bool stale = false;
     };
@@ -66,7 +66,7 @@ private:
     Table *tableOf(EditorDocument::TableRef ref);
     // Another table is shown: the one left is held from now on, the one shown no longer.
     void followShownTable();
-    QString sourceAt(const QStringList &lines, int entry) const;
+    QString sourceAt(const PackedLines &lines, int entry) const;
 
     const EditorDocument &m_document;
     QList<Table> m_tables;

@@ -16,9 +16,9 @@ constexpr int FirstLanguageColumn = int(TableGridModel::Column::FirstLanguage);
 } // namespace
 
 // A line too short to hold both delimiters shows as nothing.
-QStringView TableGridModel::shownKey(const QString &line)
+QStringView TableGridModel::shownKey(QStringView line)
 {
-    return line.size() < 3 ? QStringView() : QStringView(line).sliced(1, line.size() - 2);
+    return line.size() < 3 ? QStringView() : line.sliced(1, line.size() - 2);
 }
 
 TableGridModel::TableGridModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -42,7 +42,7 @@ ColumnLayout TableGridModel::columnLayout(qsizetype languageCount, int gridWidth
     return {gridColumnsFor(languageCount), std::max(0, (gridWidth - 22) / shown)};
 }
 
-void TableGridModel::setTable(QStringList &lines, qsizetype languageCount)
+void TableGridModel::setTable(PackedLines &lines, qsizetype languageCount)
 {
     beginResetModel();
     m_table = &lines;
@@ -52,7 +52,7 @@ void TableGridModel::setTable(QStringList &lines, qsizetype languageCount)
     endResetModel();
 }
 
-void TableGridModel::followTable(QStringList &lines)
+void TableGridModel::followTable(PackedLines &lines)
 {
     if (m_table)
         m_table = &lines;
@@ -66,9 +66,9 @@ void TableGridModel::clearTable()
     endResetModel();
 }
 
-const QStringList &TableGridModel::lines() const
+const PackedLines &TableGridModel::lines() const
 {
-    static const QStringList none;
+    static const PackedLines none;
     return m_table ? *m_table : none;
 }
 
@@ -193,7 +193,7 @@ QVariant TableGridModel::data(const QModelIndex &index, int role) const
         return {};
     case UntranslatedRole: {
         const qsizetype line = lineIndex(index.column(), index.row());
-        return index.column() != KeyColumn && line >= 0 && m_table->at(line).isEmpty();
+        return index.column() != KeyColumn && line >= 0 && m_table->view(line).isEmpty();
     }
     case WarningsRole:
         return warningsAt(index);
@@ -210,18 +210,18 @@ bool TableGridModel::setData(const QModelIndex &index, const QVariant &value, in
     const qsizetype line = lineIndex(index.column(), index.row());
     if (line < 0)
         return false;
-    QString text = value.toString();
-    if (m_table->at(line) != text) {
-        if (QStringList *own = m_tableForWriting ? m_tableForWriting() : nullptr)
+    const QString text = value.toString();
+    if (QString before = m_table->at(line); before != text) {
+        if (PackedLines *own = m_tableForWriting ? m_tableForWriting() : nullptr)
             m_table = own;
-        std::swap((*m_table)[line], text);
+        m_table->set(line, text);
         emit dataChanged(index, index); // its text, and what its checks find
         // The other values of the row are checked against the first language's.
         if (index.column() == FirstLanguageColumn && columnCount() > FirstLanguageColumn + 1)
             emit dataChanged(index.siblingAtColumn(FirstLanguageColumn + 1),
                              index.siblingAtColumn(columnCount() - 1),
                              {Qt::ToolTipRole, WarningsRole});
-        emit cellEdited(index.column(), index.row(), text);
+        emit cellEdited(index.column(), index.row(), before);
     }
     return true;
 }

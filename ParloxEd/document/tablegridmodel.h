@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Parlox/format/packedlines.h>
 #include <Parlox/format/valuechecks.h>
 
 #include <QAbstractTableModel>
@@ -7,6 +8,8 @@
 #include <functional>
 
 namespace ParloxEd {
+
+using Parlox::Lng::PackedLines;
 
 // Column count and the width every column gets, the key column included.
 struct ColumnLayout {
@@ -56,19 +59,19 @@ public:
     // Shows a table with languageCount languages; keeps the header texts of the columns that
     // remain. Resets the model. The grid reads and edits `lines` where they are: they must
     // stay there until the next setTable, followTable or clearTable.
-    void setTable(QStringList &lines, qsizetype languageCount);
+    void setTable(PackedLines &lines, qsizetype languageCount);
     // The table shown was moved (its owner's storage was copied on write) without changing:
     // the grid goes on with it where it is now, without a reset.
-    void followTable(QStringList &lines);
+    void followTable(PackedLines &lines);
     // Asked before each edit for the table shown as its owner writes it: storage the owner
     // shares with a copy of itself is copied first, so that the edit never reaches the copy.
-    using TableForWriting = std::function<QStringList *()>;
+    using TableForWriting = std::function<PackedLines *()>;
     void setTableForWriting(TableForWriting table) { m_tableForWriting = std::move(table); }
     // Forgets the table: one blank row that cannot be edited.
     void clearTable();
 
     // The table shown, with every edit made so far; empty without one.
-    const QStringList &lines() const;
+    const PackedLines &lines() const;
     qsizetype languageCount() const { return m_languages; }
     // True while the grid shows a table (not just the blank row of clearTable).
     bool hasTable() const { return m_table != nullptr; }
@@ -108,7 +111,7 @@ public:
     // table shorter than an entry shows.
     static qsizetype shownLineCount(qsizetype lineCount, qsizetype languageCount);
     // A key line as the key column shows it: without its first and last character.
-    static QStringView shownKey(const QString &line);
+    static QStringView shownKey(QStringView line);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -134,7 +137,7 @@ private:
     TextLookup m_lookup;
     WarningFilter m_warningFilter;
     TableForWriting m_tableForWriting;
-    QStringList *m_table = nullptr; // the document's, never owned
+    PackedLines *m_table = nullptr; // the document's, never owned
     QStringList m_headers{QString(), QString()};
     qsizetype m_languages = 0;
     int m_rows = 1;

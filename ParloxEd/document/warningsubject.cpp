@@ -37,7 +37,7 @@ ValueChecks::Checks openChecks(ValueChecks::Checks failed, WarningSubject subjec
 }
 
 WarningSubject subjectOf(const EditorDocument &document, EditorDocument::TableRef table,
-                         const QStringList &lines, qsizetype line)
+                         const PackedLines &lines, qsizetype line)
 {
     const qsizetype languages = document.languages().size();
     const qsizetype language = line % (languages + 1) - 1;
@@ -47,7 +47,7 @@ WarningSubject subjectOf(const EditorDocument &document, EditorDocument::TableRe
 }
 
 ValueChecks::Checks openChecksAt(const EditorDocument &document, EditorDocument::TableRef table,
-                                 const QStringList &lines, qsizetype line,
+                                 const PackedLines &lines, qsizetype line,
                                  const IsAccepted &accepted)
 {
     const qsizetype languages = document.languages().size();
@@ -56,8 +56,11 @@ ValueChecks::Checks openChecksAt(const EditorDocument &document, EditorDocument:
     if (language < 1 || line >= TableGridModel::shownLineCount(lines.size(), languages))
         return {};
     const qsizetype first = line - language;
-    return openChecks(ValueChecks::check(lines.at(first), lines.at(line)),
-                      subjectOf(document, table, lines, line), accepted);
+    const ValueChecks::Checks failed =
+        lines.isAscii(first) && lines.isAscii(line)
+            ? ValueChecks::check(lines.asciiBytes(first), lines.asciiBytes(line))
+            : ValueChecks::check(lines.at(first), lines.at(line));
+    return failed ? openChecks(failed, subjectOf(document, table, lines, line), accepted) : failed;
 }
 
 } // namespace ParloxEd

@@ -35,12 +35,12 @@ Parlox::ValueChecks::Checks openChecks(Parlox::ValueChecks::Checks failed, Warni
 
 // The value a table's value line holds, as a subject of a warning still to be named.
 WarningSubject subjectOf(const EditorDocument &document, EditorDocument::TableRef table,
-                         const QStringList &lines, qsizetype line);
+                         const PackedLines &lines, qsizetype line);
 
 // The checks a table's value line fails that are not accepted; none for a key line, a line of
 // the first language or a line that backs no cell.
 Parlox::ValueChecks::Checks openChecksAt(const EditorDocument &document,
-                                         EditorDocument::TableRef table, const QStringList &lines,
+                                         EditorDocument::TableRef table, const PackedLines &lines,
                                          qsizetype line, const IsAccepted &accepted);
 
 } // namespace ParloxEd

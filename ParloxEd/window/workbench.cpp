@@ -235,7 +235,7 @@ void Workbench::stepTable(int step)
         return;
     QList<EditorDocument::TableRef> tables;
     m_document.visitTables(
-        [&tables](EditorDocument::TableRef table, const QStringList &) { tables.append(table); });
+        [&tables](EditorDocument::TableRef table, const PackedLines &) { tables.append(table); });
     if (tables.isEmpty())
         return;
     const qsizetype at = tables.indexOf(m_document.currentTableRef());

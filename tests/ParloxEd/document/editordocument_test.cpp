@@ -204,7 +204,7 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
     ASSERT_EQ(load(content), Result::Loaded);
     QUndoStack &stack = *doc.undoStack();
     struct Step {
-        Lng::Document content;
+        Lng::PackedDocument content;
         bool modified;
     };
     const auto now = [this] { return Step{doc.content(), doc.isModified()}; };
@@ -245,7 +245,7 @@ TEST_F(EditorDocumentTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
         EXPECT_EQ(doc.isModified(), steps[i].modified) << "redo to step " << i;
     }
     // A copy of the content keeps what it held while the grid types into a form's table.
-    const Lng::Document copy = doc.content();
+    const Lng::PackedDocument copy = doc.content();
     doc.grid()->setCell(1, 1, "Typed after the copy");
     EXPECT_TRUE(copy == steps.last().content);
     stack.setIndex(0);

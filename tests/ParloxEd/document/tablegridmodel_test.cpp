@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+using ParloxEd::PackedLines;
 using ParloxEd::TableGridModel;
 
 namespace {
@@ -28,16 +29,16 @@ TEST(TableGridModel, RowCountsCountWholeEntriesWithAtLeastOneDataRow)
     EXPECT_EQ(TableGridModel::gridColumnsFor(0), 2);
     TableGridModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QStringList table = entries(3, 2) << QStringLiteral("%TENTH%");
+    PackedLines table(entries(3, 2) << QStringLiteral("%TENTH%"));
     model.setTable(table, 2);
     EXPECT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.cell(0, 3), "K2");
-    QStringList wide = entries(40, 7);
+    PackedLines wide(entries(40, 7));
     model.setTable(wide, 7);
-    QStringList none;
+    PackedLines none;
     model.setTable(none, 1);
     model.clearTable();
-    table = entries(5, 0);
+    table = PackedLines(entries(5, 0));
     model.setTable(table, 0);
     EXPECT_EQ(model.rowCount(), 5);
 }
@@ -45,7 +46,7 @@ TEST(TableGridModel, RowCountsCountWholeEntriesWithAtLeastOneDataRow)
 TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
 {
     TableGridModel model;
-    QStringList table = TwoEntries;
+    PackedLines table(TwoEntries);
     model.setTable(table, 2);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy headers(&model, &QAbstractItemModel::headerDataChanged);
@@ -65,13 +66,13 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
     EXPECT_EQ(headers.count(), 1);
     EXPECT_EQ(changed.count(), 1);
     // Header texts of the columns that remain survive a new table.
-    table = TwoEntries;
+    table = PackedLines(TwoEntries);
     model.setTable(table, 1);
     EXPECT_EQ(model.cell(1, 0), "English");
 
     // A table shorter than one entry: its lines show in the first row, the rest is padding,
     // which is not a value to translate. Tooltips carry the whole text, a key as shown.
-    table = {QStringLiteral("%A%"), QString()};
+    table = PackedLines({QStringLiteral("%A%"), QString()});
     model.setTable(table, 2);
     const auto roles = [&model](int col, int role) { return model.index(0, col).data(role); };
     EXPECT_EQ(QVariantList({roles(0, Qt::ToolTipRole), roles(1, Qt::ToolTipRole)}),
@@ -82,7 +83,7 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
         QVariantList({false, true, false}));
     EXPECT_TRUE(model.isEditable(1, 0));
     EXPECT_FALSE(model.setCell(2, 1, QStringLiteral("x")));
-    QStringList none;
+    PackedLines none;
     model.setTable(none, 2);
     EXPECT_FALSE(model.isEditable(1, 0));
     model.clearTable();
@@ -94,7 +95,7 @@ TEST(TableGridModel, EditsOnlyValueCellsAndSignalsExactlyTheChangedCell)
 TEST(TableGridModel, RightToLeftValuesAreAlignedRight)
 {
     TableGridModel model;
-    QStringList table{"&OK&", "OK", "אישור", "%HELLO%", "Hello", "مرحبا"};
+    PackedLines table({"&OK&", "OK", "אישור", "%HELLO%", "Hello", "مرحبا"});
     model.setTable(table, 2);
     const auto alignment = [&model](int row, int column) {
         return model.index(row, column).data(Qt::TextAlignmentRole);

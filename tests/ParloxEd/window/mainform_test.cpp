@@ -124,7 +124,7 @@ TEST_F(MainFormTest, OddFilesOpenSoundlyAndTheirFirstLanguageIsTheDefault)
     start();
     const auto addEnglishSaveAndReopen = [this](const QString &file) {
         command("Add1", {enter("English")});
-        const Lng::Document added = doc().content();
+        const Lng::PackedDocument added = doc().content();
         action("SaveFile")->trigger();
         open(file);
         EXPECT_TRUE(doc().content() == added);
@@ -139,7 +139,8 @@ TEST_F(MainFormTest, OddFilesOpenSoundlyAndTheirFirstLanguageIsTheDefault)
     EXPECT_TRUE(menu("WindowsMenu")->actions().isEmpty());
     EXPECT_EQ(panels("StatusObject"), QStringList({"Message ID", ""}));
     EXPECT_FALSE(doc().isModified());
-    EXPECT_TRUE(addEnglishSaveAndReopen(file) == Lng::Document({{"English"}, 0, {}, {}}));
+    EXPECT_TRUE(Lng::unpacked(addEnglishSaveAndReopen(file)) ==
+                Lng::Document({{"English"}, 0, {}, {}}));
 
     // No languages at all: the keys show, and the bars stay empty.
     const QString none = write(QStringLiteral("none.lng"),
@@ -148,7 +149,7 @@ TEST_F(MainFormTest, OddFilesOpenSoundlyAndTheirFirstLanguageIsTheDefault)
     chooseWindowsItem(1);
     EXPECT_EQ(tabla()->model()->rowCount(), 2);
     EXPECT_EQ(panels("StatusValue"), QStringList({"", ""}));
-    EXPECT_EQ(addEnglishSaveAndReopen(none).forms.first().formStrings,
+    EXPECT_EQ(addEnglishSaveAndReopen(none).forms.first().formStrings.toList(),
               QStringList({"[a]", "", "[b]", ""}));
 
     // A default index outside the list marks the first language; names are shown as written.
@@ -224,7 +225,7 @@ namespace {
 TEST_F(MainFormTest, LanguageCommandsRefuseWhatTheyCannotDoAndChangeNothing)
 {
     startOn(writeSample());
-    const Lng::Document loaded = doc().content();
+    const Lng::PackedDocument loaded = doc().content();
     const QString add = "Adding language|Enter the new language name:";
     const QString old = "Renaming language|Enter the language name you want to change: ";
     const QString now = "Renaming language|Enter the new language name: ";
@@ -273,9 +274,10 @@ TEST_F(MainFormTest, LanguageCommandsKeepEveryTableAndTheGridInStep)
     };
     // Names compare exactly: "english" is a new language.
     command("Add1", {enter("english")});
-    EXPECT_EQ(doc().messageTable(), QStringList({"&mtWarning&", "Warning", "Atención", "", "&OK&",
-                                                 "Okay", "Aceptar", ""}));
-    EXPECT_EQ(doc().userTable(2), QStringList({"%BYE%", "Bye", "Adiós", "", "%A%", "a", "b", ""}));
+    EXPECT_EQ(doc().messageTable().toList(), QStringList({"&mtWarning&", "Warning", "Atención", "",
+                                                          "&OK&", "Okay", "Aceptar", ""}));
+    EXPECT_EQ(doc().userTable(2).toList(),
+              QStringList({"%BYE%", "Bye", "Adiós", "", "%A%", "a", "b", ""}));
     EXPECT_TRUE(doc().formTable(2).isEmpty());
     EXPECT_EQ(headers(), QStringList({"Message ID", "English", "Español", "english"}));
     EXPECT_EQ(tabla()->horizontalHeader()->sectionSize(3), (tabla()->width() - 22) / 4);
@@ -285,9 +287,9 @@ TEST_F(MainFormTest, LanguageCommandsKeepEveryTableAndTheGridInStep)
     // The middle language goes; the default after it keeps its mark.
     chooseLanguage(2);
     command("Delete1", {enter("Español"), press("Yes")});
-    EXPECT_EQ(doc().messageTable(),
+    EXPECT_EQ(doc().messageTable().toList(),
               QStringList({"&mtWarning&", "Warning", "", "&OK&", "Okay", ""}));
-    EXPECT_EQ(doc().formTable(1),
+    EXPECT_EQ(doc().formTable(1).toList(),
               QStringList({"[Form.Caption]", "Main", "", "[Btn.Caption]", "Open", ""}));
     EXPECT_EQ(headers(), QStringList({"Message ID", "English", "Deutsch"}));
     EXPECT_EQ(checkedTexts(*menu("LanguagesMenu")), QStringList({"Deutsch"}));
@@ -296,7 +298,7 @@ TEST_F(MainFormTest, LanguageCommandsKeepEveryTableAndTheGridInStep)
     chooseLanguage(0);
     EXPECT_EQ(command("Delete1", {enter("English"), press("Yes"), press("OK")}).value(2),
               "Information|The new default language is: Deutsch");
-    EXPECT_EQ(doc().messageTable(), QStringList({"&mtWarning&", "", "&OK&", ""}));
+    EXPECT_EQ(doc().messageTable().toList(), QStringList({"&mtWarning&", "", "&OK&", ""}));
     EXPECT_EQ(panels("StatusValue"), QStringList({"Deutsch", ""}));
     EXPECT_EQ(command("Delete1", {press("OK")}),
               QStringList({"Information|You can't delete any language."}));

@@ -192,14 +192,14 @@ TEST_F(WorkbenchTest, ReplaceAllChangesEveryValueAsOneUndoableStep)
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
     key(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(named<QLabel>("FindCount")->text(), "Replaced: 4");
-    EXPECT_EQ(doc().messageTable(),
+    EXPECT_EQ(doc().messageTable().toList(),
               QStringList({"&mtWarning&", "Warning", "Atención", "&OK&", "0K", "Aceptar"}));
-    EXPECT_EQ(doc().userTable(2), QStringList({"%BYE%", "Bye", "Adiós", "%A%", "a", "b"}));
-    EXPECT_EQ(doc().formTable(1), QStringList({"[Form.Caption]", "Main", "Principal",
-                                               "[Btn.Caption]", "0pen", "Abrir"}));
-    EXPECT_EQ(doc().userTable(1), QStringList({"%HELLO%", "Hell0", "H0la"}));
+    EXPECT_EQ(doc().userTable(2).toList(), QStringList({"%BYE%", "Bye", "Adiós", "%A%", "a", "b"}));
+    EXPECT_EQ(doc().formTable(1).toList(), QStringList({"[Form.Caption]", "Main", "Principal",
+                                                        "[Btn.Caption]", "0pen", "Abrir"}));
+    EXPECT_EQ(doc().userTable(1).toList(), QStringList({"%HELLO%", "Hell0", "H0la"}));
     command("Undo1");
-    EXPECT_EQ(doc().userTable(1), QStringList({"%HELLO%", "Hello", "Hola"}));
+    EXPECT_EQ(doc().userTable(1).toList(), QStringList({"%HELLO%", "Hello", "Hola"}));
     EXPECT_EQ(doc().messageTable().at(4), "OK");
     EXPECT_FALSE(doc().isModified());
 }
