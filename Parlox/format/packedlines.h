@@ -57,12 +57,15 @@ public:
     // Cuts the list to `count` lines, or adds empty ones up to it.
     void resize(qsizetype count);
 
-    // Moves the lines for which which(i) is true, in order, into the list returned; the lines
-    // left keep their order. The block is not copied for the lines that stay.
-    template <class Which> PackedLines takeIf(Which which);
-    // The lines of this list and `values` merged in order: position i of the result takes the
-    // next value where takeValue(i) is true, or where this list has no line left.
-    template <class TakeValue> void interleave(const PackedLines &values, TakeValue takeValue);
+    // Moves the lines for which which(i) is true, in order, to the end of `into`; the lines
+    // left keep their order, and the block is not copied for them. Returns how many moved.
+    template <class Which> qsizetype takeIf(Which which, PackedLines &into);
+    // This list's lines and `count` lines of `values` from `from` on, merged in order: position
+    // i of the result takes the next value where takeValue(i) is true, or where this list has
+    // no line left.
+    template <class TakeValue>
+    void interleave(const PackedLines &values, qsizetype from, qsizetype count,
+                    TakeValue takeValue);
 
     bool operator==(const PackedLines &other) const;
 
@@ -122,14 +125,14 @@ private:
     qsizetype m_stale = 0; // bytes of the block no line refers to
 };
 
-template <class Which> PackedLines PackedLines::takeIf(Which which)
+template <class Which> qsizetype PackedLines::takeIf(Which which, PackedLines &into)
 {
-    PackedLines taken;
+    const qsizetype before = into.size();
     QList<Span> kept;
     kept.reserve(size());
     for (qsizetype i = 0; i < size(); ++i) {
         if (which(i)) {
-            taken.appendFrom(*this, i);
+            into.appendFrom(*this, i);
             release(m_spans[i]);
         } else {
             kept.append(m_spans[i]);
@@ -137,21 +140,21 @@ template <class Which> PackedLines PackedLines::takeIf(Which which)
     }
     m_spans = std::move(kept);
     compactIfStale();
-    taken.squeeze();
-    return taken;
+    return into.size() - before;
 }
 
 template <class TakeValue>
-void PackedLines::interleave(const PackedLines &values, TakeValue takeValue)
+void PackedLines::interleave(const PackedLines &values, qsizetype from, qsizetype count,
+                             TakeValue takeValue)
 {
     QList<Span> out;
-    const qsizetype total = size() + values.size();
+    const qsizetype total = size() + count;
     out.reserve(total);
     qsizetype fromOwn = 0;
-    qsizetype fromValues = 0;
+    qsizetype next = from;
     for (qsizetype i = 0; i < total; ++i) {
-        if ((takeValue(i) && fromValues < values.size()) || fromOwn >= size())
-            out.append(values.copyTo(*this, fromValues++));
+        if ((takeValue(i) && next < from + count) || fromOwn >= size())
+            out.append(values.copyTo(*this, next++));
         else
             out.append(m_spans[fromOwn++]);
     }

@@ -30,11 +30,14 @@ CellRef cellAt(TableRef table, qsizetype line, qsizetype languages)
 
 } // namespace
 
-bool cellContains(QStringView line, int column, const TextMatcher &matcher)
+bool cellContains(QAnyStringView line, int column, const TextMatcher &matcher)
 {
-    const QStringView text =
-        column == int(TableGridModel::Column::Key) ? TableGridModel::shownKey(line) : line;
-    return matcher.foundIn(text);
+    return line.visit([&](auto text) {
+        // The key as the key column shows it: without its delimiters.
+        if (column == int(TableGridModel::Column::Key))
+            text = text.size() < 3 ? decltype(text)() : text.sliced(1, text.size() - 2);
+        return matcher.foundIn(text);
+    });
 }
 
 QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool allTables,
@@ -46,14 +49,13 @@ QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool all
     const TextMatcher matcher(text, ignoreAccessKeys);
     const qsizetype languages = doc.languages().size();
     const TableRef current = doc.currentTableRef();
-    QString scratch;
     for (const Table &table : tablesOf(doc)) {
         if (!allTables && !(table.ref == current))
             continue;
         const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
         for (qsizetype line = 0; line < end; ++line) {
             const int column = int(line % (languages + 1));
-            if (cellContains(table.lines->text(line, scratch), column, matcher))
+            if (cellContains(table.lines->view(line), column, matcher))
                 found.append(cellAt(table.ref, line, languages));
         }
     }

@@ -52,8 +52,6 @@ private:
     const TableGridModel *m_grid;
     QString m_text;
     TextMatcher m_matcher;
-    // Where a line stored a byte per character is widened for the matcher.
-    mutable QString m_scratch;
     QList<int> m_entries; // the entries kept, ascending, while there is a text
 };
 

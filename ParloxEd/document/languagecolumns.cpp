@@ -17,21 +17,12 @@ void forEachTable(Lng::PackedDocument &content, const std::function<void(PackedL
     }
 }
 
-// Value line `column` of every entry, moved out of the table into a list of its own, so that
-// an undo keeps the column's texts and nothing of the table around them.
-PackedLines takeColumn(PackedLines &table, qsizetype languageCount, qsizetype column)
+// Whether line i of a table holds the value of `column`.
+auto inColumn(qsizetype languageCount, qsizetype column)
 {
-    const qsizetype entrySize = languageCount + 1;
-    return table.takeIf([=](qsizetype i) { return i % entrySize == column + 1; });
-}
-
-// The inverse of takeColumn: the lines go back where they were taken from. A trailing entry
-// cut short gets its line at the very end.
-void putColumn(PackedLines &table, qsizetype languageCount, qsizetype column,
-               const PackedLines &values)
-{
-    const qsizetype entrySize = languageCount + 1;
-    table.interleave(values, [=](qsizetype i) { return i % entrySize == column + 1; });
+    return [entrySize = languageCount + 1, column](qsizetype i) {
+        return i % entrySize == column + 1;
+    };
 }
 
 } // namespace
@@ -42,9 +33,9 @@ Added add(Lng::PackedDocument &content, const QString &name)
     const qsizetype count = content.languages.size();
     forEachTable(content, [count, &added](PackedLines &table) {
         added.oldSizes.append(table.size());
-        // One new line per entry, the last one cut short included.
+        // One new line per entry, the last one cut short included, which gets it at the end.
         const qsizetype entries = (table.size() + count) / (count + 1);
-        putColumn(table, count + 1, count, PackedLines::empties(entries));
+        table.interleave(PackedLines::empties(entries), 0, entries, inColumn(count + 1, count));
     });
     content.languages.append(name);
     content.defaultIndex = std::max(content.defaultIndex, 0);
@@ -58,7 +49,8 @@ void undoAdd(Lng::PackedDocument &content, const Added &added)
         return;
     qsizetype table = 0;
     forEachTable(content, [count, &added, &table](PackedLines &lines) {
-        takeColumn(lines, count, count - 1);
+        PackedLines dropped;
+        lines.takeIf(inColumn(count, count - 1), dropped);
         // The line a table cut short got at its end.
         lines.resize(std::min(lines.size(), added.oldSizes.value(table++, lines.size())));
     });
@@ -71,10 +63,11 @@ Removed remove(Lng::PackedDocument &content, qsizetype language)
     const qsizetype count = content.languages.size();
     if (language < 0 || language >= count)
         return {};
-    Removed removed{language, content.languages.takeAt(language), content.defaultIndex, {}};
+    Removed removed{language, content.languages.takeAt(language), content.defaultIndex, {}, {}};
     forEachTable(content, [count, language, &removed](PackedLines &table) {
-        removed.values.append(takeColumn(table, count, language));
+        removed.counts.append(table.takeIf(inColumn(count, language), removed.values));
     });
+    removed.values.squeeze();
     const int oldDefault = content.defaultIndex;
     content.defaultIndex = oldDefault == language ? 0 : oldDefault - int(oldDefault > language);
     return removed;
@@ -86,9 +79,11 @@ void undoRemove(Lng::PackedDocument &content, Removed removed)
         return;
     const qsizetype count = content.languages.size() + 1;
     qsizetype table = 0;
-    forEachTable(content, [count, &removed, &table](PackedLines &lines) {
-        if (table < removed.values.size())
-            putColumn(lines, count, removed.position, removed.values.at(table++));
+    qsizetype from = 0;
+    forEachTable(content, [&](PackedLines &lines) {
+        const qsizetype taken = removed.counts.value(table++);
+        lines.interleave(removed.values, from, taken, inColumn(count, removed.position));
+        from += taken;
     });
     content.languages.insert(removed.position, removed.name);
     content.defaultIndex = removed.oldDefault;

@@ -27,7 +27,9 @@ struct Removed {
     qsizetype position = -1;
     QString name;
     int oldDefault = -1;
-    QList<Parlox::Lng::PackedLines> values;
+    // The values of every table one after another, and how many each table gave.
+    Parlox::Lng::PackedLines values;
+    QList<qsizetype> counts;
 };
 
 // The first remaining language takes over from a deleted default; a later default moves up

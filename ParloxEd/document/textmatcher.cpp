@@ -24,19 +24,33 @@ TextMatcher::TextMatcher(const QString &pattern, bool skipAccessKeys)
 {
 }
 
-bool TextMatcher::foundIn(QStringView text) const
+bool TextMatcher::foundIn(QAnyStringView text) const
 {
-    if (!m_ascii) {
-        if (!m_skipAmpersands)
-            return m_others.indexIn(text) >= 0;
-        return m_others.indexIn(text.toString().remove(u'&')) >= 0;
-    }
+    return text.visit([this](auto chars) {
+        using View = decltype(chars);
+        if constexpr (std::is_same_v<View, QStringView>) {
+            if (m_ascii)
+                return asciiFoundIn(chars.utf16(), chars.size());
+            if (!m_skipAmpersands)
+                return m_others.indexIn(chars) >= 0;
+            return m_others.indexIn(chars.toString().remove(u'&')) >= 0;
+        } else if constexpr (std::is_same_v<View, QLatin1StringView>) {
+            // An ASCII pattern is matched on the bytes: no Latin-1 character folds to ASCII.
+            if (m_ascii)
+                return asciiFoundIn(reinterpret_cast<const uchar *>(chars.data()), chars.size());
+            return foundIn(QStringView(chars.toString()));
+        } else {
+            return foundIn(QStringView(chars.toString()));
+        }
+    });
+}
+
+template <typename Unit> bool TextMatcher::asciiFoundIn(const Unit *chars, qsizetype size) const
+{
     const qsizetype length = m_folded.size();
     if (length == 0)
         return true;
     const char16_t *pattern = reinterpret_cast<const char16_t *>(m_folded.constData());
-    const char16_t *chars = text.utf16();
-    const qsizetype size = text.size();
     const qsizetype lastStart = m_skipAmpersands ? size - 1 : size - length;
     for (qsizetype at = 0; at <= lastStart; ++at) {
         if (folded(chars[at]) != pattern[0])

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringMatcher>
 
@@ -15,9 +16,11 @@ class TextMatcher {
 public:
     explicit TextMatcher(const QString &pattern = {}, bool skipAccessKeys = false);
 
-    bool foundIn(QStringView text) const;
+    bool foundIn(QAnyStringView text) const;
 
 private:
+    template <typename Unit> bool asciiFoundIn(const Unit *chars, qsizetype size) const;
+
     QString m_folded;        // the pattern case-folded, for the ASCII path
     QStringMatcher m_others; // any other pattern
     bool m_ascii = true;

@@ -55,14 +55,15 @@ TEST(PackedLines, TakesLinesOutAndPutsThemBackInOrder)
 {
     PackedLines table(Mixed);
     const void *before = table.storage();
-    const PackedLines odd = table.takeIf([](qsizetype i) { return i % 2 == 1; });
+    PackedLines odd(QStringList{"before"});
+    EXPECT_EQ(table.takeIf([](qsizetype i) { return i % 2 == 1; }, odd), 4);
     EXPECT_NE(table.storage(), before);
-    EXPECT_EQ(odd.toList(), QStringList({Mixed[1], Mixed[3], Mixed[5], Mixed[7]}));
+    EXPECT_EQ(odd.toList(), QStringList({"before", Mixed[1], Mixed[3], Mixed[5], Mixed[7]}));
     EXPECT_EQ(table.toList(), QStringList({Mixed[0], Mixed[2], Mixed[4], Mixed[6]}));
-    table.interleave(odd, [](qsizetype i) { return i % 2 == 1; });
+    table.interleave(odd, 1, 4, [](qsizetype i) { return i % 2 == 1; });
     EXPECT_EQ(table.toList(), Mixed);
     // Values left over when the list's own lines run out go at the end.
-    table.interleave(PackedLines::empties(2), [](qsizetype) { return false; });
+    table.interleave(PackedLines::empties(2), 0, 2, [](qsizetype) { return false; });
     EXPECT_EQ(table.toList(), Mixed + QStringList({"", ""}));
 }
 
