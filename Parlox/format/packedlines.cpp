@@ -85,9 +85,10 @@ char *PackedLines::grow(qsizetype bytes, qsizetype alignment, quint32 &offset)
     const qsizetype start = (m_block.size() + alignment - 1) / alignment * alignment;
     if (bytes > MaxLine || start + bytes > MaxBlock)
         throw std::bad_alloc();
-    // Doubling keeps appending a whole table linear; QByteArray alone grows by less.
+    // Whole tables are appended into reserved room; single edits get an eighth more each time,
+    // so that the first edit of a large table does not double its memory.
     if (start + bytes > m_block.capacity())
-        m_block.reserve(std::max(start + bytes, m_block.capacity() * 2));
+        m_block.reserve(std::max(start + bytes, m_block.capacity() / 8 * 9 + 4096));
     m_block.resize(start + bytes);
     offset = quint32(start);
     return m_block.data() + start;

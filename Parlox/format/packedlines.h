@@ -110,6 +110,11 @@ private:
     static_assert(sizeof(Span) == 8);
 
     static Form formOf(const Span &span) { return Form(span.form); }
+    // The room a line takes when stored again, aligning UTF-16 included.
+    static qsizetype storedSize(const Span &span)
+    {
+        return span.bytes + (formOf(span) == Form::Utf16 ? 1 : 0);
+    }
     Span store(QStringView text);
     Span storeBytes(QByteArrayView bytes, Form form);
     // Line i stored again in another list's block, for that list to place.
@@ -128,8 +133,17 @@ private:
 template <class Which> qsizetype PackedLines::takeIf(Which which, PackedLines &into)
 {
     const qsizetype before = into.size();
+    qsizetype lines = 0;
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < size(); ++i) {
+        if (which(i)) {
+            ++lines;
+            bytes += storedSize(m_spans[i]);
+        }
+    }
+    into.reserve(into.size() + lines, into.m_block.size() + bytes);
     QList<Span> kept;
-    kept.reserve(size());
+    kept.reserve(size() - lines);
     for (qsizetype i = 0; i < size(); ++i) {
         if (which(i)) {
             into.appendFrom(*this, i);
@@ -150,6 +164,10 @@ void PackedLines::interleave(const PackedLines &values, qsizetype from, qsizetyp
     QList<Span> out;
     const qsizetype total = size() + count;
     out.reserve(total);
+    qsizetype bytes = 0;
+    for (qsizetype i = from; i < from + count; ++i)
+        bytes += storedSize(values.m_spans[i]);
+    m_block.reserve(m_block.size() + bytes);
     qsizetype fromOwn = 0;
     qsizetype next = from;
     for (qsizetype i = 0; i < total; ++i) {
