@@ -33,6 +33,16 @@ public:
     void squeeze();
 
     QAnyStringView view(qsizetype i) const;
+    // Calls f with the line as a QLatin1StringView or a QStringView, as it is stored: what a
+    // scan over many lines uses, with no allocation and no conversion.
+    template <class F> decltype(auto) visit(qsizetype i, F &&f) const
+    {
+        const Span &span = m_spans[i];
+        const char *data = m_block.constData() + span.offset;
+        if (formOf(span) == Form::Utf16)
+            return f(QStringView(reinterpret_cast<const char16_t *>(data), span.bytes / 2));
+        return f(QLatin1StringView(data, span.bytes));
+    }
     QString at(qsizetype i) const { return view(i).toString(); }
     QString operator[](qsizetype i) const { return at(i); }
     // Empty for a line outside the list.

@@ -30,9 +30,9 @@ CellRef cellAt(TableRef table, qsizetype line, qsizetype languages)
 
 } // namespace
 
-bool cellContains(QAnyStringView line, int column, const TextMatcher &matcher)
+bool cellContains(const PackedLines &lines, qsizetype line, int column, const TextMatcher &matcher)
 {
-    return line.visit([&](auto text) {
+    return lines.visit(line, [&](auto text) {
         // The key as the key column shows it: without its delimiters.
         if (column == int(TableGridModel::Column::Key))
             text = text.size() < 3 ? decltype(text)() : text.sliced(1, text.size() - 2);
@@ -55,7 +55,7 @@ QList<CellRef> findText(const EditorDocument &doc, const QString &text, bool all
         const qsizetype end = TableGridModel::shownLineCount(table.lines->size(), languages);
         for (qsizetype line = 0; line < end; ++line) {
             const int column = int(line % (languages + 1));
-            if (cellContains(table.lines->view(line), column, matcher))
+            if (cellContains(*table.lines, line, column, matcher))
                 found.append(cellAt(table.ref, line, languages));
         }
     }

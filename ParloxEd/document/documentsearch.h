@@ -13,7 +13,7 @@ namespace ParloxEd::DocumentSearch {
 using CellRef = EditorDocument::CellRef;
 
 // Whether a cell's line holds the matcher's text; a key as the key column shows it.
-bool cellContains(QAnyStringView line, int column, const TextMatcher &matcher);
+bool cellContains(const PackedLines &lines, qsizetype line, int column, const TextMatcher &matcher);
 
 // Every key or value cell holding `text`, letter case ignored, and access keys ("&") too when
 // told: table by table in menu order, row by row. Only the table shown unless allTables is set.

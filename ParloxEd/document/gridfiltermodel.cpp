@@ -66,7 +66,7 @@ bool GridFilterModel::accepts(int entry) const
     const qsizetype languages = m_grid->languageCount();
     for (int col = 0; col <= languages; ++col) {
         const qsizetype line = TableGridModel::lineFor(lines.size(), languages, col, entry);
-        if (line >= 0 && DocumentSearch::cellContains(lines.view(line), col, m_matcher))
+        if (line >= 0 && DocumentSearch::cellContains(lines, line, col, m_matcher))
             return true;
     }
     return false;

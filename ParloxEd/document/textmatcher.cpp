@@ -24,25 +24,21 @@ TextMatcher::TextMatcher(const QString &pattern, bool skipAccessKeys)
 {
 }
 
-bool TextMatcher::foundIn(QAnyStringView text) const
+bool TextMatcher::foundIn(QStringView text) const
 {
-    return text.visit([this](auto chars) {
-        using View = decltype(chars);
-        if constexpr (std::is_same_v<View, QStringView>) {
-            if (m_ascii)
-                return asciiFoundIn(chars.utf16(), chars.size());
-            if (!m_skipAmpersands)
-                return m_others.indexIn(chars) >= 0;
-            return m_others.indexIn(chars.toString().remove(u'&')) >= 0;
-        } else if constexpr (std::is_same_v<View, QLatin1StringView>) {
-            // An ASCII pattern is matched on the bytes: no Latin-1 character folds to ASCII.
-            if (m_ascii)
-                return asciiFoundIn(reinterpret_cast<const uchar *>(chars.data()), chars.size());
-            return foundIn(QStringView(chars.toString()));
-        } else {
-            return foundIn(QStringView(chars.toString()));
-        }
-    });
+    if (m_ascii)
+        return asciiFoundIn(text.utf16(), text.size());
+    if (!m_skipAmpersands)
+        return m_others.indexIn(text) >= 0;
+    return m_others.indexIn(text.toString().remove(u'&')) >= 0;
+}
+
+bool TextMatcher::foundIn(QLatin1StringView text) const
+{
+    // An ASCII pattern is matched on the bytes: no Latin-1 character folds to ASCII.
+    if (m_ascii)
+        return asciiFoundIn(reinterpret_cast<const uchar *>(text.data()), text.size());
+    return foundIn(QStringView(text.toString()));
 }
 
 template <typename Unit> bool TextMatcher::asciiFoundIn(const Unit *chars, qsizetype size) const

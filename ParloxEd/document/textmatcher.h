@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QAnyStringView>
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringMatcher>
 
@@ -16,7 +16,8 @@ class TextMatcher {
 public:
     explicit TextMatcher(const QString &pattern = {}, bool skipAccessKeys = false);
 
-    bool foundIn(QAnyStringView text) const;
+    bool foundIn(QStringView text) const;
+    bool foundIn(QLatin1StringView text) const;
 
 private:
     template <typename Unit> bool asciiFoundIn(const Unit *chars, qsizetype size) const;
