@@ -19,36 +19,18 @@ Lng::Document document()
     Lng::Document d;
     d.languages = QStringList{"English", "Español", "Polski"};
     d.defaultIndex = 0;
+    // One entry per row: key, English, Spanish, Polish.
+    // clang-format off
     d.forms.append({"Main",
                     {"[Form.Caption]", "Main", "Principal", "Glówne"},
-                    {"%Open%",
-                     "Open",
-                     "Abrir",
-                     "Otwórz",
-                     "%Open%{verb}",
-                     "Open",
-                     "Abre",
-                     "",
-                     "%%n file(s)%",
-                     "%n file",
-                     "%n archivo",
-                     "%n plik",
-                     "%%n file(s)%#1",
-                     "%n files",
-                     "",
-                     "%n pliki",
-                     "%%n file(s)%#2",
-                     "",
-                     "",
-                     "%n plików",
-                     "%Two%%lines%",
-                     "Two%%lines",
-                     "Dos%%líneas",
-                     "Dwie%%linie",
-                     "%NO_TR_KEY",
-                     "x",
-                     "y",
-                     "z"}});
+                    {"%Open%",          "Open",       "Abrir",       "Otwórz",
+                     "%Open%{verb}",    "Open",       "Abre",        "",
+                     "%%n file(s)%",    "%n file",    "%n archivo",  "%n plik",
+                     "%%n file(s)%#1",  "%n files",   "",            "%n pliki",
+                     "%%n file(s)%#2",  "",           "",            "%n plików",
+                     "%Two%%lines%",    "Two%%lines", "Dos%%líneas", "Dwie%%linie",
+                     "%NO_TR_KEY",      "x",          "y",           "z"}});
+    // clang-format on
     d.forms.append({"Other", {}, {"%Open%", "Open", "Abrir otro", ""}});
     return d;
 }

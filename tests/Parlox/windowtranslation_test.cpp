@@ -71,7 +71,7 @@ protected:
 
 } // namespace
 
-TEST_F(WindowTranslationTest, CodedWindowsFollowTheLanguageInBothStorageModes)
+TEST_F(WindowTranslationTest, CodedWindowsFollowTheLanguageAndTheirTablesInCode)
 {
     // In the form data's place: the tables given in code.
     QMainWindow main;
@@ -91,22 +91,6 @@ TEST_F(WindowTranslationTest, CodedWindowsFollowTheLanguageInBothStorageModes)
     EXPECT_EQ(changed.size(), 1);
     EXPECT_EQ(changed.value(0).value(0).toString(), "Deutsch");
     EXPECT_EQ(window.layoutDirection(), Qt::LeftToRight);
-
-    // In flat-file mode the tables are the translations file's section of the window's name.
-    Platform::Application::instance().forgetMainForm();
-    const QByteArray lng = read(QStringLiteral(PARLOX_SOURCE_DIR "/examples/sample.lng"));
-    ASSERT_FALSE(lng.isEmpty());
-    write("app.lng", lng);
-    QMainWindow flatMain;
-    TParloxSelect &flat = createSelector(flatMain, {.translationsFile = "app.lng"});
-    QWidget about;
-    about.setObjectName("AboutBox");
-    auto *version = new QLabel("Version", &about);
-    version->setObjectName("Version");
-    translateWindow(about, flat);
-    flat.setActiveLanguage("Español");
-    EXPECT_EQ(about.windowTitle(), "Acerca de");
-    EXPECT_EQ(version->text(), "Versión 2.0");
 }
 
 // Windows mirror for a language written from right to left, and turn back after it.
@@ -179,13 +163,15 @@ TEST_F(WindowTranslationTest, EveryQuietNoOpIsAWarning)
                                    "contact the author."});
 }
 
-// The translations file read from wherever the selector says: an absolute path, a Qt resource,
-// the application's data folder.
+// In flat-file mode a window's tables are the translations file's section of the window's name,
+// the file read from wherever the selector says: beside the executable, an absolute path, a Qt
+// resource, the application's data folder.
 TEST_F(WindowTranslationTest, TheTranslationsFileIsFoundWhereTheSelectorSays)
 {
     const QByteArray sample = read(QStringLiteral(PARLOX_SOURCE_DIR "/examples/sample.lng"));
     QDir(m_dir.path()).mkdir("elsewhere");
     const QString absolute = write("elsewhere/app.lng", sample);
+    write("app.lng", sample);
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(appData);
     QFile::remove(appData + "/app.lng");
@@ -193,7 +179,8 @@ TEST_F(WindowTranslationTest, TheTranslationsFileIsFoundWhereTheSelectorSays)
     const struct {
         TranslationsLocation location;
         QString file;
-    } places[] = {{TranslationsLocation::FilePath, absolute},
+    } places[] = {{TranslationsLocation::ExecutableFolder, "app.lng"},
+                  {TranslationsLocation::FilePath, absolute},
                   {TranslationsLocation::FilePath, ":/translations/sample.lng"},
                   {TranslationsLocation::AppData, "C:\\Somewhere\\app.lng"}};
     for (const auto &place : places) {

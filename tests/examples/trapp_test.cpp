@@ -61,17 +61,10 @@ TEST_F(TrAppTest, ThePickerSwitchesEveryWindowsTrTextsPluralsAndQtsOwnTexts)
     press(*picker, Qt::Key_Down, 2);
     EXPECT_EQ(m_selector.ActiveLanguage(), QStringLiteral("Deutsch"));
     press(*files, Qt::Key_Up, 2);
-    const QStringList german{"Parlox-Beispiel mit tr()",
-                             "Jeder Text dieses Fensters kommt aus tr().",
-                             "&Sprache:",
-                             "Dateien:",
-                             "3 Dateien ausgewählt",
-                             "Öffnen",
-                             "Schließen",
-                             "&Datei"};
-    for (const QString &text : german)
-        EXPECT_TRUE(textsOf(window).contains(text))
-            << text.toStdString() << " in " << textsOf(window).join(u'|').toStdString();
+    EXPECT_EQ(textsOf(window),
+              QStringList({"Parlox-Beispiel mit tr()", "Jeder Text dieses Fensters kommt aus tr().",
+                           "&Sprache:", "Dateien:", "3 Dateien ausgewählt", "", "Öffnen",
+                           "Schließen", "&Datei"}));
     EXPECT_EQ(other.windowTitle(), QStringLiteral("Parlox-Beispiel mit tr()"));
 
     press(*picker, Qt::Key_Up);

@@ -120,9 +120,6 @@ TEST(TextCodec, FilesAreUtf8OnlyWhenTheirStringsAreValidAndNotAscii)
               Encoding::Windows1252);
     EXPECT_EQ(detect(long1, Encoding::Utf8), Encoding::Windows1252);
     EXPECT_EQ(Lng::detectFileEncoding("\xC3\xB1 not a translations file"), Encoding::Windows1252);
-    EXPECT_EQ(encodingFromName(u"CP1251"), Encoding::Windows1251);
-    EXPECT_EQ(encodingFromName(u"utf8"), Encoding::Utf8);
-    EXPECT_FALSE(encodingFromName(u"latin1"));
 }
 
 // A file read in an encoding that does not fit it is reported with the byte's position, and the

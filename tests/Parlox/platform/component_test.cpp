@@ -1,4 +1,5 @@
 // Forms, their owners and the component list.
+#include "namedwidget.h"
 #include <Parlox/platform/component.h>
 #include <Parlox/platform/componentkinds.h>
 #include <Parlox/platform/formcomponents.h>
@@ -18,34 +19,23 @@ QStringList names(const QList<QObject *> &objects)
     return out;
 }
 
-template <class T> T *named(QObject *parent, const char *name)
-{
-    T *object = nullptr;
-    if constexpr (std::is_base_of_v<QWidget, T>)
-        object = new T(qobject_cast<QWidget *>(parent));
-    else
-        object = new T(parent);
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
-
 } // namespace
 
 TEST(ComponentTest, FormsOwnersAndTheComponentListStopAtNestedForms)
 {
     QWidget form;
-    named<QPushButton>(&form, "A");
+    add<QPushButton>(&form, "A");
     auto *unnamed = new QWidget(&form);
-    named<QPushButton>(unnamed, "B");
-    auto *dialog = named<QDialog>(&form, "Dlg");
-    auto *inner = named<QPushButton>(dialog, "Inner");
-    auto *menu = named<QMenu>(&form, "Menu");
-    auto *action = named<QAction>(menu, "Act");
-    auto *memo = named<QPlainTextEdit>(&form, "Memo");
-    auto *tabs = named<QTabWidget>(&form, "Tabs");
-    tabs->addTab(named<QWidget>(nullptr, "Page1"), QStringLiteral("One"));
+    add<QPushButton>(unnamed, "B");
+    auto *dialog = add<QDialog>(&form, "Dlg");
+    auto *inner = add<QPushButton>(dialog, "Inner");
+    auto *menu = add<QMenu>(&form, "Menu");
+    auto *action = add<QAction>(menu, "Act");
+    auto *memo = add<QPlainTextEdit>(&form, "Memo");
+    auto *tabs = add<QTabWidget>(&form, "Tabs");
+    tabs->addTab(add<QWidget>(nullptr, "Page1"), QStringLiteral("One"));
     tabs->addTab(new QWidget, QStringLiteral("Two")); // the tab bar gets its own named buttons
-    named<QPushButton>(&form, "C");
+    add<QPushButton>(&form, "C");
 
     EXPECT_TRUE(isForm(&form) && isForm(dialog));
     EXPECT_FALSE(isForm(menu) || isForm(inner));

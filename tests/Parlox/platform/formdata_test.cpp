@@ -1,5 +1,6 @@
 // Stored form data: write a form of real widgets, read it into a fresh form, and refuse what
 // cannot be read before touching the form.
+#include "namedwidget.h"
 #include <Parlox/platform/component.h>
 #include <Parlox/platform/componentregistry.h>
 #include <Parlox/platform/formcomponents.h>
@@ -65,28 +66,21 @@ private:
     }
 };
 
-template <class T> T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 // A form of the states the demo's forms leave at their defaults, and components that refer
 // to one another.
 void buildForm(QWidget &form)
 {
     form.setObjectName(QStringLiteral("Form1"));
-    auto *file = named<QMenu>(named<QMenuBar>(&form, "MenuBar1"), "MenuFile");
+    auto *file = add<QMenu>(add<QMenuBar>(&form, "MenuBar1"), "MenuFile");
     qobject_cast<QMenuBar *>(file->parent())->addMenu(file);
     auto *open = file->addAction(QStringLiteral("&Open"));
     open->setObjectName(QStringLiteral("OpenFile"));
     open->setCheckable(true);
     open->setChecked(true);
-    named<QPushButton>(&form, "Button1")->setEnabled(false);
-    named<QLabel>(&form, "Label1")->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    named<QCheckBox>(named<QGroupBox>(&form, "Group1"), "Check1")->setChecked(true);
-    auto *list = named<QListWidget>(&form, "List1");
+    add<QPushButton>(&form, "Button1")->setEnabled(false);
+    add<QLabel>(&form, "Label1")->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    add<QCheckBox>(add<QGroupBox>(&form, "Group1"), "Check1")->setChecked(true);
+    auto *list = add<QListWidget>(&form, "List1");
     list->addItems({"a", "b", "c"});
     list->setCurrentRow(2);
 
@@ -198,7 +192,7 @@ TEST_F(FormDataTest, UnreadableDataIsRefusedNamingTheItem)
     };
     for (const auto &[components, what] : cases) {
         QWidget form;
-        named<QPushButton>(&form, "Existing")->setText(QStringLiteral("kept"));
+        add<QPushButton>(&form, "Existing", QStringLiteral("kept"));
         try {
             readFormData(&form, QJsonObject{{"class", "QWidget"}, {"components", components}});
             ADD_FAILURE() << "no error for " << what.toStdString();

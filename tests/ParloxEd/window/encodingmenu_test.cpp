@@ -65,7 +65,6 @@ TEST_F(EncodingMenuTest, ConvertingIsUndoableSavesInTheNewEncodingAndIsRemembere
     expected.messages[1] = QStringLiteral("Cześć");
     expected.forms.removeAt(1); // a form without lines is not written
     EXPECT_EQ(read(file), Lng::writeDocument(expected));
-    EXPECT_TRUE(read(file).contains("Cze\x9c\xe6")) << "ś and ć in Windows-1250";
 
     // The file is no UTF-8: it opens in the encoding it was saved in.
     window.reset();

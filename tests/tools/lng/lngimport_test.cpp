@@ -19,19 +19,6 @@ class LngImport : public TempDirTest {
 protected:
     void SetUp() override { m_lng = write(QStringLiteral("sample.lng"), sampleBytes()); }
 
-    // The sample's export into language with some targets replaced, written as a tool would.
-    QString translated(Format format, const QHash<QString, QString> &targets,
-                       const QString &language = QStringLiteral("Español")) const
-    {
-        Catalog catalog;
-        catalog.units =
-            Parlox::LngImport::readTranslated(exportOf(sampleDocument(), format, language).bytes);
-        for (TranslationUnit &unit : catalog.units)
-            unit.target = targets.value(unit.id, unit.target);
-        return format == Format::Po ? write(QStringLiteral("t.po"), PoWriter::write(catalog))
-                                    : write(QStringLiteral("t.xlf"), XliffWriter::write(catalog));
-    }
-
     Result import(const QString &file, const QString &language = QStringLiteral("Español"),
                   const QStringList &more = {}) const
     {
@@ -49,14 +36,20 @@ QByteArray xliff(const QByteArray &target)
            target + "</target></trans-unit></body></file></xliff>";
 }
 
-// The sample's export with the target of "messages/&OK&" changed, for the language code.
-QByteArray translatedFor(Format format, const QString &code)
+const QHash<QString, QString> OkIsVale{{QStringLiteral("messages/&OK&"), QStringLiteral("Vale")}};
+
+// The sample's export into language with some targets replaced, as a tool writes it for the
+// language code.
+QByteArray translated(Format format, const QString &code,
+                      const QHash<QString, QString> &targets = OkIsVale,
+                      const QString &language = QStringLiteral("Español"))
 {
     Catalog catalog;
     catalog.targetCode = code;
-    catalog.units = Parlox::LngImport::readTranslated(exportOf(sampleDocument(), format).bytes);
+    catalog.units =
+        Parlox::LngImport::readTranslated(exportOf(sampleDocument(), format, language).bytes);
     for (TranslationUnit &unit : catalog.units)
-        unit.target = unit.id == u"messages/&OK&" ? QStringLiteral("Vale") : unit.target;
+        unit.target = targets.value(unit.id, unit.target);
     return format == Format::Po ? PoWriter::write(catalog) : XliffWriter::write(catalog);
 }
 
@@ -88,7 +81,7 @@ TEST_F(LngImport, ATranslationChangesExactlyItsTargetValues)
     setValue(expected, 0, true, "%EXIT_CONFIRMATION%", "Español", "¿Salir?%%Seguro.");
     for (const Format format : {Format::Po, Format::Xliff}) {
         write(QStringLiteral("sample.lng"), sampleBytes());
-        EXPECT_EQ(import(translated(format, targets)),
+        EXPECT_EQ(import(write("t", translated(format, {}, targets))),
                   (Result{0, m_lng.toUtf8() + ": 4 values of Español changed.\n", {}}));
         EXPECT_EQ(read(m_lng), Lng::writeDocument(expected));
     }
@@ -97,7 +90,8 @@ TEST_F(LngImport, ATranslationChangesExactlyItsTargetValues)
 TEST_F(LngImport, ANewLanguageBecomesTheLastColumnOfEveryTable)
 {
     EXPECT_EQ(
-        import(translated(Format::Xliff, {{"AboutBox/form/[BtnOK.Caption]", "OK"}}, "Deutsch"),
+        import(write("t", translated(Format::Xliff, {}, {{"AboutBox/form/[BtnOK.Caption]", "OK"}},
+                                     "Deutsch")),
                "Deutsch"),
         (Result{0, m_lng.toUtf8() + ": 1 value of Deutsch changed, the language added.\n", {}}));
 
@@ -166,7 +160,7 @@ TEST_F(LngImport, BadInputIsNamedAndLeavesTheFileUntouched)
          "The file declares the entity \"ext\""},
         {"outside.xlf", "<!DOCTYPE xliff SYSTEM \"x.dtd\">\n" + xliff("Hola &ext; mundo"),
          "The text refers to the entity \"ext\", which the file does not define."},
-        {"german.po", translatedFor(Format::Po, "de"),
+        {"german.po", translated(Format::Po, "de"),
          ": The file is in the language \"de\", not Español (es), so " + m_lng.toUtf8() +
              " is left as it was; --any-language imports it all the same.\n"},
         // po2xliff keeps the PO header, and its Language, as a unit of its own
@@ -255,7 +249,7 @@ TEST_F(LngImport, PartialWritesTheUnitsThatFit)
 // encoding: an XLIFF in UTF-16 is XLIFF, and --any-language takes a file for another language.
 TEST_F(LngImport, TheFileItselfSaysWhatItIsAndForWhichLanguage)
 {
-    QByteArray xml = translatedFor(Format::Xliff, QStringLiteral("es-ES"));
+    QByteArray xml = translated(Format::Xliff, QStringLiteral("es-ES"));
     xml.replace("encoding=\"UTF-8\"", "encoding=\"UTF-16\"");
     QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     const QByteArray wide = utf16.encode(QString::fromUtf8(xml));
@@ -268,8 +262,8 @@ TEST_F(LngImport, TheFileItselfSaysWhatItIsAndForWhichLanguage)
         QStringList more;
     } cases[] = {
         {"wide.po", wide, {}},
-        {"german.po", translatedFor(Format::Po, QStringLiteral("de")), {"--any-language"}},
-        {"unnamed.po", translatedFor(Format::Po, QString()), {}},
+        {"german.po", translated(Format::Po, QStringLiteral("de")), {"--any-language"}},
+        {"unnamed.po", translated(Format::Po, QString()), {}},
     };
     for (const auto &c : cases) {
         write(QStringLiteral("sample.lng"), sampleBytes());
@@ -286,7 +280,7 @@ TEST_F(LngImport, ADamagedFileIsNeitherImportedIntoNorExported)
 {
     const QByteArray cut = sampleBytes().first(995);
     write(QStringLiteral("sample.lng"), cut);
-    const QString po = write("t.po", translatedFor(Format::Po, QStringLiteral("es")));
+    const QString po = write("t.po", translated(Format::Po, QStringLiteral("es")));
     const QByteArray refusal =
         "parlox-lng: " + m_lng.toUtf8() + ": The file is damaged, so it was not used: ";
     for (const QStringList &args :
