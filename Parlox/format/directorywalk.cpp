@@ -179,6 +179,11 @@ qsizetype DirectoryWalk::messages(QList<QByteArrayView> *into)
     return readLines({nullptr, into, nullptr}, [] { return QStringLiteral("message line count"); });
 }
 
+qsizetype DirectoryWalk::messages(PackedLines *into)
+{
+    return readLines({nullptr, nullptr, into}, [] { return QStringLiteral("message line count"); });
+}
+
 qsizetype DirectoryWalk::forms(QList<FormEntry> &into, QList<qint64> *fieldsAt)
 {
     const qint64 at = m_in.pos();

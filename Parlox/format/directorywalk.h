@@ -28,6 +28,7 @@ public:
     qint32 defaultIndex();
     qsizetype messages(QStringList *into);
     qsizetype messages(QList<QByteArrayView> *into);
+    qsizetype messages(PackedLines *into);
     // fieldsAt, when given, receives the position of each entry's form-strings offset field
     // (the user-strings offset follows 4 bytes later). An entry cut off by the end is read
     // as far as it goes, with offsets 0, but not counted as complete.

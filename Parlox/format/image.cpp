@@ -23,7 +23,7 @@ qint32 Image::directoryOffset() const
     return offset;
 }
 
-Directory Image::directory(bool withTables) const
+Directory Image::directory(bool withTables, PackedLines *packedMessages) const
 {
     Directory dir;
     if (header() != HeaderState::Valid)
@@ -31,7 +31,13 @@ Directory Image::directory(bool withTables) const
     DirectoryWalk walk(m_data, directoryOffset(), nullptr, m_codec);
     walk.languages(withTables ? &dir.languages : nullptr);
     dir.defaultIndex = walk.defaultIndex();
-    walk.messages(withTables ? &dir.messages : nullptr);
+    if (packedMessages) {
+        // The directory is the file's last part: its messages take no more than the rest.
+        packedMessages->reserve(0, m_data.size() - directoryOffset());
+        walk.messages(packedMessages);
+        packedMessages->squeeze();
+    } else
+        walk.messages(withTables ? &dir.messages : nullptr);
     walk.forms(dir.forms, nullptr);
     return dir;
 }

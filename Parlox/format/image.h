@@ -29,8 +29,9 @@ public:
     HeaderState header() const;
     qint32 directoryOffset() const; // 0 when unreadable
     // The directory, or an empty one unless the header is Valid. Languages and messages are
-    // skipped (left empty) when withTables is false.
-    Directory directory(bool withTables = true) const;
+    // skipped (left empty) when withTables is false; the messages go packed into
+    // packedMessages instead where it is given.
+    Directory directory(bool withTables = true, PackedLines *packedMessages = nullptr) const;
     // The table stored in the section at offset; empty for an offset outside the data.
     QStringList section(qint32 offset) const;
     PackedLines packedSection(qint32 offset) const;

@@ -222,9 +222,9 @@ bool LockedFile::namesThisFile() const
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
-QByteArray LockedFile::readAll()
+QByteArray LockedFile::readAll(qint64 worstCase)
 {
-    requireMemoryToRead(m_file.size());
+    requireMemoryToRead(m_file.size(), worstCase);
     m_file.seek(0);
     QByteArray bytes;
     try {
@@ -237,19 +237,18 @@ QByteArray LockedFile::readAll()
     return bytes;
 }
 
-// The readers turn every line of a file into a string of its own, so reading takes more
-// memory than the file's size: an empty line, one byte on disk, becomes a string of 24 bytes
-// in a list that grows by doubling. A file is refused before it is read when its worst case
-// is past what this process may use, instead of failing midway with no memory left.
-void LockedFile::requireMemoryToRead(qint64 size) const
+// Reading takes more memory than the file's size: an empty line, one byte on disk, becomes a
+// string of 24 bytes in a list that grows by doubling, or 8 bytes in a packed table. A file is
+// refused before it is read when its worst case is past what this process may use, instead of
+// failing midway with no memory left.
+void LockedFile::requireMemoryToRead(qint64 size, qint64 worstCase) const
 {
-    constexpr qint64 WorstCaseFactor = 32;
     const qint64 budget = memoryBudget();
-    if (size > budget / WorstCaseFactor)
+    if (size > budget / worstCase)
         fail("read", m_path,
              QStringLiteral("Reading its %1 could take up to %2 of memory, more than the %3 "
                             "this program may use.")
-                 .arg(dataSize(size), dataSize(size * WorstCaseFactor), dataSize(budget)));
+                 .arg(dataSize(size), dataSize(size * worstCase), dataSize(budget)));
 }
 
 FileStamp LockedFile::stamp() const

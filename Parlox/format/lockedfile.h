@@ -47,10 +47,13 @@ public:
     const QString &path() const { return m_path; }
     // Whether this object created the file (ExclusiveCreate on a missing file).
     bool created() const { return m_created; }
+    // How many times its size reading a file may take at worst: decoded into a list of strings,
+    // an empty line (one byte) takes 32; packed, it takes the file itself and 8 more.
+    static constexpr qint64 DecodedWorstCase = 32;
+    static constexpr qint64 PackedWorstCase = 10;
     // The whole file. A file whose reading could take more memory than this process may use
-    // (about 32 times its size, for a file of empty lines) is refused with FileError naming
-    // both sizes before anything is read.
-    QByteArray readAll();
+    // is refused with FileError naming both sizes before anything is read.
+    QByteArray readAll(qint64 worstCase = DecodedWorstCase);
     // The stamp of the file as opened.
     FileStamp stamp() const;
 
@@ -74,7 +77,7 @@ private:
     void lock(bool exclusive);
     void writeInPlace(const QByteArray &bytes);
     bool namesThisFile() const;
-    void requireMemoryToRead(qint64 size) const;
+    void requireMemoryToRead(qint64 size, qint64 worstCase) const;
 
     QString m_path;
     QFile m_file;

@@ -22,12 +22,11 @@ LoadedFile withoutDirectory(LoadStatus status, const QString &reason = {})
 
 LoadedFile readDirectory(const Lng::Image &image)
 {
-    Lng::Directory dir = image.directory();
     LoadedFile loaded{{LoadStatus::Loaded, {}}, {}, true, false, {}};
     Lng::PackedDocument &content = loaded.content;
+    Lng::Directory dir = image.directory(true, &content.messages);
     content.encoding = image.codec().encoding();
     content.languages = std::move(dir.languages);
-    content.messages = Lng::PackedLines(dir.messages);
     // Exactly one language is the default whenever there are languages; an index outside
     // the list (the component set writes -1 for an unknown language) marks the first.
     const bool inList = dir.defaultIndex >= 0 && dir.defaultIndex < content.languages.size();
@@ -112,7 +111,7 @@ LoadedFile readDocumentFile(const QString &path, const ReadEncoding &encoding)
     QByteArray bytes;
     Parlox::FileStamp stamp;
     try {
-        bytes = openForLoad(file, path, readOnly).readAll();
+        bytes = openForLoad(file, path, readOnly).readAll(LockedFile::PackedWorstCase);
         stamp = file->stamp();
     } catch (const Parlox::FileError &error) {
         return withoutDirectory(LoadStatus::OpenError, error.message());

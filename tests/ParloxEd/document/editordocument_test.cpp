@@ -284,7 +284,7 @@ TEST_F(EditorDocumentTest, AFileTooLargeForTheMemoryIsRefusedWithItsSizes)
         return QString::number(int(result.status)) + u' ' + result.reason;
     });
     EXPECT_EQ(outcome, QString::number(int(Result::OpenError)) + " Cannot read file \"" + huge +
-                           "\". Reading its 2.0 GB could take up to 64.0 GB of memory, more "
+                           "\". Reading its 2.0 GB could take up to 20.0 GB of memory, more "
                            "than the 2.0 GB this program may use.");
 }
 
