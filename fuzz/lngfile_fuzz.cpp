@@ -3,6 +3,7 @@
 // Run: fuzz_lngfile -max_len=4096 CORPUS_DIR (seed it with examples/sample.lng).
 #include "lngjson.h"
 #include <Parlox/format/errors.h>
+#include <Parlox/format/image.h>
 #include <Parlox/format/lngfile.h>
 
 #include <QSet>
@@ -30,6 +31,27 @@ void requireBoundedDocument(const Lng::Document &doc, qsizetype fileSize)
         __builtin_trap();
 }
 
+// The packed readers, which keep ASCII lines as they are and decode the rest, read what the
+// decoding readers read, in an encoding that checks every byte as well as in one that does not.
+void requirePackedAsDecoded(const QByteArray &bytes)
+{
+    for (const Encoding encoding : {Encoding::Windows1252, Encoding::Utf8}) {
+        const Lng::Image image(bytes, encoding);
+        try {
+            Lng::PackedLines messages;
+            const Lng::Directory packed = image.directory(true, &messages);
+            if (messages.toList() != image.directory().messages)
+                __builtin_trap();
+            for (const Lng::FormEntry &form : packed.forms)
+                for (const qint32 offset : {form.formOffset, form.userOffset})
+                    if (image.packedSection(offset).toList() != image.section(offset))
+                        __builtin_trap();
+        } catch (const EncodingError &) {
+            // A byte UTF-8 does not define: refused by both.
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -39,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     image.header();
     image.directory();
     requireBoundedDocument(Lng::readDocument(image), bytes.size());
+    requirePackedAsDecoded(bytes);
 
     // The report is short whatever the file, and its scopes agree on whether there is damage.
     const Lng::ProblemReport report = image.problems();
