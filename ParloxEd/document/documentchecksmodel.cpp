@@ -1,4 +1,5 @@
 #include "documentchecksmodel.h"
+#include "documentchecksgroup.h"
 
 #include "tablegridmodel.h"
 #include "warningtexts.h"
@@ -11,20 +12,6 @@ namespace ParloxEd {
 
 namespace ValueChecks = Parlox::ValueChecks;
 using TableRef = EditorDocument::TableRef;
-
-struct DocumentChecksModel::Group {
-    TableRef table;
-    int order = 0; // position in menu order
-    // The lines last checked whole, shared with the table while it is unchanged, so that
-    // finding a table unchanged costs nothing.
-    PackedLines lines;
-    // The grid shows the table: its edits are followed entry by entry (edited) instead of
-    // taking its lines after every keystroke, which would make the next one copy them.
-    bool live = false;
-    bool edited = false;
-    qsizetype languages = -1;
-    QList<Item> items;
-};
 
 DocumentChecksModel::DocumentChecksModel(const EditorDocument &document, IsAccepted accepted,
                                          QObject *parent)
@@ -118,6 +105,14 @@ void DocumentChecksModel::refresh(bool currentToo)
         }
         groups.push_back(std::move(group));
     });
+    adoptGroups(std::move(groups), std::move(changed), current);
+}
+
+// The groups of a refresh replace the old ones; the rows reset where their warnings changed.
+void DocumentChecksModel::adoptGroups(std::vector<std::unique_ptr<Group>> groups,
+                                      QList<std::pair<Group *, QList<Item>>> changed,
+                                      TableRef current)
+{
     // A table gone with warnings listed changes the rows too.
     const bool gone = std::any_of(m_groups.begin(), m_groups.end(),
                                   [](const auto &g) { return g && !g->items.isEmpty(); });
@@ -180,65 +175,6 @@ void DocumentChecksModel::recheck(TableRef table)
     group->lines = m_document.tableLines(table);
     group->edited = false;
     replaceItems(*group, 0, int(group->items.size()), checkGroup(*group));
-}
-
-// Rows [from, to) of a group become `fresh`, row by row where they differ, so that the rows
-// that stay keep their selection.
-void DocumentChecksModel::replaceItems(Group &group, int from, int to, const QList<Item> &fresh)
-{
-    QList<Item> &items = group.items;
-    const int heading = int(m_shown.indexOf(&group));
-    // A table comes into the list with its first warnings and leaves it with its last.
-    if (heading < 0) {
-        if (fresh.isEmpty())
-            return;
-        const int row = shownPosition(group);
-        beginInsertRows({}, row, row);
-        items = fresh;
-        m_shown.insert(row, &group);
-        endInsertRows();
-        return;
-    }
-    if (from == 0 && to == items.size() && fresh.isEmpty()) {
-        beginRemoveRows({}, heading, heading);
-        items.clear();
-        m_shown.remove(heading);
-        endRemoveRows();
-        return;
-    }
-    const QModelIndex parent = index(heading, 0);
-    int row = from;
-    int end = to;
-    qsizetype next = 0;
-    while (row < end || next < fresh.size()) {
-        if (row < end && next < fresh.size() && items.at(row) == fresh.at(next)) {
-            ++row;
-            ++next;
-            continue;
-        }
-        int stale = row;
-        while (stale < end && (next == fresh.size() || items.at(stale) < fresh.at(next)))
-            ++stale;
-        if (stale > row) {
-            beginRemoveRows(parent, row, stale - 1);
-            items.remove(row, stale - row);
-            endRemoveRows();
-            end -= stale - row;
-            continue;
-        }
-        qsizetype added = next;
-        while (added < fresh.size() && (row == end || fresh.at(added) < items.at(row)))
-            ++added;
-        const int count = int(added - next);
-        beginInsertRows(parent, row, row + count - 1);
-        items.insert(row, count, {});
-        std::copy(fresh.cbegin() + next, fresh.cbegin() + added, items.begin() + row);
-        endInsertRows();
-        row += count;
-        end += count;
-        next = added;
-    }
-    emit dataChanged(parent, parent); // its count
 }
 
 bool DocumentChecksModel::comesBefore(const Group &a, const Group &b) const

@@ -64,7 +64,12 @@ private:
     void follow();
     void refresh(bool currentToo);
     void recheckEntries(qsizetype first, qsizetype last);
+    void adoptGroups(std::vector<std::unique_ptr<Group>> groups,
+                     QList<std::pair<Group *, QList<Item>>> changed,
+                     EditorDocument::TableRef current);
     void replaceItems(Group &group, int from, int to, const QList<Item> &fresh);
+    void mergeRows(Group &group, const QModelIndex &parent, int from, int to,
+                   const QList<Item> &fresh);
     void reorder();
     void refreshTexts();
     QList<Item> itemsOf(const Group &group,

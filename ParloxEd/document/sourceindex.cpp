@@ -230,13 +230,7 @@ QList<QList<SourceIndex::Suggestion>> SourceIndex::suggestionsFor(int entry)
                 const QString text = other.at(otherBase + language);
                 if (text.isEmpty())
                     continue;
-                QList<Suggestion> &list = found[language];
-                const auto same = std::find_if(list.begin(), list.end(),
-                                               [&text](const auto &s) { return s.text == text; });
-                if (same != list.end())
-                    ++same->count;
-                else
-                    list.append({text, 1});
+                countIn(found[language], text);
             }
         }
     }
@@ -245,6 +239,16 @@ QList<QList<SourceIndex::Suggestion>> SourceIndex::suggestionsFor(int entry)
             return a.count > b.count;
         });
     return found;
+}
+
+void SourceIndex::countIn(QList<Suggestion> &list, const QString &text)
+{
+    const auto same =
+        std::find_if(list.begin(), list.end(), [&text](const auto &s) { return s.text == text; });
+    if (same != list.end())
+        ++same->count;
+    else
+        list.append({text, 1});
 }
 
 QStringList SourceIndex::firstSuggestions(int entry)

@@ -44,6 +44,8 @@ public:
     QStringList firstSuggestions(int entry);
 
 private:
+    // One more occurrence of a translation among a language's suggestions.
+    static void countIn(QList<Suggestion> &list, const QString &text);
     // (hash of the normalised source, entry) of a table's entries, sorted; entries with no
     // source are left out.
     using Keys = std::vector<std::pair<quint64, int>>;
